@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Kolvenar, builds it, and then either starts the program
+# ("run") or runs every test ("test"). Safe to repeat: it installs only what is missing and
+# rebuilds only what changed. Works as root or through sudo.
+set -euo pipefail
+
+usage() {
+    echo "usage: $0 run|test" >&2
+    exit 2
+}
+[ $# -eq 1 ] || usage
+mode=$1
+case "$mode" in run | test) ;; *) usage ;; esac
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+say() { printf '\n== %s\n' "$*"; }
+
+packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    say "Installing missing packages: ${missing[*]}"
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo_cmd=(sudo)
+    fi
+    "${sudo_cmd[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends \
+        "${missing[@]}"
+else
+    say "All needed packages are installed"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+say "Configuring and building in build/"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVENAR_WERROR=ON
+cmake --build build --parallel "$jobs"
+
+if [ "$mode" = run ]; then
+    say "Starting build/app/kolvenar"
+    exec ./build/app/kolvenar
+fi
+
+say "Running the test suite"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel "$jobs"
