@@ -32,9 +32,13 @@ double RoundToPlaces(double x, int places) {
 
 namespace {
 
-bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsSkipped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Copies the leading number of `text` into `out` in the form std::from_chars reads: skipped
 // characters dropped, a "D" exponent turned into "e", a "+" sign removed.

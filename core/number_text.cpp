@@ -25,9 +25,8 @@ struct Decimal {
 Decimal Decompose(double x) {
     // "-d.dddddddddddddde-ddd" is at most 22 characters.
     char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific,
-                      kSignificantDigits - 1);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x,
+                                      std::chars_format::scientific, kSignificantDigits - 1);
     const char* p = buffer;
     Decimal d;
     if (*p == '-') {

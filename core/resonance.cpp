@@ -8,13 +8,14 @@ namespace kolvenar {
 
 namespace {
 
-bool OutOfRange(double x) { return !std::isfinite(x); }
+bool OutOfRange(double x) {
+    return !std::isfinite(x);
+}
 
 }  // namespace
 
-ResonanceParameters MakeResonanceParameters(double cx, double wunschfaktorF,
-                                            double wunschfaktorL, double areaFactor,
-                                            double volumeFactor) {
+ResonanceParameters MakeResonanceParameters(double cx, double wunschfaktorF, double wunschfaktorL,
+                                            double areaFactor, double volumeFactor) {
     return ResonanceParameters{cx,
                                wunschfaktorF,
                                wunschfaktorL,
@@ -46,8 +47,7 @@ std::optional<ArithmeticError> ComputeResonanceValues(const ResonanceParameters&
     }
 
     out.fFactor = p.WunschfaktorF * out.f;
-    out.fFactorOverflow =
-        OutOfRange(out.fFactor) || (out.fOverflow && p.WunschfaktorF != 0.0);
+    out.fFactorOverflow = OutOfRange(out.fFactor) || (out.fOverflow && p.WunschfaktorF != 0.0);
 
     const double T = PeriodFromWavelength(out.L);
     out.TOverflow = OutOfRange(T);
@@ -84,8 +84,8 @@ std::optional<ArithmeticError> ComputeResonanceValues(double Z, double N, double
                                                       double areaFactor, double volumeFactor,
                                                       ResonanceValues& out) {
     return ComputeResonanceValues(
-        MakeResonanceParameters(Cx, wunschfaktorF, wunschfaktorL, areaFactor, volumeFactor), Z,
-        N, out);
+        MakeResonanceParameters(Cx, wunschfaktorF, wunschfaktorL, areaFactor, volumeFactor), Z, N,
+        out);
 }
 
 double RoundForDisplay(double x, bool roundingOn) {

@@ -46,9 +46,8 @@ struct ResonanceParameters {
     UnitScale volumeToBase;
 };
 
-ResonanceParameters MakeResonanceParameters(double cx, double wunschfaktorF,
-                                            double wunschfaktorL, double areaFactor,
-                                            double volumeFactor);
+ResonanceParameters MakeResonanceParameters(double cx, double wunschfaktorF, double wunschfaktorL,
+                                            double areaFactor, double volumeFactor);
 
 // An arithmetic failure that ends a table run; shown as "<Number> : <Description>".
 struct ArithmeticError {
@@ -78,11 +77,17 @@ std::optional<ArithmeticError> ComputeResonanceValues(double Z, double N, double
                                                       ResonanceValues& out);
 
 // (1 / L) * c: the reciprocal first, then multiplied by c.
-inline double FrequencyFromWavelength(double L) { return (1.0 / L) * kSpeedOfLight; }
+inline double FrequencyFromWavelength(double L) {
+    return (1.0 / L) * kSpeedOfLight;
+}
 
-inline double WavelengthFromFrequency(double f) { return kSpeedOfLight / f; }
+inline double WavelengthFromFrequency(double f) {
+    return kSpeedOfLight / f;
+}
 
-inline double PeriodFromWavelength(double L) { return L / kSpeedOfLight; }
+inline double PeriodFromWavelength(double L) {
+    return L / kSpeedOfLight;
+}
 
 // Four places after the decimal point (half to even) when rounding is on, else unchanged.
 double RoundForDisplay(double x, bool roundingOn);

@@ -49,7 +49,9 @@ inline double ApplyUnitScale(const UnitScale& scale, double x) {
 // Converts from the base unit into the unit of factor k; ConvertUnit(x, -k) converts back.
 // A result beyond the double range is infinite: callers treat a non-finite result as an
 // overflow.
-inline double ConvertUnit(double x, double k) { return ApplyUnitScale(MakeUnitScale(k), x); }
+inline double ConvertUnit(double x, double k) {
+    return ApplyUnitScale(MakeUnitScale(k), x);
+}
 
 // The named factors, exact doubles.
 inline constexpr double kSecondsPerMinute = 60.0;
@@ -64,22 +66,27 @@ inline constexpr double kMetresPerParsec = 3.0856776e16;
 inline constexpr std::array<std::string_view, 6> kFrequencyUnits = {
     "µHz Mikro e-6", "mHz Milli e-3", "Hz", "kHz Kilo e+3", "MHz Mega e+6", "GHz Giga e+9"};
 inline constexpr std::array<std::string_view, 10> kWavelengthUnits = {
-    "pm Pico e-12", "nm Nano e-9", "µm Mikro e-6", "mm Milli e-3", "cm Centi e-2",
-    "m",            "km Kilo e+3", "AE",                  "Lichtjahre",   "Parsec"};
-inline constexpr std::array<std::string_view, 11> kPeriodUnits = {
-    "as Atto e-18", "fs Femto e-15", "ps Pico e-12", "ns Nano e-9", "µs Mikro e-6",
-    "ms Milli e-3", "s",             "Min.",         "Std.",        "Tage",
-    "Jahre"};
+    "pm Pico e-12", "nm Nano e-9", "µm Mikro e-6", "mm Milli e-3", "cm Centi e-2", "m",
+    "km Kilo e+3",  "AE",          "Lichtjahre",   "Parsec"};
+inline constexpr std::array<std::string_view, 11> kPeriodUnits = {"as Atto e-18",
+                                                                  "fs Femto e-15",
+                                                                  "ps Pico e-12",
+                                                                  "ns Nano e-9",
+                                                                  "µs Mikro e-6",
+                                                                  "ms Milli e-3",
+                                                                  "s",
+                                                                  "Min.",
+                                                                  "Std.",
+                                                                  "Tage",
+                                                                  "Jahre"};
 inline constexpr std::array<std::string_view, 11> kAreaUnits = {
-    "pm² Pico e-12", "nm² Nano e-9",  "µm² Mikro e-6",
-    "mm² Milli e-3", "cm² Centi e-2", "dm² Dezi e-1",
-    "m²",            "km² Kilo e+3",  "AE²",
-    "Lichtjahre²",   "Parsec²"};
+    "pm² Pico e-12", "nm² Nano e-9", "µm² Mikro e-6", "mm² Milli e-3", "cm² Centi e-2",
+    "dm² Dezi e-1",  "m²",           "km² Kilo e+3",  "AE²",           "Lichtjahre²",
+    "Parsec²"};
 inline constexpr std::array<std::string_view, 11> kVolumeUnits = {
-    "pm³ Pico e-12",       "nm³ Nano e-9",   "µm³ Mikro e-6",
-    "mm³ Milli e-3",       "cm³ Milliliter e-2", "dm³ Liter e-1",
-    "m³",                  "km³ Kilo e+3",   "AE³",
-    "Lichtjahre³",         "Parsec³"};
+    "pm³ Pico e-12", "nm³ Nano e-9", "µm³ Mikro e-6", "mm³ Milli e-3", "cm³ Milliliter e-2",
+    "dm³ Liter e-1", "m³",           "km³ Kilo e+3",  "AE³",           "Lichtjahre³",
+    "Parsec³"};
 
 std::span<const std::string_view> MainUnitLabels(Quantity quantity);
 
@@ -91,8 +98,8 @@ inline constexpr std::array<std::string_view, 6> kConverterFrequencyUnits = kFre
 inline constexpr std::array<std::string_view, 5> kConverterWavelengthUnits = {
     "µm Mikro e-6", "mm Milli e-3", "cm Centi e-2", "m", "km Kilo e+3"};
 inline constexpr std::array<std::string_view, 15> kPrefixLabels = {
-    "Atto e-18", "Femto e-15", "Pico e-12", "Nano e-9",  "Mikro e-6",
-    "Milli e-3", "Centi e-2",  "Dezi e-1",  "",          "Deka e+1",
-    "Hekto e+2", "Kilo e+3",   "Mega e+6",  "Giga e+9",  "Tera e+12"};
+    "Atto e-18", "Femto e-15", "Pico e-12", "Nano e-9", "Mikro e-6",
+    "Milli e-3", "Centi e-2",  "Dezi e-1",  "",         "Deka e+1",
+    "Hekto e+2", "Kilo e+3",   "Mega e+6",  "Giga e+9", "Tera e+12"};
 
 }  // namespace kolvenar

@@ -14,7 +14,9 @@ struct LeadingNumberCase {
     double expected;
 };
 
-void PrintTo(const LeadingNumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const LeadingNumberCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class LeadingNumberExamples : public ::testing::TestWithParam<LeadingNumberCase> {};
 
@@ -43,12 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
         LeadingNumberCase{"5E-", 5.0}, LeadingNumberCase{"12abc", 12.0},
         LeadingNumberCase{"3\r4", 3.0},
         // Texts without a leading number.
-        LeadingNumberCase{"", 0.0}, LeadingNumberCase{"   ", 0.0},
-        LeadingNumberCase{"abc", 0.0}, LeadingNumberCase{"-", 0.0},
-        LeadingNumberCase{"+", 0.0}, LeadingNumberCase{".", 0.0},
-        LeadingNumberCase{"E5", 0.0}, LeadingNumberCase{"+-5", 0.0},
-        LeadingNumberCase{",5", 0.0}, LeadingNumberCase{"Überlauf", 0.0},
-        LeadingNumberCase{"\xD0\x96", 0.0},
+        LeadingNumberCase{"", 0.0}, LeadingNumberCase{"   ", 0.0}, LeadingNumberCase{"abc", 0.0},
+        LeadingNumberCase{"-", 0.0}, LeadingNumberCase{"+", 0.0}, LeadingNumberCase{".", 0.0},
+        LeadingNumberCase{"E5", 0.0}, LeadingNumberCase{"+-5", 0.0}, LeadingNumberCase{",5", 0.0},
+        LeadingNumberCase{"Überlauf", 0.0}, LeadingNumberCase{"\xD0\x96", 0.0},
         // Beyond the double range: read as 0, never as an infinity.
         LeadingNumberCase{"1E400", 0.0}, LeadingNumberCase{"-1D999", 0.0},
         LeadingNumberCase{"1E-400", 0.0}, LeadingNumberCase{"1E99999999999999999999", 0.0},

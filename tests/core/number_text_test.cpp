@@ -20,7 +20,9 @@ struct TextCase {
     const char* tableText;  // with a comma as separator
 };
 
-void PrintTo(const TextCase& c, std::ostream* os) { *os << c.numText; }
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.numText;
+}
 
 class NumberTextExamples : public ::testing::TestWithParam<TextCase> {};
 
@@ -37,14 +39,14 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{0.5, ".5", "0,5"}, TextCase{-0.25, "-.25", "-0,25"},
         TextCase{-2.5, "-2.5", "-2,5"}, TextCase{2.42611E-12, "2.42611E-12", "2,42611E-12"},
         TextCase{1.3214098555E-15, "1.3214098555E-15", "1,3214098555E-15"},
-        TextCase{57910000000.0, "57910000000", "57910000000"},
-        TextCase{0.0025, ".0025", "0,0025"},
+        TextCase{57910000000.0, "57910000000", "57910000000"}, TextCase{0.0025, ".0025", "0,0025"},
         // The switch between positional and scientific notation.
         TextCase{0.0001, ".0001", "0,0001"}, TextCase{0.00001, "1E-05", "1E-05"},
         TextCase{0.000099999999999999995, ".0001", "0,0001"},
         TextCase{9.99999999999999e-5, "9.99999999999999E-05", "9,99999999999999E-05"},
-        TextCase{-0.0001, "-.0001", "-0,0001"}, TextCase{1e14, "100000000000000", "100000000000000"},
-        TextCase{1e15, "1E+15", "1E+15"}, TextCase{-1e15, "-1E+15", "-1E+15"},
+        TextCase{-0.0001, "-.0001", "-0,0001"},
+        TextCase{1e14, "100000000000000", "100000000000000"}, TextCase{1e15, "1E+15", "1E+15"},
+        TextCase{-1e15, "-1E+15", "-1E+15"},
         TextCase{999999999999999.0, "999999999999999", "999999999999999"},
         TextCase{999999999999999.5, "1E+15", "1E+15"},
         TextCase{123456789012345.6, "123456789012346", "123456789012346"},
@@ -79,7 +81,9 @@ TEST(NumberText, TableTextUsesTheGivenSeparator) {
     EXPECT_EQ(TableNumberText(0.5, "."), "0.5");
     EXPECT_EQ(TableNumberText(1234.5, "."), "1234.5");
     EXPECT_EQ(TableNumberText(2.5e-20, "."), "2.5E-20");
-    EXPECT_EQ(TableNumberText(0.5, "\xD9\xAB"), "0\xD9\xAB" "5");  // Arabic separator
+    EXPECT_EQ(TableNumberText(0.5, "\xD9\xAB"),
+              "0\xD9\xAB"
+              "5");  // Arabic separator
 }
 
 // x rounded to 15 significant digits, computed independently through the C library.

@@ -72,15 +72,17 @@ TEST(ComputeResonanceValues, AreaAndVolumeInTheirWorkingForm) {
     EXPECT_DOUBLE_EQ(ConvertUnit(pm.A, -12), std::pow(pm.L * 1e12, 2));
     EXPECT_DOUBLE_EQ(ConvertUnit(pm.V, -12), std::pow(pm.L * 1e12, 3));
 
-    const ResonanceValues ae = Compute(1, 33, kCe, 0, 0, kMetresPerAstronomicalUnit,
-                                       kMetresPerAstronomicalUnit);
+    const ResonanceValues ae =
+        Compute(1, 33, kCe, 0, 0, kMetresPerAstronomicalUnit, kMetresPerAstronomicalUnit);
     const double inAe = ae.L / kMetresPerAstronomicalUnit;
     EXPECT_DOUBLE_EQ(ConvertUnit(ae.A, kMetresPerAstronomicalUnit), inAe * inAe);
     EXPECT_DOUBLE_EQ(ConvertUnit(ae.V, kMetresPerAstronomicalUnit), inAe * inAe * inAe);
 }
 
 // Whether `x` rounded to a double would leave the double range.
-bool BeyondDouble(long double x) { return std::fabs(x) > static_cast<long double>(DBL_MAX); }
+bool BeyondDouble(long double x) {
+    return std::fabs(x) > static_cast<long double>(DBL_MAX);
+}
 
 // Independent oracle in extended precision: does the area (power 2) or volume (power 3) of
 // length L overflow anywhere on its way through the unit of factor k?
