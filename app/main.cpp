@@ -1,13 +1,16 @@
 #include <QApplication>
 
+#include "settings/settings_store.h"
 #include "ui/main/fm_main.h"
+#include "ui/windows/desktop_seam.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kolvenar"));
-    QApplication::setOrganizationName(QStringLiteral("Kolvenar"));
+    QApplication::setApplicationName(QString::fromLatin1(kolvenar::kApplicationName));
+    QApplication::setOrganizationName(QString::fromLatin1(kolvenar::kApplicationName));
 
-    kolvenar::Fm_Main window;
+    kolvenar::QtDesktop desktop;
+    kolvenar::Fm_Main window(desktop);
     window.show();
     return QApplication::exec();
 }

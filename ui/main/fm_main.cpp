@@ -1,6 +1,23 @@
 #include "ui/main/fm_main.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeWidget>
+
 #include "core/version.h"
+#include "ui/main/element_selection.h"
+#include "ui/main/n_range_panel.h"
+#include "ui/main/output_options_panel.h"
+#include "ui/main/result_view.h"
+#include "ui/main/units_panel.h"
+#include "ui/windows/desktop_seam.h"
+#include "ui/windows/fm_einstellungen.h"
+#include "ui/windows/window_support.h"
 
 namespace kolvenar {
 
@@ -8,18 +25,182 @@ namespace {
 
 const QString kDesignCaption = QStringLiteral(" Kolvenar - Zuzovudezivudizer");
 
-}  // namespace
+// Margin kept between the two lists and the window's right and bottom edges.
+constexpr int kListMarginTwips = 105;
 
-Fm_Main::Fm_Main(QWidget* parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("Fm_Main"));
-    resize(9480 / 15, 6510 / 15);
-    setWindowTitle(WindowCaption());
+int AtLeastOne(int x) {
+    return x >= 1 ? x : 1;
 }
 
+template <typename W, typename Make>
+void ShowWindow(QPointer<W>& window, Make make) {
+    if (window.isNull()) {
+        window = make();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+Fm_Main::Fm_Main(Desktop& desktop, QWidget* parent) : QMainWindow(parent), desktop_(desktop) {
+    setObjectName(QStringLiteral("Fm_Main"));
+    setFont(DialogFont());
+    CreateControls();
+    CreateMenus();
+    ConnectPanels();
+    ApplyTabOrder(*this);
+    CloseOnEscape(*this);
+    Load();
+}
+
+Fm_Main::~Fm_Main() = default;
+
 QString Fm_Main::WindowCaption() {
-    const std::string_view version = VersionText();
-    return kDesignCaption + QStringLiteral(" , Version ") +
-           QString::fromUtf8(version.data(), static_cast<qsizetype>(version.size()));
+    return kDesignCaption + QStringLiteral(" , Version ") + FromUtf8(VersionText());
+}
+
+void Fm_Main::CreateControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Fm_Main_Client"));
+    setCentralWidget(central);
+    resize(TwipsRect(0, 0, 9480, 6510).size());
+
+    units_ = new UnitsPanel(state_, central);
+    outputOptions_ = new OutputOptionsPanel(state_, central);
+    elements_ = new ElementSelection(state_, central);
+
+    auto* frCompton = PlaceControl<QGroupBox>(central, QStringLiteral("Fr_Comptonwellenlänge"),
+                                              2400, 2160, 2175, 735);
+    frCompton->setTitle(QStringLiteral("Comptonwellenlänge"));
+    SetTabIndex(*frCompton, 49);
+    combo_Cx_ = PlaceControl<QComboBox>(frCompton, QStringLiteral("Combo_Cx"), 120, 240, 1935, 315);
+    SetTabIndex(*combo_Cx_, 31);
+
+    nRange_ = new NRangePanel(state_, central);
+    nRange_->SetOffsetLabel(outputOptions_->Lab_N_Offset());
+
+    cmd_Markieren_ = PlaceControl<QPushButton>(
+        central, QStringLiteral("cmd_AusgewählteInListeMarkieren"), 2400, 3000, 615, 255);
+    cmd_Markieren_->setText(QStringLiteral("<-"));
+    cmd_Markieren_->setToolTip(
+        QStringLiteral("Zu den markierten Zeilen die Elemente in der Elementeliste auswählen"));
+    cmd_Markieren_->setFont(DialogFont(true));
+    SetTabIndex(*cmd_Markieren_, 36);
+
+    lv_Ausgabe_ = new ResultTableView(central);
+    lv_Ausgabe_->setGeometry(TwipsRect(2400, 3240, 6975, 3255));
+    SetTabIndex(*lv_Ausgabe_, 37);
+
+    central->installEventFilter(this);
+}
+
+void Fm_Main::CreateMenus() {
+    const auto addAction = [this](QMenu* menu, const QString& name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    datei->setObjectName(QStringLiteral("MT_Datei"));
+    me_Speichern_[0] =
+        addAction(datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern TXT"));
+    me_Speichern_[1] =
+        addAction(datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern XLS"));
+    me_Beenden_ = addAction(datei, QStringLiteral("ME_Beenden"), QStringLiteral("&Beenden"));
+    me_Beenden_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    for (QAction* save : me_Speichern_) {
+        save->setEnabled(false);
+    }
+
+    QMenu* fenster = menuBar()->addMenu(QStringLiteral("&Fenster"));
+    fenster->setObjectName(QStringLiteral("MT_Fenster"));
+    me_Umrechner_ =
+        addAction(fenster, QStringLiteral("ME_Umrechner"), QStringLiteral("&Umrechner"));
+    me_Auswerten_ =
+        addAction(fenster, QStringLiteral("ME_Auswerten"), QStringLiteral("&Auswerten"));
+    me_Auswerten_->setEnabled(false);
+    me_Einstellungen_ =
+        addAction(fenster, QStringLiteral("ME_Einstellungen"), QStringLiteral("&Einstellungen"));
+    me_Info_ = addAction(fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
+
+    connect(me_Beenden_, &QAction::triggered, this, &QWidget::close);
+    connect(me_Einstellungen_, &QAction::triggered, this, &Fm_Main::ME_Einstellungen_Click);
+}
+
+void Fm_Main::ConnectPanels() {
+    connect(nRange_, &NRangePanel::rebuildRequested, this, &Fm_Main::RebuildTable);
+    connect(outputOptions_, &OutputOptionsPanel::rebuildRequested, this, &Fm_Main::RebuildTable);
+    connect(outputOptions_, &OutputOptionsPanel::selectionApplyRequested, this,
+            &Fm_Main::ApplyElementSelection);
+    connect(units_, &UnitsPanel::rebuildRequested, this, &Fm_Main::RebuildTable);
+    connect(units_, &UnitsPanel::selectionApplyRequested, this, &Fm_Main::ApplyElementSelection);
+    connect(elements_, &ElementSelection::selectionApplyRequested, this,
+            &Fm_Main::ApplyElementSelection);
+    connect(combo_Cx_, &QComboBox::currentIndexChanged, this, &Fm_Main::Combo_Cx_Change);
+}
+
+void Fm_Main::RebuildTable() {
+    BuildOutputTable(nRange_->Value(0), nRange_->Value(1));
+}
+
+void Fm_Main::ApplyElementSelection() {
+    elements_->CopyTicksToElements();
+    RebuildTable();
+}
+
+void Fm_Main::Combo_Cx_Change() {
+    if (!state_.SuppressEvents) {
+        RebuildTable();
+    }
+}
+
+void Fm_Main::SetSearchMode(bool on) {
+    if (state_.SuppressEvents) {
+        return;
+    }
+    nRange_->setVisible(!on);
+    units_->SetSearchMode(on);
+}
+
+void Fm_Main::ME_Einstellungen_Click() {
+    ShowWindow(einstellungen_, [this] {
+        auto* window = new Fm_Einstellungen();
+        connect(window, &Fm_Einstellungen::constantsSaved, this, &Fm_Main::InitCx);
+        return window;
+    });
+}
+
+bool Fm_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        ResizeLists();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Fm_Main::ResizeLists() {
+    if (isMinimized()) {
+        return;
+    }
+    const QSize client = centralWidget()->size();
+    const int margin = TwipsToPixels(kListMarginTwips);
+    const QRect table = lv_Ausgabe_->geometry();
+    lv_Ausgabe_->resize(AtLeastOne(client.width() - table.left() - margin),
+                        AtLeastOne(client.height() - table.top() - margin));
+    if (lv_Ausgabe_->Model().rowCount() > 0) {
+        lv_Ausgabe_->AutoSizeColumns();
+    }
+    QTreeWidget* list = elements_->lv_Elemente();
+    list->resize(list->width(), AtLeastOne(client.height() - list->y() - margin));
+}
+
+void Fm_Main::closeEvent(QCloseEvent* event) {
+    StoreControls();
+    if (einstellungen_) {
+        einstellungen_->close();
+    }
+    event->accept();
 }
 
 }  // namespace kolvenar

@@ -1,18 +1,98 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <utility>
+
+#include "ui/main/main_state.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
 
 namespace kolvenar {
 
-// The main window: the user's whole work happens here.
+class Desktop;
+class ElementSelection;
+class Fm_Einstellungen;
+class NRangePanel;
+class OutputOptionsPanel;
+class ResultTableView;
+class UnitsPanel;
+
+// The main window. Creating it runs the start-up of the program: the stored settings come
+// back, and the result table for N = 33 is built. Closing it stores the settings, closes every
+// other window and so ends the program.
 class Fm_Main : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit Fm_Main(QWidget* parent = nullptr);
+    // Messages and opening addresses go through `desktop`, which must outlive the window.
+    explicit Fm_Main(Desktop& desktop, QWidget* parent = nullptr);
+    ~Fm_Main() override;
 
     // The caption every start shows: the design caption, " , Version " and the version.
     static QString WindowCaption();
+
+    // Fills the result table from the window's inputs; the arguments are the values of the
+    // two N bars.
+    void BuildOutputTable(double nFromScroll, double nToScroll);
+    // Empties and hides the result table, its labels, the mark button and the save entries.
+    void ClearOutput();
+    // Takes the element ticks over into the element table and rebuilds.
+    void ApplyElementSelection();
+    // Rebuilds the list of reference constants from the store and selects its first entry.
+    void InitCx();
+    // The text for Lab_AusgabeCx and the selected reference length in metres.
+    std::pair<QString, double> GetCurrentCx() const;
+
+    const MainState& State() const { return state_; }
+
+signals:
+    // A run of BuildOutputTable has ended, with a table or without one.
+    void outputBuilt();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void ConnectPanels();
+    void Load();
+    void LoadReferenceConstants();
+    void RestoreControls();
+    void StoreControls();
+    void RebuildTable();
+    void FillOutputTable(double nFromScroll, double nToScroll);
+    void SetSearchMode(bool on);
+    void Combo_Cx_Change();
+    void ResizeLists();
+    void ME_Einstellungen_Click();
+
+    Desktop& desktop_;
+    MainState state_;
+
+    UnitsPanel* units_ = nullptr;
+    OutputOptionsPanel* outputOptions_ = nullptr;
+    NRangePanel* nRange_ = nullptr;
+    ElementSelection* elements_ = nullptr;
+    QComboBox* combo_Cx_ = nullptr;
+    ResultTableView* lv_Ausgabe_ = nullptr;
+    QPushButton* cmd_Markieren_ = nullptr;
+
+    std::array<QAction*, 2> me_Speichern_{};
+    QAction* me_Beenden_ = nullptr;
+    QAction* me_Umrechner_ = nullptr;
+    QAction* me_Auswerten_ = nullptr;
+    QAction* me_Einstellungen_ = nullptr;
+    QAction* me_Info_ = nullptr;
+
+    QPointer<Fm_Einstellungen> einstellungen_;
 };
 
 }  // namespace kolvenar

@@ -1,0 +1,144 @@
+#include "settings/window_placement.h"
+
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+#include "settings/settings_store.h"
+
+namespace kolvenar {
+
+namespace {
+
+const QString kState = QStringLiteral("WindowState");
+const QString kLeft = QStringLiteral("L");
+const QString kTop = QStringLiteral("T");
+const QString kWidth = QStringLiteral("W");
+const QString kHeight = QStringLiteral("H");
+
+constexpr double kDefaultWidthTwips = 9600;
+constexpr double kDefaultHeightTwips = 7200;
+// Coordinates a hand-edited file may hold are clamped to this many pixels so that no
+// arithmetic on them can overflow.
+constexpr double kLargestCoordinate = 1 << 20;
+
+int PixelsFromTwips(double twips) {
+    const double pixels =
+        std::clamp(twips / kTwipsPerPixel, -kLargestCoordinate, kLargestCoordinate);
+    return static_cast<int>(std::lround(pixels));
+}
+
+QString TwipsText(int pixels) {
+    return QString::number(pixels * kTwipsPerPixel);
+}
+
+bool OnSomeScreen(const QRect& frame) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(frame)) {
+            return true;
+        }
+    }
+    return QGuiApplication::screens().isEmpty();
+}
+
+// The window manager adds the frame only after a window is shown. Until then a restored outer
+// size can only be applied as the inner size; this watches the window's first moments on
+// screen and takes the frame off again, so the window does not grow by a frame per session.
+class OuterSizeKeeper : public QObject {
+public:
+    OuterSizeKeeper(QWidget& window, QSize outer)
+        : QObject(&window), window_(window), outer_(outer) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (watched != &window_ ||
+            (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize)) {
+            return false;
+        }
+        if (!clock_.isValid()) {
+            clock_.start();
+        }
+        const QSize frame = window_.frameGeometry().size() - window_.size();
+        if (!frame.isEmpty() && !window_.isMaximized() && !window_.isMinimized()) {
+            window_.removeEventFilter(this);
+            window_.resize(outer_ - frame);
+            deleteLater();
+        } else if (clock_.elapsed() > kPatienceMs) {
+            window_.removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    static constexpr qint64 kPatienceMs = 2000;
+    QWidget& window_;
+    QSize outer_;
+    QElapsedTimer clock_;
+};
+
+}  // namespace
+
+QRect TwipsRect(int left, int top, int width, int height) {
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
+}
+
+void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore& store) {
+    const QString section = window.objectName();
+    if (!(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
+        QPoint position(PixelsFromTwips(store.ReadReal(section, kLeft, 0)),
+                        PixelsFromTwips(store.ReadReal(section, kTop, 0)));
+        QSize outer = window.frameGeometry().size();
+        if (border == WindowBorder::Resizable) {
+            outer = QSize(
+                std::max(1, PixelsFromTwips(store.ReadReal(section, kWidth, kDefaultWidthTwips))),
+                std::max(1,
+                         PixelsFromTwips(store.ReadReal(section, kHeight, kDefaultHeightTwips))));
+            // The frame is known only once the window is on screen; until then the outer
+            // size is the inner one.
+            const QSize frame = window.frameGeometry().size() - window.size();
+            window.resize(outer - frame);
+            if (!window.isVisible()) {
+                new OuterSizeKeeper(window, outer);
+            }
+        }
+        if (!OnSomeScreen(QRect(position, outer))) {
+            if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+                position = primary->availableGeometry().topLeft();
+            }
+        }
+        window.move(position);
+    }
+    if (border == WindowBorder::Resizable && store.ReadInt(section, kState, 0, 0, 1) == 1) {
+        window.setWindowState(window.windowState() | Qt::WindowMinimized);
+    }
+}
+
+void SaveWindowPlacement(const QWidget& window, SettingsStore& store) {
+    const QString section = window.objectName();
+    const bool minimized = window.windowState() & Qt::WindowMinimized;
+    store.WriteInt(section, kState, minimized ? 1 : 0);
+    if (minimized) {
+        return;
+    }
+    // A maximized window is stored with the place and size it has when normal.
+    const QRect frame = window.frameGeometry();
+    QRect normal = window.isMaximized() ? window.normalGeometry() : window.geometry();
+    normal.adjust(frame.left() - window.geometry().left(), frame.top() - window.geometry().top(),
+                  frame.right() - window.geometry().right(),
+                  frame.bottom() - window.geometry().bottom());
+    store.Write(section, kLeft, TwipsText(normal.left()));
+    store.Write(section, kTop, TwipsText(normal.top()));
+    store.Write(section, kWidth, TwipsText(normal.width()));
+    store.Write(section, kHeight, TwipsText(normal.height()));
+}
+
+}  // namespace kolvenar

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+namespace kolvenar {
+
+class SettingsStore;
+
+// 15 twips are one (device-independent) pixel at 96 dots per inch.
+inline constexpr int kTwipsPerPixel = 15;
+
+inline constexpr int TwipsToPixels(double twips) {
+    return static_cast<int>(twips / kTwipsPerPixel + (twips >= 0 ? 0.5 : -0.5));
+}
+
+// A rectangle given in twips (left, top, width, height), in pixels.
+QRect TwipsRect(int left, int top, int width, int height);
+
+// Whether a window can change its size; a fixed window keeps its design size and is always
+// in the normal state.
+enum class WindowBorder { Resizable, Fixed };
+
+// Restores position, and for a resizable window also outer size and state, from the keys
+// "L", "T", "W", "H" and "WindowState" of the window's section (its objectName). A window that
+// would lie entirely off every screen is moved onto the primary screen.
+void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore& store);
+
+// Stores the window's state and, when it is not minimized, its normal position and outer size.
+void SaveWindowPlacement(const QWidget& window, SettingsStore& store);
+
+}  // namespace kolvenar

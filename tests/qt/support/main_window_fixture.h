@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <memory>
+
+#include "settings/settings_store.h"
+#include "support/scripted_desktop.h"
+#include "support/test_support.h"
+#include "ui/main/fm_main.h"
+
+namespace kolvenar::testing {
+
+// A fresh settings folder, a scripted desktop and the main window on top of them, driven
+// through its named controls.
+class MainWindowFixture {
+public:
+    MainWindowFixture() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    ~MainWindowFixture() { CloseWindow(); }
+
+    Fm_Main& Start() {
+        window_ = std::make_unique<Fm_Main>(desktop);
+        window_->show();
+        if (!QTest::qWaitForWindowExposed(window_.get())) {
+            QTest::qFail("main window not exposed", __FILE__, __LINE__);
+        }
+        return *window_;
+    }
+
+    // Closes the window as the user does (its close handling stores the settings).
+    void CloseWindow() {
+        if (window_) {
+            window_->close();
+            window_.reset();
+        }
+    }
+
+    Fm_Main& Window() { return *window_; }
+
+    template <typename T>
+    T* Find(const QString& name) const {
+        return Control<T>(window_.get(), name);
+    }
+
+    QTreeView* Table() const { return Find<QTreeView>(QStringLiteral("lv_Ausgabe")); }
+    QTreeWidget* ElementList() const { return Find<QTreeWidget>(QStringLiteral("lv_Elemente")); }
+    QAbstractItemModel* TableModel() const { return Table()->model(); }
+
+    int Rows() const { return TableModel()->rowCount(); }
+
+    QString Cell(int row, int column) const {
+        return TableModel()->index(row, column).data().toString();
+    }
+
+    QStringList Headers() const {
+        QStringList headers;
+        for (int c = 0; c < TableModel()->columnCount(); ++c) {
+            headers << TableModel()->headerData(c, Qt::Horizontal).toString();
+        }
+        return headers;
+    }
+
+    QStringList Row(int row) const {
+        QStringList cells;
+        for (int c = 1; c < TableModel()->columnCount(); ++c) {
+            cells << Cell(row, c);
+        }
+        return cells;
+    }
+
+    QString Caption(const QString& labelName) const { return Find<QLabel>(labelName)->text(); }
+
+    // Ticks exactly the given elements, the way the user does: "Keine", then each tick.
+    void ChooseOnly(std::initializer_list<int> elements) {
+        QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmd_ElementeVisible0")),
+                          Qt::LeftButton);
+        for (int z : elements) {
+            ElementList()->topLevelItem(z - 1)->setCheckState(0, Qt::Checked);
+        }
+    }
+
+    void SetChecked(const QString& name, bool checked) {
+        auto* box = Find<QCheckBox>(name);
+        if (box->isChecked() != checked) {
+            QTest::mouseClick(box, Qt::LeftButton);
+        }
+    }
+
+    void SelectUnit(int quantity, const QString& label) {
+        auto* units = Find<QComboBox>(MemberName(QStringLiteral("Cb_Einheit"), quantity));
+        const int index = units->findText(label);
+        if (index < 0) {
+            QTest::qFail(qPrintable("no unit " + label), __FILE__, __LINE__);
+        }
+        units->setCurrentIndex(index);
+    }
+
+    // Sets N von and N bis by typing into their boxes.
+    void SetRange(const QString& from, const QString& to) {
+        TypeAndEnter(Find<QLineEdit>(QStringLiteral("txt_N_Value0")), from);
+        TypeAndEnter(Find<QLineEdit>(QStringLiteral("txt_N_Value1")), to);
+    }
+
+    static QString MemberName(const QString& group, int index) {
+        return group + QString::number(index);
+    }
+
+    ScriptedDesktop desktop;
+    FreshSettings settings;
+
+private:
+    std::unique_ptr<Fm_Main> window_;
+};
+
+}  // namespace kolvenar::testing

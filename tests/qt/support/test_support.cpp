@@ -1,0 +1,29 @@
+#include "support/test_support.h"
+
+#include <QLineEdit>
+#include <QSettings>
+
+namespace kolvenar::testing {
+
+FreshSettings::FreshSettings() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+    qputenv("XDG_CONFIG_HOME", folder_.path().toLocal8Bit());
+}
+
+QString FreshSettings::FilePath() const {
+    return folder_.path() + QStringLiteral("/Kolvenar/Kolvenar.conf");
+}
+
+void TypeAndEnter(QWidget* box, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+        edit->clear();
+    }
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+bool ModalWindowOpen() {
+    return QApplication::activeModalWidget() != nullptr;
+}
+
+}  // namespace kolvenar::testing

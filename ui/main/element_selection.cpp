@@ -1,0 +1,101 @@
+#include "ui/main/element_selection.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "ui/windows/window_support.h"
+
+namespace kolvenar {
+
+namespace {
+
+constexpr int kTagRole = Qt::UserRole;
+
+}  // namespace
+
+ElementSelection::ElementSelection(MainState& state, QWidget* container)
+    : QObject(container), state_(state) {
+    auto* all = PlaceControl<QPushButton>(
+        container, MemberName(QStringLiteral("cmd_ElementeVisible"), 1), 120, 2160, 975, 255);
+    all->setText(QStringLiteral("Alle"));
+    SetTabIndex(*all, 0);
+    auto* none = PlaceControl<QPushButton>(
+        container, MemberName(QStringLiteral("cmd_ElementeVisible"), 0), 1320, 2160, 975, 255);
+    none->setText(QStringLiteral("Keine"));
+    SetTabIndex(*none, 1);
+    connect(all, &QPushButton::clicked, this, [this] { cmd_ElementeVisible_Click(1); });
+    connect(none, &QPushButton::clicked, this, [this] { cmd_ElementeVisible_Click(0); });
+
+    auto* legend = PlaceControl<QLabel>(container, MemberName(QStringLiteral("Lab_Info"), 0), 120,
+                                        2520, 1815, 255);
+    legend->setText(QStringLiteral("* = Künstliches Element"));
+
+    lv_Elemente_ =
+        PlaceControl<QTreeWidget>(container, QStringLiteral("lv_Elemente"), 120, 2760, 2175, 3735);
+    lv_Elemente_->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Z")});
+    lv_Elemente_->setRootIsDecorated(false);
+    lv_Elemente_->setUniformRowHeights(true);
+    lv_Elemente_->setSortingEnabled(false);
+    lv_Elemente_->header()->setSectionsMovable(false);
+    lv_Elemente_->header()->setSectionsClickable(false);
+    lv_Elemente_->setColumnWidth(0, TwipsToPixels(1380));
+    lv_Elemente_->setColumnWidth(1, TwipsToPixels(464));
+    SetTabIndex(*lv_Elemente_, 2);
+    connect(lv_Elemente_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem*, int column) {
+        if (column == 0 && !state_.SuppressEvents) {
+            emit selectionApplyRequested();
+        }
+    });
+}
+
+void ElementSelection::Fill() {
+    lv_Elemente_->clear();
+    QList<QTreeWidgetItem*> rows;
+    for (int z = 1; z <= kElementCount; ++z) {
+        const ElementEntry& element = state_.Elements[static_cast<std::size_t>(z)];
+        auto* row = new QTreeWidgetItem({FromUtf8(element.Name), QString::number(z)});
+        row->setData(0, kTagRole, z);
+        row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        row->setCheckState(0, element.Visible ? Qt::Checked : Qt::Unchecked);
+        rows.append(row);
+    }
+    lv_Elemente_->addTopLevelItems(rows);
+}
+
+void ElementSelection::CopyTicksToElements() {
+    for (int i = 0; i < lv_Elemente_->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = lv_Elemente_->topLevelItem(i);
+        const int z = row->data(0, kTagRole).toInt();
+        if (z >= 1 && z <= kElementCount) {
+            state_.Elements[static_cast<std::size_t>(z)].Visible =
+                row->checkState(0) == Qt::Checked;
+        }
+    }
+}
+
+void ElementSelection::SetTicksFromElements() {
+    SuppressedEvents suppressed(state_);
+    for (int z = 1; z <= kElementCount && z <= lv_Elemente_->topLevelItemCount(); ++z) {
+        lv_Elemente_->topLevelItem(z - 1)->setCheckState(
+            0, state_.Elements[static_cast<std::size_t>(z)].Visible ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+void ElementSelection::cmd_ElementeVisible_Click(int index) {
+    const Qt::CheckState wanted = index == 1 ? Qt::Checked : Qt::Unchecked;
+    {
+        SuppressedEvents suppressed(state_);
+        for (int i = 0; i < lv_Elemente_->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* row = lv_Elemente_->topLevelItem(i);
+            if (row->checkState(0) != wanted) {
+                row->setCheckState(0, wanted);
+            }
+        }
+    }
+    // One rebuild for the whole change.
+    emit selectionApplyRequested();
+}
+
+}  // namespace kolvenar

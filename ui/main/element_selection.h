@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+#include "ui/main/main_state.h"
+
+class QPushButton;
+class QTreeWidget;
+class QWidget;
+
+namespace kolvenar {
+
+// The element list lv_Elemente with a tick per element, the buttons "Alle" and "Keine" and the
+// legend of the "*". The ticks and the Visible flags of the element table always agree.
+class ElementSelection : public QObject {
+    Q_OBJECT
+
+public:
+    ElementSelection(MainState& state, QWidget* container);
+
+    QTreeWidget* lv_Elemente() const { return lv_Elemente_; }
+
+    // One row per element in order of Z: name, Z, tag Z, tick = Visible, none selected.
+    void Fill();
+    // Copies every row's tick into Visible.
+    void CopyTicksToElements();
+    // Sets every row's tick from Visible (under SuppressEvents).
+    void SetTicksFromElements();
+
+signals:
+    // The ticks changed: take them over and rebuild the table.
+    void selectionApplyRequested();
+
+private:
+    void cmd_ElementeVisible_Click(int index);
+
+    MainState& state_;
+    QTreeWidget* lv_Elemente_ = nullptr;
+};
+
+}  // namespace kolvenar

@@ -1,0 +1,183 @@
+// The main window's side of the table builder: it reads the inputs, asks what must be asked,
+// and shows what the builder produced.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+#include "core/number_rules.h"
+#include "output/table_builder.h"
+#include "ui/main/fm_main.h"
+#include "ui/main/output_options_panel.h"
+#include "ui/main/result_view.h"
+#include "ui/main/units_panel.h"
+#include "ui/windows/desktop_seam.h"
+#include "ui/windows/window_support.h"
+
+namespace kolvenar {
+
+namespace {
+
+constexpr int kFirstColumnTwips = 150;
+
+// Shows the busy cursor for as long as it lives.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+double NumberIn(const QLineEdit* box) {
+    return LeadingNumber(box->text().toStdString());
+}
+
+QString RowCountQuestion(long long rows) {
+    const QString lineBreak = QStringLiteral("\r\n");
+    return QStringLiteral("Die Ausgabe würde ") + QString::number(rows) +
+           QStringLiteral(" Zeilen ergeben !") + lineBreak +
+           QStringLiteral("Das könnte evtl. eine Weile dauern !") + lineBreak + lineBreak +
+           QStringLiteral("<JA> Ich warte dann ...") + lineBreak +
+           QStringLiteral("<NEIN> Ups , dann stelle ich N anders ein oder wähle weniger Elemnte .");
+}
+
+QStringList ToQStringList(const std::vector<std::string>& texts) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts) {
+        list.append(FromUtf8(text));
+    }
+    return list;
+}
+
+}  // namespace
+
+void Fm_Main::ClearOutput() {
+    outputOptions_->Lab_AnzGefundenerElemente()->clear();
+    outputOptions_->Lab_AusgabeCx()->clear();
+    cmd_Markieren_->hide();
+    lv_Ausgabe_->hide();
+    lv_Ausgabe_->Model().ClearRows();
+    for (QAction* save : me_Speichern_) {
+        save->setEnabled(false);
+    }
+}
+
+void Fm_Main::BuildOutputTable(double nFromScroll, double nToScroll) {
+    FillOutputTable(nFromScroll, nToScroll);
+    emit outputBuilt();
+}
+
+void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
+    TableRequest request;
+    request.searchMode = units_->Chk_Suchmodus()->isChecked();
+    request.nFromScroll = nFromScroll;
+    request.nToScroll = nToScroll;
+    request.nOffset = state_.N_Offset;
+
+    const int toleranceOption = units_->SelectedToleranceOption();
+    const ToleranceReading tolerance =
+        ReadTolerance(toleranceOption, units_->txt_Toleranz()->text().toStdString());
+    request.tolerance = tolerance.tolerance;
+    if (tolerance.rewrittenOwnText) {
+        units_->txt_Toleranz()->setText(FromUtf8(*tolerance.rewrittenOwnText));
+    }
+    for (int i = 0; i < kQuantityCount; ++i) {
+        request.searchValues[static_cast<std::size_t>(i)] = NumberIn(units_->txt_Suchen(i));
+    }
+
+    ClearOutput();
+
+    for (int z = 1; z <= kElementCount; ++z) {
+        request.elementChosen[static_cast<std::size_t>(z)] =
+            state_.Elements[static_cast<std::size_t>(z)].Visible;
+    }
+    const int chosen = CountChosenElements(request);
+    if (chosen == 0) {
+        return;
+    }
+    if (!request.searchMode) {
+        const long long estimate = RowEstimate(nFromScroll, nToScroll, chosen);
+        if (estimate > kRowsWithoutQuestion &&
+            desktop_.ShowMessage(this, QStringLiteral(" Achtung"), RowCountQuestion(estimate),
+                                 MessageIcon::Exclamation, MessageButtons::YesNo,
+                                 MessageAnswer::No) != MessageAnswer::Yes) {
+            return;
+        }
+    } else {
+        switch (CheckSearch(request, toleranceOption == 0)) {
+            case SearchCheck::NothingToSearch:
+                if (units_->txt_Suchen(0)->isEnabled()) {
+                    units_->txt_Suchen(0)->setFocus();
+                }
+                return;
+            case SearchCheck::OwnToleranceOutOfRange:
+                desktop_.ShowMessage(
+                    this, QStringLiteral(" Meldung"),
+                    QStringLiteral("Bei der Suche mit eigener Toleranz bitte einen Wert >0 und "
+                                   "<=50 % eingeben ."),
+                    MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
+                return;
+            case SearchCheck::Ready:
+                break;
+        }
+    }
+
+    for (int i = 0; i < kQuantityCount; ++i) {
+        request.unitLabels[static_cast<std::size_t>(i)] =
+            units_->Cb_Einheit(i)->currentText().toStdString();
+        request.quantityShown[static_cast<std::size_t>(i)] =
+            units_->chk_Feldauswahl(i)->isChecked();
+    }
+    request.wunschfaktorF = NumberIn(outputOptions_->txt_Wunschfaktor(0));
+    request.wunschfaktorL = NumberIn(outputOptions_->txt_Wunschfaktor(1));
+    request.showAHalf = outputOptions_->chk_A2()->isChecked();
+    request.showVHalf = outputOptions_->chk_V2()->isChecked();
+    request.showVQuarter = outputOptions_->chk_V4()->isChecked();
+    request.rounding = outputOptions_->chk_Runden()->checkState() != Qt::Unchecked;
+
+    ResultTableModel& model = lv_Ausgabe_->Model();
+    const QString separator = QLocale().decimalPoint();
+    model.SetDecimalSeparator(separator);
+    const std::vector<ColumnSource> columns = ChooseColumns(request);
+    model.SetHeaders(ToQStringList(ColumnHeaders(request, columns, separator.toStdString())));
+    lv_Ausgabe_->header()->resizeSection(0, TwipsToPixels(kFirstColumnTwips));
+
+    const auto [cxText, cx] = GetCurrentCx();
+    outputOptions_->Lab_AusgabeCx()->setText(cxText);
+    request.cx = cx;
+
+    TableRun run;
+    {
+        BusyCursor busy;
+        run = RunTable(request, columns);
+        model.SetRows(std::move(run.table));
+    }
+    if (run.error) {
+        desktop_.ShowMessage(this, QStringLiteral(" Fehler !?"),
+                             QString::number(run.error->Number) + QStringLiteral(" : ") +
+                                 FromUtf8(run.error->Description),
+                             MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
+        return;
+    }
+
+    BusyCursor busy;
+    lv_Ausgabe_->show();
+    lv_Ausgabe_->AutoSizeColumns();
+    const bool hasRows = model.rowCount() > 0;
+    cmd_Markieren_->show();
+    cmd_Markieren_->setEnabled(hasRows);
+    outputOptions_->Lab_AnzGefundenerElemente()->setText(
+        FromUtf8(FoundElementsText(run.FoundCount())));
+    for (QAction* save : me_Speichern_) {
+        save->setEnabled(hasRows);
+    }
+}
+
+}  // namespace kolvenar

@@ -1,0 +1,122 @@
+#include "ui/main/n_range_panel.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <cmath>
+
+#include "core/number_rules.h"
+#include "core/number_text.h"
+#include "ui/windows/window_support.h"
+
+namespace kolvenar {
+
+namespace {
+
+struct NRow {
+    const char* caption;
+    int top;
+    int barTab;
+    int boxTab;
+};
+
+constexpr std::array<NRow, 2> kRows = {{{"N von", 240, 32, 33}, {"N bis", 480, 34, 35}}};
+
+}  // namespace
+
+NRangePanel::NRangePanel(MainState& state, QWidget* parent) : QGroupBox(parent), state_(state) {
+    setObjectName(QStringLiteral("Fr_N"));
+    setGeometry(TwipsRect(4680, 2160, 4695, 855));
+    SetTabIndex(*this, 45);
+    for (int i = 0; i < 2; ++i) {
+        const NRow& row = kRows[static_cast<std::size_t>(i)];
+        const auto index = static_cast<std::size_t>(i);
+        lab_N_[index] = PlaceControl<QLabel>(this, MemberName(QStringLiteral("Lab_N"), i), 120,
+                                             row.top, 975, 255);
+        lab_N_[index]->setText(QString::fromLatin1(row.caption));
+
+        hScroll_N_[index] = PlaceControl<QScrollBar>(
+            this, MemberName(QStringLiteral("HScroll_N"), i), 1080, row.top, 3015, 255);
+        hScroll_N_[index]->setOrientation(Qt::Horizontal);
+        hScroll_N_[index]->setRange(kLowestN, kHighestN);
+        hScroll_N_[index]->setSingleStep(1);
+        hScroll_N_[index]->setPageStep(10);
+        hScroll_N_[index]->setFocusPolicy(Qt::StrongFocus);
+        SetTabIndex(*hScroll_N_[index], row.barTab);
+        connect(hScroll_N_[index], &QScrollBar::valueChanged, this,
+                [this, i] { HScroll_N_Change(i); });
+
+        txt_N_Value_[index] = PlaceControl<QLineEdit>(
+            this, MemberName(QStringLiteral("txt_N_Value"), i), 4080, row.top, 495, 285);
+        txt_N_Value_[index]->setToolTip(QStringLiteral("N eingeben und Enter drücken"));
+        txt_N_Value_[index]->installEventFilter(this);
+        SetTabIndex(*txt_N_Value_[index], row.boxTab);
+        connect(txt_N_Value_[index], &QLineEdit::returnPressed, this,
+                [this, i] { txt_N_Value_KeyDown(i); });
+    }
+}
+
+double NRangePanel::Value(int index) const {
+    return HScroll_N(index)->value();
+}
+
+void NRangePanel::HScroll_N_Change(int index) {
+    if (state_.SuppressEvents) {
+        return;
+    }
+    if (index == 0) {
+        // Moving "N von" collapses the range to that one N.
+        SuppressedEvents suppressed(state_);
+        hScroll_N_[1]->setValue(hScroll_N_[0]->value());
+    }
+    ShowNRange();
+    emit rebuildRequested();
+}
+
+void NRangePanel::ShowNRange() {
+    // The captions show the effective N (bar plus offset), also for negative bars.
+    const auto caption = [this](const char* prefix, int index) {
+        const double n = Value(index) + state_.N_Offset;
+        return QString::fromLatin1(prefix) + FromUtf8(NumText(n));
+    };
+    lab_N_[0]->setText(caption("N von ", 0));
+    lab_N_[1]->setText(caption("N bis ", 1));
+    if (lab_N_Offset_ != nullptr) {
+        lab_N_Offset_->setText(state_.N_Offset == 0
+                                   ? QString()
+                                   : QStringLiteral("N + ") + FromUtf8(NumText(state_.N_Offset)));
+    }
+}
+
+void NRangePanel::txt_N_Value_KeyDown(int index) {
+    QLineEdit* box = txt_N_Value_[static_cast<std::size_t>(index)];
+    QScrollBar* bar = hScroll_N_[static_cast<std::size_t>(index)];
+    double x = LeadingNumber(box->text().toStdString());
+    state_.N_Offset = RoundToPlaces(x - std::floor(x), 2);
+    x = std::clamp(x - state_.N_Offset, static_cast<double>(bar->minimum()),
+                   static_cast<double>(bar->maximum()));
+    box->setText(FromUtf8(NumText(x + state_.N_Offset)));
+    const int whole = static_cast<int>(RoundHalfToEven(x));
+    if (whole != bar->value()) {
+        bar->setValue(whole);
+        return;
+    }
+    ShowNRange();
+    emit rebuildRequested();
+}
+
+bool NRangePanel::eventFilter(QObject* watched, QEvent* event) {
+    // The boxes hold text only while the user types.
+    if (event->type() == QEvent::FocusOut) {
+        for (QLineEdit* box : txt_N_Value_) {
+            if (watched == box) {
+                box->clear();
+            }
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+}  // namespace kolvenar

@@ -1,0 +1,171 @@
+#include "ui/main/units_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "core/number_rules.h"
+#include "core/number_text.h"
+#include "output/table_builder.h"
+#include "ui/windows/window_support.h"
+
+namespace kolvenar {
+
+namespace {
+
+struct QuantityRow {
+    const char* caption;
+    const char* searchTip;
+    int checkBoxWidth;
+};
+
+constexpr std::array<QuantityRow, kQuantityCount> kQuantityRows = {{
+    {"Frequenz f", "Frequenz eingeben und Enter drücken", 1455},
+    {"Wellenlänge L", "Wellenlänge eingeben und Enter drücken", 1455},
+    {"Periodendauer T", "Periodendauer eingeben und Enter drücken", 1575},
+    {"Fläche A", "Fläche eingeben und Enter drücken", 1455},
+    {"Volumen V", "Volumen eingeben und Enter drücken", 1455},
+}};
+
+struct ToleranceOption {
+    int left;
+    int top;
+    int width;
+    int tabIndex;
+};
+
+// Index 0 is the own value beside txt_Toleranz; 1 to 5 the fixed ones.
+constexpr std::array<ToleranceOption, UnitsPanel::kToleranceOptions> kToleranceOptionPlaces = {{
+    {5160, 240, 255, 19},
+    {4440, 480, 615, 20},
+    {4440, 720, 735, 21},
+    {4440, 960, 735, 23},
+    {5160, 720, 735, 22},
+    {5160, 960, 735, 24},
+}};
+
+constexpr int kRowTop = 240;
+constexpr int kRowPitch = 360;
+
+}  // namespace
+
+UnitsPanel::UnitsPanel(MainState& state, QWidget* parent) : QGroupBox(parent), state_(state) {
+    setObjectName(QStringLiteral("Fr_Einheiten"));
+    setTitle(QStringLiteral("Einheiten"));
+    setGeometry(TwipsRect(120, 0, 6135, 2055));
+    SetTabIndex(*this, 40);
+    CreateQuantityRows();
+    CreateSearchControls();
+}
+
+void UnitsPanel::CreateQuantityRows() {
+    for (int i = 0; i < kQuantityCount; ++i) {
+        const QuantityRow& row = kQuantityRows[Index(i)];
+        const int top = kRowTop + kRowPitch * i;
+        const int firstTab = 3 + 3 * i;
+
+        QCheckBox* check =
+            PlaceControl<QCheckBox>(this, MemberName(QStringLiteral("chk_Feldauswahl"), i), 120,
+                                    top, row.checkBoxWidth, 255);
+        check->setText(QString::fromUtf8(row.caption));
+        check->setChecked(true);
+        SetTabIndex(*check, firstTab);
+        connect(check, &QCheckBox::toggled, this, [this] {
+            if (!state_.SuppressEvents) {
+                emit rebuildRequested();
+            }
+        });
+        chk_Feldauswahl_[Index(i)] = check;
+
+        QComboBox* units = PlaceControl<QComboBox>(
+            this, MemberName(QStringLiteral("Cb_Einheit"), i), 1680, top, 1575, 315);
+        for (std::string_view label : MainUnitLabels(static_cast<Quantity>(i))) {
+            units->addItem(FromUtf8(label));
+        }
+        units->setMaxVisibleItems(units->count());
+        SetTabIndex(*units, firstTab + 1);
+        connect(units, &QComboBox::currentIndexChanged, this, [this] {
+            if (!state_.SuppressEvents) {
+                emit selectionApplyRequested();
+            }
+        });
+        cb_Einheit_[Index(i)] = units;
+
+        QLineEdit* search = PlaceControl<QLineEdit>(
+            this, MemberName(QStringLiteral("txt_Suchen"), i), 3360, top, 975, 285);
+        search->setToolTip(QString::fromUtf8(row.searchTip));
+        SetTabIndex(*search, firstTab + 2);
+        connect(search, &QLineEdit::textChanged, this, [this, i] { txt_Suchen_Change(i); });
+        connect(search, &QLineEdit::returnPressed, this, [this, i] { txt_Suchen_KeyDown(i); });
+        txt_Suchen_[Index(i)] = search;
+    }
+}
+
+void UnitsPanel::CreateSearchControls() {
+    lab_Suchen_ = PlaceControl<QLabel>(this, QStringLiteral("Lab_Suchen"), 3360, 0, 615, 255);
+    lab_Suchen_->setText(QStringLiteral("Suchen"));
+    lab_Suchen_->setToolTip(
+        QStringLiteral("Nur ausgewählte Elemente ,  N von -900 bis 900 wird durchsucht"));
+
+    chk_Suchmodus_ =
+        PlaceControl<QCheckBox>(this, QStringLiteral("Chk_Suchmodus"), 4080, 0, 255, 244);
+    chk_Suchmodus_->setToolTip(QStringLiteral("Suche ein/ausschalten"));
+    SetTabIndex(*chk_Suchmodus_, 18);
+
+    lab_Toleranz_ = PlaceControl<QLabel>(this, QStringLiteral("Lab_Toleranz"), 4440, 240, 615, 255);
+    lab_Toleranz_->setText(QStringLiteral("Toleranz"));
+    lab_Toleranz_->setToolTip(QStringLiteral("bei standard Einheit"));
+
+    for (int i = 0; i < kToleranceOptions; ++i) {
+        const ToleranceOption& place = kToleranceOptionPlaces[Index(i)];
+        QRadioButton* option =
+            PlaceControl<QRadioButton>(this, MemberName(QStringLiteral("opt_Toleranz"), i),
+                                       place.left, place.top, place.width, 255);
+        option->setText(FromUtf8(kToleranceCaptions[Index(i)]));
+        SetTabIndex(*option, place.tabIndex);
+        opt_Toleranz_[Index(i)] = option;
+    }
+    // The own value is the design's choice until the stored one is restored.
+    opt_Toleranz_[0]->setChecked(true);
+
+    txt_Toleranz_ =
+        PlaceControl<QLineEdit>(this, QStringLiteral("txt_Toleranz"), 5400, 240, 615, 285);
+    txt_Toleranz_->setToolTip(
+        QStringLiteral("Eigener Wert >0 und <=50 % eingeben und Enter drücken"));
+    SetTabIndex(*txt_Toleranz_, 38);
+}
+
+int UnitsPanel::SelectedToleranceOption() const {
+    for (int i = 0; i < kToleranceOptions; ++i) {
+        if (opt_Toleranz_[Index(i)]->isChecked()) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void UnitsPanel::SetSearchMode(bool on) {
+    for (QLineEdit* box : txt_Suchen_) {
+        SetInputLook(*box, on);
+    }
+    for (QRadioButton* option : opt_Toleranz_) {
+        option->setEnabled(on);
+    }
+    lab_Toleranz_->setEnabled(on);
+    SetInputLook(*txt_Toleranz_, on);
+}
+
+void UnitsPanel::txt_Suchen_Change(int) {}
+
+void UnitsPanel::txt_Suchen_KeyDown(int) {}
+
+void UnitsPanel::opt_Toleranz_Click() {}
+
+bool UnitsPanel::eventFilter(QObject* watched, QEvent* event) {
+    return QGroupBox::eventFilter(watched, event);
+}
+
+}  // namespace kolvenar

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "core/reference_constants.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kolvenar {
+
+// Editor of the five reference lengths. Its Speichern stores them in the main window's section
+// and announces the change, upon which the main window rebuilds its list of constants.
+class Fm_Einstellungen : public QWidget {
+    Q_OBJECT
+
+public:
+    // Creates the window and loads the stored constants (it is not shown).
+    explicit Fm_Einstellungen(QWidget* parent = nullptr);
+
+    // Stores every row (blanks around each text removed) and the marker "Einstellungen" = "Ja",
+    // then emits constantsSaved().
+    void Speichern();
+
+signals:
+    void constantsSaved();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Load();
+    void SetSaveEnabled(bool on);
+    void TextChanged();
+    void cmd_Speichern_Click();
+
+    std::array<QLineEdit*, kCxSlotCount> txt_Cx_{};
+    std::array<QLineEdit*, kCxSlotCount> txt_Cx_Wert_{};
+    std::array<QLineEdit*, kCxSlotCount> txt_Cx_Bezeichnung_{};
+    QPushButton* cmd_Speichern_ = nullptr;
+    bool suppressEvents_ = false;
+};
+
+}  // namespace kolvenar

@@ -1,0 +1,91 @@
+#include "ui/windows/window_support.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QVariant>
+
+#include <algorithm>
+#include <vector>
+
+namespace kolvenar {
+
+QFont DialogFont(bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+namespace {
+
+// Sees every key press of the application before the control it is meant for, and closes
+// its window when Escape is pressed in it.
+class EscapeCloser : public QObject {
+public:
+    explicit EscapeCloser(QWidget& window) : QObject(&window), window_(window) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) {
+            return false;
+        }
+        const auto* widget = qobject_cast<QWidget*>(receiver);
+        if (widget == nullptr || widget->window() != &window_) {
+            return false;
+        }
+        window_.close();
+        return true;
+    }
+
+private:
+    QWidget& window_;
+};
+
+}  // namespace
+
+void CloseOnEscape(QWidget& window) {
+    new EscapeCloser(window);
+}
+
+void SetInputLook(QWidget& box, bool on) {
+    QPalette palette = box.palette();
+    const QPalette system;
+    palette.setColor(QPalette::Text, on ? system.color(QPalette::Active, QPalette::WindowText)
+                                        : system.color(QPalette::Active, QPalette::ButtonText));
+    palette.setColor(QPalette::Base, on ? system.color(QPalette::Active, QPalette::Base)
+                                        : system.color(QPalette::Active, QPalette::Button));
+    box.setPalette(palette);
+    box.setEnabled(on);
+}
+
+namespace {
+
+constexpr char kTabIndexProperty[] = "kolvenarTabIndex";
+
+}  // namespace
+
+void SetTabIndex(QWidget& control, int index) {
+    control.setProperty(kTabIndexProperty, index);
+}
+
+void ApplyTabOrder(QWidget& window) {
+    std::vector<std::pair<int, QWidget*>> order;
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        const QVariant index = child->property(kTabIndexProperty);
+        if (index.isValid() && child->focusPolicy() != Qt::NoFocus) {
+            order.emplace_back(index.toInt(), child);
+        }
+    }
+    std::sort(order.begin(), order.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    }
+}
+
+}  // namespace kolvenar
