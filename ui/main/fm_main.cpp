@@ -1,6 +1,7 @@
 #include "ui/main/fm_main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -47,6 +48,7 @@ void ShowWindow(QPointer<W>& window, Make make) {
 Fm_Main::Fm_Main(Desktop& desktop, QWidget* parent) : QMainWindow(parent), desktop_(desktop) {
     setObjectName(QStringLiteral("Fm_Main"));
     setFont(DialogFont());
+    exportFolder_ = QApplication::applicationDirPath();
     CreateControls();
     CreateMenus();
     ConnectPanels();
@@ -125,6 +127,10 @@ void Fm_Main::CreateMenus() {
         addAction(fenster, QStringLiteral("ME_Einstellungen"), QStringLiteral("&Einstellungen"));
     me_Info_ = addAction(fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
 
+    for (int i = 0; i < 2; ++i) {
+        connect(me_Speichern_[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { ExportTable(i); });
+    }
     connect(me_Beenden_, &QAction::triggered, this, &QWidget::close);
     connect(me_Einstellungen_, &QAction::triggered, this, &Fm_Main::ME_Einstellungen_Click);
 }
@@ -139,6 +145,8 @@ void Fm_Main::ConnectPanels() {
     connect(elements_, &ElementSelection::selectionApplyRequested, this,
             &Fm_Main::ApplyElementSelection);
     connect(combo_Cx_, &QComboBox::currentIndexChanged, this, &Fm_Main::Combo_Cx_Change);
+    connect(units_, &UnitsPanel::searchModeClicked, this, &Fm_Main::Chk_Suchmodus_Click);
+    connect(cmd_Markieren_, &QPushButton::clicked, this, &Fm_Main::MarkSelectedElements);
 }
 
 void Fm_Main::RebuildTable() {
@@ -162,6 +170,32 @@ void Fm_Main::SetSearchMode(bool on) {
     }
     nRange_->setVisible(!on);
     units_->SetSearchMode(on);
+}
+
+void Fm_Main::Chk_Suchmodus_Click(bool on) {
+    SetSearchMode(on);
+    if (on) {
+        ClearOutput();
+    }
+    RebuildTable();
+}
+
+// Carries the highlighted result rows back into the element list, so that the next search
+// covers only their elements. An element with several rows is kept when any of them is
+// highlighted.
+void Fm_Main::MarkSelectedElements() {
+    cmd_Markieren_->setEnabled(false);
+    for (ElementEntry& element : state_.Elements) {
+        element.Visible = false;
+    }
+    for (int z : lv_Ausgabe_->HighlightedElements()) {
+        if (z >= 1 && z <= kElementCount) {
+            state_.Elements[static_cast<std::size_t>(z)].Visible = true;
+        }
+    }
+    elements_->SetTicksFromElements();
+    ApplyElementSelection();
+    cmd_Markieren_->setEnabled(true);
 }
 
 void Fm_Main::ME_Einstellungen_Click() {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <utility>
 
 #include "ui/main/main_state.h"
@@ -51,6 +53,15 @@ public:
 
     const MainState& State() const { return state_; }
 
+    // Writes the result table to "KolvenarAusgabe.TXT" (index 0) or ".XLS" (index 1) in the
+    // export folder, reports the file and opens the folder.
+    void ExportTable(int index);
+    // The folder exports go to; by default the program's own folder.
+    void SetExportFolder(const QString& folder) { exportFolder_ = folder; }
+    QString ExportFolder() const { return exportFolder_; }
+    // The clock whose date and time an export writes into its header.
+    void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+
 signals:
     // A run of BuildOutputTable has ended, with a table or without one.
     void outputBuilt();
@@ -71,6 +82,8 @@ private:
     void FillOutputTable(double nFromScroll, double nToScroll);
     void SetSearchMode(bool on);
     void Combo_Cx_Change();
+    void Chk_Suchmodus_Click(bool on);
+    void MarkSelectedElements();
     void ResizeLists();
     void ME_Einstellungen_Click();
 
@@ -93,6 +106,10 @@ private:
     QAction* me_Info_ = nullptr;
 
     QPointer<Fm_Einstellungen> einstellungen_;
+    QString exportFolder_;
+    std::function<QDateTime()> clock_ = [] {
+        return QDateTime::currentDateTime();
+    };
 };
 
 }  // namespace kolvenar

@@ -114,6 +114,11 @@ void UnitsPanel::CreateSearchControls() {
         PlaceControl<QCheckBox>(this, QStringLiteral("Chk_Suchmodus"), 4080, 0, 255, 244);
     chk_Suchmodus_->setToolTip(QStringLiteral("Suche ein/ausschalten"));
     SetTabIndex(*chk_Suchmodus_, 18);
+    connect(chk_Suchmodus_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!state_.SuppressEvents) {
+            emit searchModeClicked(on);
+        }
+    });
 
     lab_Toleranz_ = PlaceControl<QLabel>(this, QStringLiteral("Lab_Toleranz"), 4440, 240, 615, 255);
     lab_Toleranz_->setText(QStringLiteral("Toleranz"));
@@ -126,6 +131,11 @@ void UnitsPanel::CreateSearchControls() {
                                        place.left, place.top, place.width, 255);
         option->setText(FromUtf8(kToleranceCaptions[Index(i)]));
         SetTabIndex(*option, place.tabIndex);
+        connect(option, &QRadioButton::toggled, this, [this](bool selected) {
+            if (selected) {
+                opt_Toleranz_Click();
+            }
+        });
         opt_Toleranz_[Index(i)] = option;
     }
     // The own value is the design's choice until the stored one is restored.
@@ -136,6 +146,9 @@ void UnitsPanel::CreateSearchControls() {
     txt_Toleranz_->setToolTip(
         QStringLiteral("Eigener Wert >0 und <=50 % eingeben und Enter drücken"));
     SetTabIndex(*txt_Toleranz_, 38);
+    txt_Toleranz_->installEventFilter(this);
+    // Enter in the own-value box searches whether or not a search value is present.
+    connect(txt_Toleranz_, &QLineEdit::returnPressed, this, &UnitsPanel::rebuildRequested);
 }
 
 int UnitsPanel::SelectedToleranceOption() const {
@@ -158,13 +171,52 @@ void UnitsPanel::SetSearchMode(bool on) {
     SetInputLook(*txt_Toleranz_, on);
 }
 
-void UnitsPanel::txt_Suchen_Change(int) {}
+// At most one search box holds text: typing into one empties the others.
+void UnitsPanel::txt_Suchen_Change(int index) {
+    if (state_.SuppressEvents) {
+        return;
+    }
+    SuppressedEvents suppressed(state_);
+    for (int i = 0; i < kQuantityCount; ++i) {
+        if (i != index) {
+            txt_Suchen_[Index(i)]->clear();
+        }
+    }
+}
 
-void UnitsPanel::txt_Suchen_KeyDown(int) {}
+void UnitsPanel::txt_Suchen_KeyDown(int index) {
+    QLineEdit* box = txt_Suchen_[Index(index)];
+    const double value = LeadingNumber(box->text().toStdString());
+    if (value != 0) {
+        box->setText(FromUtf8(NumText(value)));
+    } else {
+        box->clear();
+    }
+    emit rebuildRequested();
+}
 
-void UnitsPanel::opt_Toleranz_Click() {}
+// A new tolerance searches again only when there is something to search for.
+void UnitsPanel::opt_Toleranz_Click() {
+    if (!state_.SuppressEvents && AnySearchText()) {
+        emit rebuildRequested();
+    }
+}
+
+bool UnitsPanel::AnySearchText() const {
+    for (const QLineEdit* box : txt_Suchen_) {
+        if (!box->text().isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool UnitsPanel::eventFilter(QObject* watched, QEvent* event) {
+    // Entering the own-value box chooses the own tolerance without searching.
+    if (watched == txt_Toleranz_ && event->type() == QEvent::FocusIn) {
+        SuppressedEvents suppressed(state_);
+        opt_Toleranz_[0]->setChecked(true);
+    }
     return QGroupBox::eventFilter(watched, event);
 }
 

@@ -41,6 +41,8 @@ public:
 signals:
     void rebuildRequested();
     void selectionApplyRequested();
+    // The search switch was clicked; `on` is its new state.
+    void searchModeClicked(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +55,7 @@ private:
     void txt_Suchen_Change(int index);
     void txt_Suchen_KeyDown(int index);
     void opt_Toleranz_Click();
+    bool AnySearchText() const;
 
     MainState& state_;
     std::array<QCheckBox*, kQuantityCount> chk_Feldauswahl_{};

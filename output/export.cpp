@@ -1,0 +1,123 @@
+#include "output/export.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/elements.h"
+#include "core/number_text.h"
+#include "output/result_table_model.h"
+#include "output/windows1252.h"
+
+namespace kolvenar {
+
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+
+void AppendNumber(std::string& out, double value, const NumberStyle& style) {
+    char buffer[kNumberTextCapacity];
+    out.append(buffer, FormatNumber(value, style, buffer));
+}
+
+// The number and text of the failing operation: the system's error when there is one,
+// otherwise Qt's.
+FileFailure FailureOf(const QFileDevice& file, int systemError) {
+    if (systemError != 0) {
+        return {systemError, QString::fromLocal8Bit(std::strerror(systemError))};
+    }
+    return {static_cast<int>(file.error()), file.errorString()};
+}
+
+}  // namespace
+
+QString ExportFileName(int index) {
+    return QStringLiteral("KolvenarAusgabe") +
+           (index == 1 ? QStringLiteral(".XLS") : QStringLiteral(".TXT"));
+}
+
+std::string TableToText(const ResultTableModel& model) {
+    const int columns = model.columnCount();
+    std::string text;
+    for (int c = 1; c < columns; ++c) {
+        text += model.HeaderText(c).toStdString();
+        if (c < columns - 1) {
+            text += '\t';
+        }
+    }
+    text += kLineEnd;
+
+    const ResultTable& table = model.Table();
+    const NumberStyle style{model.DecimalSeparator(), true};
+    const std::size_t values = std::min<std::size_t>(
+        table.ValueCount(), static_cast<std::size_t>(std::max(columns - 4, 0)));
+    text.reserve(text.size() + table.RowCount() * (16 + 20 * values));
+    for (std::size_t row = 0; row < table.RowCount(); ++row) {
+        // Columns 1 to 3 are element, Z and N; the values follow.
+        if (columns > 1) {
+            text += ElementName(table.ElementAt(row));
+        }
+        if (columns > 2) {
+            text += '\t';
+            text += std::to_string(table.ElementAt(row));
+        }
+        if (columns > 3) {
+            text += '\t';
+            AppendNumber(text, table.NAt(row), style);
+        }
+        for (std::size_t v = 0; v < values; ++v) {
+            text += '\t';
+            AppendNumber(text, table.ValueAt(row, v), style);
+        }
+        text += kLineEnd;
+    }
+    return text;
+}
+
+QByteArray ExportFileContent(const QString& referenceLengthCaption, const QDateTime& now,
+                             const std::string& tableText) {
+    const QString paragraph = QStringLiteral("\r\n\r\n");
+    const QString header =
+        QStringLiteral("REM Kolvenar ist ein Programm von Quorvin") + paragraph +
+        QStringLiteral("REM Datei wurde erzeugt am ") + now.toString(QStringLiteral("dd.MM.yyyy")) +
+        QStringLiteral(" um ") + now.toString(QStringLiteral("HH:mm")) + QStringLiteral(" Uhr") +
+        paragraph + QStringLiteral("REM Zuzovudezivudizer nach der Gleichung von Velmoran") +
+        paragraph + QStringLiteral("REM Comptonwellenlänge ") + referenceLengthCaption + paragraph;
+    std::string utf8 = header.toStdString();
+    utf8 += tableText;
+    utf8 += kLineEnd;
+    const std::string bytes = ToWindows1252(utf8);
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::optional<FileFailure> WriteWholeFile(const QString& path, const QByteArray& content) {
+    // Replacing a file goes round its write permission; ask the file itself first.
+    if (QFileInfo::exists(path)) {
+        QFile existing(path);
+        errno = 0;
+        if (!existing.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            return FailureOf(existing, errno);
+        }
+    }
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        return FailureOf(file, errno);
+    }
+    errno = 0;
+    if (file.write(content) != content.size()) {
+        const int error = errno;
+        file.cancelWriting();
+        return FailureOf(file, error);
+    }
+    errno = 0;
+    if (!file.commit()) {
+        return FailureOf(file, errno);
+    }
+    return std::nullopt;
+}
+
+}  // namespace kolvenar

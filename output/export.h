@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+namespace kolvenar {
+
+class ResultTableModel;
+
+// "KolvenarAusgabe.TXT" for entry 0, "KolvenarAusgabe.XLS" for entry 1 (any other entry
+// gives ".TXT"); both files hold the same text.
+QString ExportFileName(int index);
+
+// The table part of an export: the column titles from the second column on, then one line
+// per row, fields separated by TAB, every line ended by CR LF. UTF-8.
+std::string TableToText(const ResultTableModel& table);
+
+// The whole file: four "REM" header lines, each followed by an empty line, the table text and
+// a final empty line; in Windows-1252 with CR LF line ends.
+QByteArray ExportFileContent(const QString& referenceLengthCaption, const QDateTime& now,
+                             const std::string& tableText);
+
+// Why a file could not be written: the number and description of the failing operation.
+struct FileFailure {
+    int number = 0;
+    QString description;
+};
+
+// Writes `content` to `path` completely beside any earlier file and puts it in place only when
+// it is whole, so a failure leaves the earlier file as it was. An existing file that may not
+// be written to is left alone and reported.
+std::optional<FileFailure> WriteWholeFile(const QString& path, const QByteArray& content);
+
+}  // namespace kolvenar
