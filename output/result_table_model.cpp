@@ -43,34 +43,36 @@ void ResultTableModel::SetRows(ResultTable table) {
     endResetModel();
 }
 
-QString ResultTableModel::NumberText(double value) const {
+QString ResultTableModel::CellText(int row, int column) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= table_.RowCount() || column < 1) {
+        return {};
+    }
+    if (column == 1) {
+        return names_[static_cast<std::size_t>(table_.ElementAt(static_cast<std::size_t>(row)))];
+    }
     char buffer[kNumberTextCapacity];
-    const std::size_t length = FormatNumber(value, NumberStyle{separator_, true}, buffer);
+    const std::size_t length = NumberCellText(row, column, buffer);
     return QString::fromUtf8(buffer, static_cast<qsizetype>(length));
 }
 
-QString ResultTableModel::CellText(int row, int column) const {
-    if (row < 0 || static_cast<std::size_t>(row) >= table_.RowCount()) {
-        return {};
+std::size_t ResultTableModel::NumberCellText(int row, int column, char* buffer) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= table_.RowCount() || column < 2) {
+        return 0;
     }
     const auto r = static_cast<std::size_t>(row);
-    switch (column) {
-        case 0:
-            return {};
-        case 1:
-            return names_[static_cast<std::size_t>(table_.ElementAt(r))];
-        case 2:
-            return QString::number(table_.ElementAt(r));
-        case 3:
-            return NumberText(table_.NAt(r));
-        default:
-            break;
+    double value = 0;
+    if (column == 2) {
+        value = table_.ElementAt(r);
+    } else if (column == 3) {
+        value = table_.NAt(r);
+    } else {
+        const auto valueColumn = static_cast<std::size_t>(column - kFixedColumns);
+        if (valueColumn >= table_.ValueCount()) {
+            return 0;
+        }
+        value = table_.ValueAt(r, valueColumn);
     }
-    const auto valueColumn = static_cast<std::size_t>(column - kFixedColumns);
-    if (column < kFixedColumns || valueColumn >= table_.ValueCount()) {
-        return {};
-    }
-    return NumberText(table_.ValueAt(r, valueColumn));
+    return FormatNumber(value, NumberStyle{separator_, true}, buffer);
 }
 
 int ResultTableModel::rowCount(const QModelIndex& parent) const {

@@ -33,6 +33,9 @@ public:
 
     const ResultTable& Table() const { return table_; }
     QString CellText(int row, int column) const;
+    // The UTF-8 text of a cell from column 2 on (Z, N and the values), written into a buffer
+    // of kNumberTextCapacity bytes without making a QString; returns its length.
+    std::size_t NumberCellText(int row, int column, char* buffer) const;
     QString HeaderText(int column) const { return headers_.value(column); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -42,8 +45,6 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    QString NumberText(double value) const;
-
     QStringList headers_;
     ResultTable table_;
     std::string separator_ = ".";

@@ -17,7 +17,10 @@
 #include "ui/main/result_view.h"
 #include "ui/main/units_panel.h"
 #include "ui/windows/desktop_seam.h"
+#include "ui/windows/fm_auswerten.h"
 #include "ui/windows/fm_einstellungen.h"
+#include "ui/windows/fm_info.h"
+#include "ui/windows/fm_umrechner.h"
 #include "ui/windows/window_support.h"
 
 namespace kolvenar {
@@ -133,6 +136,13 @@ void Fm_Main::CreateMenus() {
     }
     connect(me_Beenden_, &QAction::triggered, this, &QWidget::close);
     connect(me_Einstellungen_, &QAction::triggered, this, &Fm_Main::ME_Einstellungen_Click);
+    connect(me_Umrechner_, &QAction::triggered, this,
+            [this] { ShowWindow(umrechner_, [this] { return new Fm_Umrechner(desktop_); }); });
+    // The design leaves this entry disabled; the window opens only if it is ever enabled.
+    connect(me_Auswerten_, &QAction::triggered, this,
+            [this] { ShowWindow(auswerten_, [] { return new Fm_Auswerten(); }); });
+    connect(me_Info_, &QAction::triggered, this,
+            [this] { ShowWindow(info_, [this] { return new Fm_Info(desktop_); }); });
 }
 
 void Fm_Main::ConnectPanels() {
@@ -231,10 +241,18 @@ void Fm_Main::ResizeLists() {
 
 void Fm_Main::closeEvent(QCloseEvent* event) {
     StoreControls();
-    if (einstellungen_) {
-        einstellungen_->close();
-    }
+    CloseSideWindows();
     event->accept();
+}
+
+// Each side window stores its own placement (the converter also its settings) as it closes.
+void Fm_Main::CloseSideWindows() {
+    const std::array<QWidget*, 4> windows = {umrechner_, auswerten_, einstellungen_, info_};
+    for (QWidget* window : windows) {
+        if (window != nullptr) {
+            window->close();
+        }
+    }
 }
 
 }  // namespace kolvenar

@@ -19,7 +19,10 @@ namespace kolvenar {
 
 class Desktop;
 class ElementSelection;
+class Fm_Auswerten;
 class Fm_Einstellungen;
+class Fm_Info;
+class Fm_Umrechner;
 class NRangePanel;
 class OutputOptionsPanel;
 class ResultTableView;
@@ -86,6 +89,7 @@ private:
     void MarkSelectedElements();
     void ResizeLists();
     void ME_Einstellungen_Click();
+    void CloseSideWindows();
 
     Desktop& desktop_;
     MainState state_;
@@ -105,7 +109,11 @@ private:
     QAction* me_Einstellungen_ = nullptr;
     QAction* me_Info_ = nullptr;
 
+    // The side windows, each at most once; null while closed.
+    QPointer<Fm_Umrechner> umrechner_;
+    QPointer<Fm_Auswerten> auswerten_;
     QPointer<Fm_Einstellungen> einstellungen_;
+    QPointer<Fm_Info> info_;
     QString exportFolder_;
     std::function<QDateTime()> clock_ = [] {
         return QDateTime::currentDateTime();

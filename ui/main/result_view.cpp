@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+
+#include "core/number_text.h"
 
 #include "ui/windows/window_support.h"
 
@@ -12,10 +15,10 @@ namespace kolvenar {
 namespace {
 
 // Tables up to this size are measured row by row; larger ones on this many evenly spread rows.
-constexpr int kMeasuredRows = 4096;
-// Of the sampled texts, those this close to the longest one are measured in pixels.
-constexpr qsizetype kLengthSlack = 1;
-constexpr std::size_t kMostMeasured = 256;
+constexpr int kMeasuredRows = 1024;
+// Of the sampled texts, those this close to the longest one count.
+constexpr int kLengthSlack = 1;
+constexpr std::size_t kMostShapes = 64;
 
 }  // namespace
 
@@ -40,51 +43,90 @@ ResultTableView::ResultTableView(QWidget* parent) : QTreeView(parent) {
 
 int ResultTableView::sizeHintForColumn(int column) const {
     const int rows = model_.rowCount();
-    if (rows == 0) {
+    if (rows == 0 || column < 1) {
         return 0;
     }
     const QFontMetrics metrics(font());
-    const auto textWidth = [&](int row) {
-        return metrics.horizontalAdvance(model_.CellText(row, column));
-    };
     // The delegate's margins around the text, taken from one cell.
-    const int padding = sizeHintForIndex(model_.index(0, column)).width() - textWidth(0);
+    const int padding = sizeHintForIndex(model_.index(0, column)).width() -
+                        metrics.horizontalAdvance(model_.CellText(0, column));
+    return padding + (column == 1 ? WidestName(metrics) : WidestNumber(column, metrics));
+}
 
-    int widest = 0;
-    if (column == 1) {
-        // Names differ in the width of their letters: measure each element's name once.
-        std::array<bool, kElementCount + 1> seen{};
-        const ResultTable& table = model_.Table();
-        for (std::size_t row = 0; row < table.RowCount(); ++row) {
-            const auto z = static_cast<std::size_t>(table.ElementAt(row));
-            if (!seen[z]) {
-                seen[z] = true;
-                widest = std::max(widest, textWidth(static_cast<int>(row)));
-            }
-        }
-        return widest + padding;
+int ResultTableView::WidestName(const QFontMetrics& metrics) const {
+    if (nameWidths_.font != font()) {
+        nameWidths_.font = font();
+        nameWidths_.widths.fill(-1);
     }
+    std::array<bool, kElementCount + 1> present{};
+    const ResultTable& table = model_.Table();
+    for (std::size_t row = 0; row < table.RowCount(); ++row) {
+        present[static_cast<std::size_t>(table.ElementAt(row))] = true;
+    }
+    int widest = 0;
+    for (int z = 1; z <= kElementCount; ++z) {
+        int& width = nameWidths_.widths[static_cast<std::size_t>(z)];
+        if (!present[static_cast<std::size_t>(z)]) {
+            continue;
+        }
+        if (width < 0) {
+            width = metrics.horizontalAdvance(FromUtf8(ElementName(z)));
+        }
+        widest = std::max(widest, width);
+    }
+    return widest;
+}
 
-    // Numbers: digits are equally wide, so the longest texts of a sample are the widest.
+// Digits are (nearly) equally wide, so a number's width follows from its length and the few
+// other characters it holds. The longest texts of the rows (or of an even sample of a large
+// table) are reduced to their shapes, every digit replaced by the font's widest digit, and
+// only the distinct shapes are measured.
+int ResultTableView::WidestNumber(int column, const QFontMetrics& metrics) const {
+    const int rows = model_.rowCount();
     const int sampled = std::min(rows, kMeasuredRows);
-    std::vector<std::pair<qsizetype, int>> lengths;  // text length, row
-    lengths.reserve(static_cast<std::size_t>(sampled));
+    const char digit = WidestDigit(metrics);
+    // Shapes of the longest texts so far, with their lengths.
+    std::vector<std::pair<int, std::string>> shapes;
+    int longest = 0;
+    char buffer[kNumberTextCapacity];
     for (int i = 0; i < sampled; ++i) {
         const int row =
             sampled == rows
                 ? i
                 : static_cast<int>(static_cast<long long>(i) * (rows - 1) / (sampled - 1));
-        lengths.emplace_back(model_.CellText(row, column).size(), row);
-    }
-    std::sort(lengths.begin(), lengths.end(), std::greater<>());
-    const qsizetype longest = lengths.front().first;
-    for (std::size_t i = 0; i < lengths.size() && i < kMostMeasured; ++i) {
-        if (lengths[i].first + kLengthSlack < longest) {
-            break;
+        const auto length = static_cast<int>(model_.NumberCellText(row, column, buffer));
+        if (length + kLengthSlack < longest) {
+            continue;
         }
-        widest = std::max(widest, textWidth(lengths[i].second));
+        if (length > longest) {
+            longest = length;
+            std::erase_if(shapes, [&](const auto& s) { return s.first + kLengthSlack < longest; });
+        }
+        std::string shape(buffer, static_cast<std::size_t>(length));
+        std::replace_if(
+            shape.begin(), shape.end(), [](char c) { return c >= '0' && c <= '9'; }, digit);
+        const bool known = std::any_of(shapes.begin(), shapes.end(),
+                                       [&](const auto& s) { return s.second == shape; });
+        if (!known && shapes.size() < kMostShapes) {
+            shapes.emplace_back(length, std::move(shape));
+        }
     }
-    return widest + padding;
+    int widest = 0;
+    for (const auto& shape : shapes) {
+        widest = std::max(widest, metrics.horizontalAdvance(FromUtf8(shape.second)));
+    }
+    return widest;
+}
+
+char ResultTableView::WidestDigit(const QFontMetrics& metrics) const {
+    char widest = '0';
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) >
+            metrics.horizontalAdvance(QLatin1Char(widest))) {
+            widest = digit;
+        }
+    }
+    return widest;
 }
 
 void ResultTableView::AutoSizeColumns() {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QTreeView>
+
+#include <array>
+#include <vector>
 
 #include "output/result_table_model.h"
 
@@ -30,11 +34,21 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int WidestName(const QFontMetrics& metrics) const;
+    int WidestNumber(int column, const QFontMetrics& metrics) const;
+    char WidestDigit(const QFontMetrics& metrics) const;
+
     // Widens the last column to the view's right edge, never below what its contents need.
     void FillLastColumn();
 
     ResultTableModel model_;
     int lastColumnFit_ = 0;
+    // Widths of the element names in the current font, measured once; -1 = not yet.
+    struct NameWidths {
+        QFont font;
+        std::array<int, kElementCount + 1> widths{};
+    };
+    mutable NameWidths nameWidths_;
 };
 
 }  // namespace kolvenar

@@ -1,0 +1,284 @@
+// Drives the real main window (offscreen, with a settings folder of its own) through the
+// program's largest runs, and compares each with the bare computation of the same rows.
+//
+//   a  the full table: 118 elements, N from -900 to 900, every optional column, no rounding
+//   b  a search over all 118 elements that matches in many rows
+//   c  the export of the table of case a
+//   d  one rebuild while "N bis" is dragged across 100 positions with 118 elements ticked
+//   e  the peak resident memory of the process after case a
+//   f  start-up: from the process start to the first table shown
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+#include "core/elements.h"
+#include "core/resonance.h"
+#include "ui/main/fm_main.h"
+#include "ui/windows/desktop_seam.h"
+
+namespace {
+
+using namespace kolvenar;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kRepetitions = 7;
+
+// Answers every question with Yes (or OK) and opens nothing.
+class AgreeingDesktop : public Desktop {
+public:
+    MessageAnswer ShowMessage(QWidget*, const QString&, const QString&, MessageIcon,
+                              MessageButtons buttons, MessageAnswer) override {
+        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
+    void OpenAddress(const QUrl&) override {}
+};
+
+struct Session {
+    QTemporaryDir settingsFolder;
+    QTemporaryDir exportFolder;
+    AgreeingDesktop desktop;
+    std::unique_ptr<Fm_Main> window;
+
+    template <typename T>
+    T* Find(const QString& name) const {
+        return window->findChild<T*>(name);
+    }
+};
+
+Session* session = nullptr;
+double coreMilliseconds = 0;
+
+double Milliseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// The bare computation of all 212,518 rows, the yardstick of every case.
+double CoreLoopMilliseconds() {
+    const ResonanceParameters parameters = MakeResonanceParameters(2.42611E-12, 2, 0.5, 0, 0);
+    ResonanceValues values;
+    const auto start = Clock::now();
+    for (int z = 1; z <= kElementCount; ++z) {
+        for (int n = -900; n <= 900; ++n) {
+            benchmark::DoNotOptimize(ComputeResonanceValues(parameters, z, n, values));
+        }
+    }
+    return Milliseconds(Clock::now() - start);
+}
+
+void PaintTable() {
+    auto* table = session->Find<QTreeView>(QStringLiteral("lv_Ausgabe"));
+    table->viewport()->repaint();
+}
+
+// Every optional column on, rounding off, all elements ticked.
+void PrepareFullTable() {
+    Session& s = *session;
+    s.Find<QCheckBox>(QStringLiteral("chk_Runden"))->setChecked(false);
+    for (const char* box : {"chk_A2", "chk_V2", "chk_V4"}) {
+        s.Find<QCheckBox>(QString::fromLatin1(box))->setChecked(true);
+    }
+    for (int i = 0; i < 2; ++i) {
+        auto* factor = s.Find<QLineEdit>(QStringLiteral("txt_Wunschfaktor%1").arg(i));
+        factor->setText(i == 0 ? QStringLiteral("2") : QStringLiteral(".5"));
+    }
+    auto* from = s.Find<QLineEdit>(QStringLiteral("txt_N_Value0"));
+    from->setText(QStringLiteral("-900"));
+    QTest::keyClick(from, Qt::Key_Return);
+    s.Find<QScrollBar>(QStringLiteral("HScroll_N1"))->setValue(900);
+}
+
+void Report(benchmark::State& state, double milliseconds) {
+    state.SetIterationTime(milliseconds / 1000);
+    state.counters["x_core"] = milliseconds / coreMilliseconds;
+}
+
+void BM_CoreLoop(benchmark::State& state) {
+    for (auto _ : state) {
+        Report(state, CoreLoopMilliseconds());
+    }
+}
+
+void BM_a_FullTable(benchmark::State& state) {
+    PrepareFullTable();
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        session->window->BuildOutputTable(-900, 900);
+        PaintTable();
+        Report(state, Milliseconds(Clock::now() - start));
+    }
+    state.counters["rows"] =
+        session->Find<QTreeView>(QStringLiteral("lv_Ausgabe"))->model()->rowCount();
+}
+
+// Peak resident memory of the whole process, in megabytes.
+double PeakResidentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+        }
+    }
+    return 0;
+}
+
+void BM_e_PeakMemoryAfterFullTable(benchmark::State& state) {
+    for (auto _ : state) {
+        state.SetIterationTime(0);
+    }
+    state.counters["peak_MB"] = PeakResidentMegabytes();
+}
+
+void BM_b_Search(benchmark::State& state) {
+    Session& s = *session;
+    s.Find<QCheckBox>(QStringLiteral("Chk_Suchmodus"))->setChecked(true);
+    s.Find<QRadioButton>(QStringLiteral("opt_Toleranz5"))->setChecked(true);  // 20 %
+    s.Find<QLineEdit>(QStringLiteral("txt_Suchen1"))->setText(QStringLiteral(".3"));
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        s.window->BuildOutputTable(33, 33);
+        PaintTable();
+        Report(state, Milliseconds(Clock::now() - start));
+    }
+    state.counters["rows"] = s.Find<QTreeView>(QStringLiteral("lv_Ausgabe"))->model()->rowCount();
+    s.Find<QLineEdit>(QStringLiteral("txt_Suchen1"))->clear();
+    s.Find<QCheckBox>(QStringLiteral("Chk_Suchmodus"))->setChecked(false);
+}
+
+void BM_c_Export(benchmark::State& state) {
+    session->window->BuildOutputTable(-900, 900);
+    session->window->SetExportFolder(session->exportFolder.path());
+    auto* save = session->Find<QAction>(QStringLiteral("ME_Speichern0"));
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        save->trigger();
+        Report(state, Milliseconds(Clock::now() - start));
+    }
+    state.counters["MB"] =
+        static_cast<double>(
+            QFile(session->exportFolder.filePath(QStringLiteral("KolvenarAusgabe.TXT"))).size()) /
+        (1024 * 1024);
+}
+
+void BM_d_DragNBis(benchmark::State& state) {
+    Session& s = *session;
+    auto* from = s.Find<QScrollBar>(QStringLiteral("HScroll_N0"));
+    auto* to = s.Find<QScrollBar>(QStringLiteral("HScroll_N1"));
+    from->setValue(33);
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        for (int step = 1; step <= 100; ++step) {
+            to->setValue(33 + step);
+            PaintTable();
+        }
+        Report(state, Milliseconds(Clock::now() - start) / 100);
+    }
+}
+
+// Case f runs in a child process of this program: the parent times from starting the
+// process to the child's word that its first table is on screen.
+int StartupChild(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    AgreeingDesktop desktop;
+    Fm_Main window(desktop);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    PaintTable();
+    std::puts("shown");
+    std::fflush(stdout);
+    return 0;
+}
+
+void BM_f_StartUp(benchmark::State& state) {
+    const QString program = QCoreApplication::applicationFilePath();
+    for (auto _ : state) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QElapsedTimer timer;
+        timer.start();
+        child.start(program, {QStringLiteral("--startup-child")});
+        child.waitForReadyRead(10000);
+        const double milliseconds = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        child.waitForFinished(10000);
+        Report(state, milliseconds);
+    }
+}
+
+template <typename Function>
+void Register(const char* name, Function function) {
+    benchmark::RegisterBenchmark(name, function)
+        ->Iterations(1)
+        ->Repetitions(kRepetitions)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->ComputeStatistics(
+            "min",
+            [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
+        ->ComputeStatistics(
+            "max",
+            [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); })
+        ->ReportAggregatesOnly(true);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 1 && std::string(argv[1]) == "--startup-child") {
+        return StartupChild(argc, argv);
+    }
+    QApplication app(argc, argv);
+    Session s;
+    session = &s;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, s.settingsFolder.path());
+    qputenv("XDG_CONFIG_HOME", s.settingsFolder.path().toLocal8Bit());
+    s.window = std::make_unique<Fm_Main>(s.desktop);
+    s.window->show();
+    if (!QTest::qWaitForWindowExposed(s.window.get())) {
+        return 1;
+    }
+
+    // Warm up caches and the allocator, then take the yardstick.
+    PrepareFullTable();
+    s.window->BuildOutputTable(-900, 900);
+    std::vector<double> core;
+    for (int i = 0; i < kRepetitions; ++i) {
+        core.push_back(CoreLoopMilliseconds());
+    }
+    std::sort(core.begin(), core.end());
+    coreMilliseconds = core[core.size() / 2];
+
+    Register("core_loop_212518_rows", BM_CoreLoop);
+    Register("a_full_table_shown", BM_a_FullTable);
+    Register("e_peak_memory_after_a", BM_e_PeakMemoryAfterFullTable);
+    Register("b_search_all_elements", BM_b_Search);
+    Register("c_export_full_table", BM_c_Export);
+    Register("d_drag_n_bis_per_rebuild", BM_d_DragNBis);
+    Register("f_start_up_to_first_table", BM_f_StartUp);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    s.window.reset();
+    return 0;
+}

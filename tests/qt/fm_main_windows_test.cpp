@@ -1,0 +1,102 @@
+// The window commands of the main window's menu: each side window at most once, and all of
+// them closed (storing their settings) when the main window closes.
+#include <QTest>
+
+#include "support/main_window_fixture.h"
+#include "ui/windows/fm_auswerten.h"
+#include "ui/windows/fm_info.h"
+#include "ui/windows/fm_umrechner.h"
+
+using namespace kolvenar;
+using testing::MainWindowFixture;
+
+namespace {
+
+template <typename W>
+QList<W*> OpenWindows() {
+    QList<W*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<W*>(widget); window && window->isVisible()) {
+            found.append(window);
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+class FmMainWindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindowFixture> f_;
+
+    void Choose(const QString& entry) { f_->Find<QAction>(entry)->trigger(); }
+
+private slots:
+    void init() {
+        f_ = std::make_unique<MainWindowFixture>();
+        f_->Start();
+    }
+
+    void cleanup() {
+        QCOMPARE(f_->desktop.unexpectedMessages, 0);
+        f_.reset();
+        QTest::qWait(0);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void choosingAnEntryTwiceGivesOneWindow() {
+        Choose("ME_Umrechner");
+        Choose("ME_Umrechner");
+        QCOMPARE(OpenWindows<Fm_Umrechner>().size(), 1);
+        QCOMPARE(OpenWindows<Fm_Umrechner>().first()->windowTitle(), QString(" Umrechner"));
+        Choose("ME_Info");
+        Choose("ME_Info");
+        QCOMPARE(OpenWindows<Fm_Info>().size(), 1);
+        QCOMPARE(OpenWindows<Fm_Info>().first()->windowTitle(), QString(" Info"));
+        // The main window stays usable beside them.
+        QVERIFY(f_->Window().isEnabled());
+        QVERIFY(OpenWindows<Fm_Info>().first()->parentWidget() == nullptr);
+    }
+
+    void evaluationEntryStaysDisabled() {
+        QAction* entry = f_->Find<QAction>("ME_Auswerten");
+        QVERIFY(!entry->isEnabled());
+        entry->trigger();
+        QTest::qWait(0);
+        QVERIFY(OpenWindows<Fm_Auswerten>().isEmpty());
+    }
+
+    void closedWindowIsCreatedAnewAtItsStoredPlace() {
+        Choose("ME_Info");
+        Fm_Info* info = OpenWindows<Fm_Info>().first();
+        info->move(45, 30);
+        QPointer<Fm_Info> first(info);
+        QTest::keyClick(info, Qt::Key_Escape);
+        QTest::qWait(0);
+        QVERIFY(first.isNull());
+        Choose("ME_Info");
+        QCOMPARE(OpenWindows<Fm_Info>().size(), 1);
+        QCOMPARE(OpenWindows<Fm_Info>().first()->pos(), QPoint(45, 30));
+    }
+
+    void closingTheMainWindowClosesTheOthersAndStoresTheirSettings() {
+        Choose("ME_Umrechner");
+        Choose("ME_Info");
+        Fm_Umrechner* converter = OpenWindows<Fm_Umrechner>().first();
+        testing::Control<QComboBox>(converter, "Cb_EinheitX0")->setCurrentIndex(11);
+        converter->move(30, 15);
+        f_->CloseWindow();
+        QTest::qWait(0);
+        QVERIFY(OpenWindows<Fm_Umrechner>().isEmpty());
+        QVERIFY(OpenWindows<Fm_Info>().isEmpty());
+        SettingsStore store;
+        QCOMPARE(store.Read("Fm_Umrechner", "Cb_EinheitX0", ""), QString("11"));
+        QCOMPARE(store.Read("Fm_Umrechner", "L", ""), QString("450"));
+        QCOMPARE(store.Read("Fm_Info", "WindowState", ""), QString("0"));
+    }
+};
+
+QTEST_MAIN(FmMainWindowsTest)
+#include "fm_main_windows_test.moc"

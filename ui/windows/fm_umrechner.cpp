@@ -1,0 +1,352 @@
+#include "ui/windows/fm_umrechner.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+
+#include <cmath>
+#include <span>
+#include <string_view>
+
+#include "core/number_rules.h"
+#include "core/number_text.h"
+#include "core/resonance.h"
+#include "core/units.h"
+#include "settings/settings_store.h"
+#include "ui/windows/desktop_seam.h"
+#include "ui/windows/window_support.h"
+
+namespace kolvenar {
+
+namespace {
+
+const QString kValueTip = QStringLiteral("Wert eingeben und Enter drücken");
+
+constexpr int kClientWidthTwips = 4680;
+constexpr int kClientHeightTwips = 2475;
+constexpr int kLabelHeightTwips = 255;
+constexpr int kBoxLeftTwips = 1320;
+constexpr int kBoxWidthTwips = 1575;
+constexpr int kBoxHeightTwips = 285;
+constexpr int kListLeftTwips = 3000;
+constexpr int kListWidthTwips = 1575;
+constexpr int kListHeightTwips = 315;
+// Places the prefix converter rounds its result to; smaller results show as "?".
+constexpr int kPrefixPlaces = 18;
+constexpr int kNoPrefixIndex = 8;
+
+// A caption of the window; `index` is the member index within its group, -1 for none.
+struct CaptionLabel {
+    const char* group;
+    int index;
+    const char* caption;
+    int left;
+    int top;
+    int width;
+    bool bold;
+};
+
+constexpr std::array<CaptionLabel, 7> kLabels = {{
+    {"Lab_Info", -1, "f = c / L    <-->    L = c / f", 120, 120, 2415, true},
+    {"Lab_Bezeichnung", 0, "Frequenz", 120, 480, 855, false},
+    {"Lab_Bezeichnung2", 0, "f", 1080, 480, 255, true},
+    {"Lab_Bezeichnung", 1, "Wellenlänge", 120, 840, 975, false},
+    {"Lab_Bezeichnung2", 1, "L", 1080, 840, 255, true},
+    {"Lab_Bezeichnung", 2, "Wert", 120, 1680, 855, false},
+    {"Lab_Bezeichnung2", 2, "X", 1080, 1680, 255, true},
+}};
+
+// The frequency row (0) and the wavelength row (1).
+struct ValueRow {
+    int top;
+    std::span<const std::string_view> units;
+    int defaultUnit;
+};
+
+constexpr std::array<ValueRow, 2> kValueRows = {{
+    {480, kConverterFrequencyUnits, 2},
+    {840, kConverterWavelengthUnits, 3},
+}};
+
+// Tops of the two prefix lists: the prefix of X, and that of the result.
+constexpr std::array<int, 2> kPrefixListTops = {1680, 2040};
+
+QString ControlName(const CaptionLabel& item) {
+    const QString group = QString::fromLatin1(item.group);
+    return item.index < 0 ? group : MemberName(group, item.index);
+}
+
+QLineEdit* ValueBox(QWidget* parent, const QString& name, int top) {
+    auto* box =
+        PlaceControl<QLineEdit>(parent, name, kBoxLeftTwips, top, kBoxWidthTwips, kBoxHeightTwips);
+    box->setFont(DialogFont(true));
+    box->setToolTip(kValueTip);
+    return box;
+}
+
+QComboBox* UnitList(QWidget* parent, const QString& name, int top,
+                    std::span<const std::string_view> labels) {
+    auto* list = PlaceControl<QComboBox>(parent, name, kListLeftTwips, top, kListWidthTwips,
+                                         kListHeightTwips);
+    for (std::string_view label : labels) {
+        list->addItem(FromUtf8(label));
+    }
+    return list;
+}
+
+// The power of ten of the selected label ("kHz Kilo e+3" gives 3, "Hz" 0).
+double Exponent(const QComboBox* list) {
+    return ParseUnitLabel(list->currentText().toStdString()).UnitFactor;
+}
+
+double Reading(const QLineEdit* box) {
+    return LeadingNumber(box->text().toStdString());
+}
+
+QString Text(double x) {
+    return FromUtf8(NumText(x));
+}
+
+// Writes a number with the caret before it, so that a box too narrow for it shows its start.
+void ShowNumber(QLineEdit* box, double x) {
+    box->setText(Text(x));
+    box->setCursorPosition(0);
+}
+
+// c / v scaled by 10^(-exponentSum), with c scaled first. Dividing first, as the converter
+// does, can leave the double range on the way to a result that lies within it; this order
+// overflows only when the result itself does.
+double LightOverScaled(double v, double exponentSum) {
+    return ConvertUnit(kSpeedOfLight, exponentSum) / v;
+}
+
+void SelectStored(const SettingsStore& store, const QString& section, QComboBox* list,
+                  int defaultIndex) {
+    list->setCurrentIndex(
+        store.ReadInt(section, list->objectName(), defaultIndex, 0, list->count() - 1));
+}
+
+}  // namespace
+
+Fm_Umrechner::Fm_Umrechner(Desktop& desktop, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      desktop_(desktop) {
+    setObjectName(QStringLiteral("Fm_Umrechner"));
+    setWindowTitle(QStringLiteral(" Umrechner"));
+    setFont(DialogFont());
+    setFixedSize(TwipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
+    setAttribute(Qt::WA_DeleteOnClose);
+    CreateControls();
+    ConnectControls();
+    CloseOnEscape(*this);
+    Load();
+}
+
+void Fm_Umrechner::CreateControls() {
+    // Labels first: the result label reaches under the list beside it and must stay below it.
+    for (const CaptionLabel& item : kLabels) {
+        auto* label = PlaceControl<QLabel>(this, ControlName(item), item.left, item.top, item.width,
+                                           kLabelHeightTwips);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(FromUtf8(item.caption));
+        if (item.bold) {
+            label->setFont(DialogFont(true));
+        }
+    }
+    lab_WertXGleich_ = PlaceControl<QLabel>(this, QStringLiteral("Lab_WertXGleich"), kBoxLeftTwips,
+                                            2040, 2535, kLabelHeightTwips);
+    lab_WertXGleich_->setTextFormat(Qt::PlainText);
+    lab_WertXGleich_->setFont(DialogFont(true));
+
+    auto* line = PlaceControl<QFrame>(this, MemberName(QStringLiteral("Line1"), 1), 120, 1560, 4440,
+                                      kTwipsPerPixel);
+    QPalette shadow = line->palette();
+    shadow.setColor(QPalette::Window, shadow.color(QPalette::Active, QPalette::Dark));
+    line->setPalette(shadow);
+    line->setAutoFillBackground(true);
+
+    for (int i = 0; i < 2; ++i) {
+        const ValueRow& row = kValueRows[i];
+        txt_Wert_[i] = ValueBox(this, MemberName(QStringLiteral("txt_Wert"), i), row.top);
+        cb_Einheit_[i] =
+            UnitList(this, MemberName(QStringLiteral("Cb_Einheit"), i), row.top, row.units);
+        SetTabIndex(*txt_Wert_[i], 2 * i);
+        SetTabIndex(*cb_Einheit_[i], 2 * i + 1);
+    }
+
+    chk_Runden_ =
+        PlaceControl<QCheckBox>(this, QStringLiteral("chk_Runden"), 1320, 1200, 1695, 255);
+    chk_Runden_->setText(QStringLiteral("Ausgabe Runden"));
+    chk_Runden_->setToolTip(QStringLiteral("(auf 4 Stellen nach dem Komma)"));
+    chk_Runden_->setChecked(true);
+    SetTabIndex(*chk_Runden_, 4);
+
+    txt_WertX_ = ValueBox(this, QStringLiteral("txt_WertX"), kPrefixListTops[0]);
+    SetTabIndex(*txt_WertX_, 5);
+    for (int i = 0; i < 2; ++i) {
+        cb_EinheitX_[i] = UnitList(this, MemberName(QStringLiteral("Cb_EinheitX"), i),
+                                   kPrefixListTops[i], kPrefixLabels);
+        SetTabIndex(*cb_EinheitX_[i], 6 + i);
+    }
+    ApplyTabOrder(*this);
+}
+
+// Connected only once the lists are filled, so that filling them runs no handler.
+void Fm_Umrechner::ConnectControls() {
+    for (int i = 0; i < 2; ++i) {
+        connect(txt_Wert_[i], &QLineEdit::returnPressed, this, [this, i] { txt_Wert_KeyEnter(i); });
+        connect(txt_Wert_[i], &QLineEdit::textChanged, this, [this, i] { txt_Wert_Change(i); });
+        connect(cb_Einheit_[i], &QComboBox::currentIndexChanged, this,
+                [this, i] { Cb_Einheit_Click(i); });
+        connect(cb_EinheitX_[i], &QComboBox::currentIndexChanged, this,
+                &Fm_Umrechner::Cb_EinheitX_Click);
+    }
+    connect(chk_Runden_, &QCheckBox::toggled, this, &Fm_Umrechner::chk_Runden_Click);
+    connect(txt_WertX_, &QLineEdit::returnPressed, this, &Fm_Umrechner::ConvertPrefix);
+    connect(txt_WertX_, &QLineEdit::textChanged, this, &Fm_Umrechner::txt_WertX_Change);
+}
+
+void Fm_Umrechner::Load() {
+    SettingsStore store;
+    RestoreWindowPlacement(*this, WindowBorder::Fixed, store);
+    suppressEvents_ = true;
+    txt_Wert_[0]->setText(QStringLiteral("1"));
+    txt_Wert_[1]->clear();
+    txt_WertX_->setText(QStringLiteral("1"));
+    lab_WertXGleich_->clear();
+
+    const QString section = objectName();
+    for (int i = 0; i < 2; ++i) {
+        SelectStored(store, section, cb_Einheit_[i], kValueRows[i].defaultUnit);
+        SelectStored(store, section, cb_EinheitX_[i], kNoPrefixIndex);
+    }
+    chk_Runden_->setChecked(store.ReadInt(section, chk_Runden_->objectName(), 1, 0, 1) != 0);
+    suppressEvents_ = false;
+    lastSource_ = 0;
+    ConvertFrequencyWavelength(0);
+    ConvertPrefix();
+}
+
+void Fm_Umrechner::closeEvent(QCloseEvent* event) {
+    SettingsStore store;
+    SaveWindowPlacement(*this, store);
+    const QString section = objectName();
+    for (const QComboBox* list :
+         {cb_Einheit_[0], cb_Einheit_[1], cb_EinheitX_[0], cb_EinheitX_[1]}) {
+        store.WriteInt(section, list->objectName(), list->currentIndex());
+    }
+    store.WriteInt(section, chk_Runden_->objectName(), chk_Runden_->isChecked() ? 1 : 0);
+    event->accept();
+}
+
+void Fm_Umrechner::ShowMessage(const QString& text) {
+    desktop_.ShowMessage(this, QStringLiteral(" Meldung"), text, MessageIcon::Information,
+                         MessageButtons::Ok, MessageAnswer::Ok);
+}
+
+void Fm_Umrechner::ConvertFrequencyWavelength(int source) {
+    const double ef = Exponent(cb_Einheit_[0]);
+    const double eL = Exponent(cb_Einheit_[1]);
+    double f = Reading(txt_Wert_[0]);
+    double L = Reading(txt_Wert_[1]);
+    // The other box is emptied without suppression on purpose: its change handler then
+    // empties the source box too, unless the caller already suppresses events.
+    if (L == 0.0 && source == 1) {
+        txt_Wert_[0]->clear();
+        ShowMessage(QStringLiteral("Bitte bei L einen Wert <> 0 eingeben !"));
+        return;
+    }
+    if (f == 0.0 && source == 0) {
+        txt_Wert_[1]->clear();
+        ShowMessage(QStringLiteral("Bitte bei f einen Wert <> 0 eingeben !"));
+        return;
+    }
+    const bool rounding = chk_Runden_->checkState() != Qt::Unchecked;
+    if (source == 1) {
+        double t = FrequencyFromWavelength(L);
+        t = ConvertUnit(t, ef);
+        t = ConvertUnit(t, eL);
+        if (!std::isfinite(t)) {
+            t = LightOverScaled(L, ef + eL);
+        }
+        f = RoundForDisplay(t, rounding);
+    } else {
+        double t = WavelengthFromFrequency(f);
+        t = ConvertUnit(t, eL);
+        t = ConvertUnit(t, ef);
+        if (!std::isfinite(t)) {
+            t = LightOverScaled(f, eL + ef);
+        }
+        L = RoundForDisplay(t, rounding);
+    }
+    // A result beyond the double range stays infinite and is written as "Überlauf".
+    suppressEvents_ = true;
+    ShowNumber(txt_Wert_[0], f);
+    ShowNumber(txt_Wert_[1], L);
+    suppressEvents_ = false;
+}
+
+void Fm_Umrechner::ConvertPrefix() {
+    const double eA = Exponent(cb_EinheitX_[0]);
+    const double eB = Exponent(cb_EinheitX_[1]);
+    const double x = Reading(txt_WertX_);
+    suppressEvents_ = true;
+    ShowNumber(txt_WertX_, x);
+    double r = ConvertUnit(ConvertUnit(x, -eA), eB);
+    if (!std::isfinite(r)) {
+        // Only the first step overflowed when one step suffices: 1E300 Tera in Giga.
+        r = ConvertUnit(x, eB - eA);
+    }
+    r = RoundToPlaces(r, kPrefixPlaces);
+    lab_WertXGleich_->setText(r == 0.0 ? QStringLiteral("?") : Text(r));
+    suppressEvents_ = false;
+}
+
+void Fm_Umrechner::txt_Wert_KeyEnter(int index) {
+    lastSource_ = index;
+    ConvertFrequencyWavelength(index);
+}
+
+void Fm_Umrechner::txt_Wert_Change(int index) {
+    if (suppressEvents_) {
+        return;
+    }
+    suppressEvents_ = true;
+    txt_Wert_[1 - index]->clear();
+    suppressEvents_ = false;
+}
+
+// A new frequency unit recomputes f from L and a new wavelength unit L from f.
+void Fm_Umrechner::Cb_Einheit_Click(int index) {
+    if (!suppressEvents_) {
+        ConvertFrequencyWavelength(1 - index);
+    }
+}
+
+void Fm_Umrechner::chk_Runden_Click() {
+    if (suppressEvents_) {
+        return;
+    }
+    suppressEvents_ = true;
+    ConvertFrequencyWavelength(lastSource_);
+    suppressEvents_ = false;
+}
+
+void Fm_Umrechner::txt_WertX_Change() {
+    if (!suppressEvents_) {
+        lab_WertXGleich_->clear();
+    }
+}
+
+void Fm_Umrechner::Cb_EinheitX_Click() {
+    if (!suppressEvents_) {
+        ConvertPrefix();
+    }
+}
+
+}  // namespace kolvenar
