@@ -22,6 +22,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
+    desktop-file-utils appstream
 )
 
 missing=()
@@ -57,3 +58,14 @@ fi
 
 say "Running the test suite"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel "$jobs"
+
+# Once more with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails the run.
+say "Building and running the test suite with sanitizers in build-sanitize/"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOLVENAR_WERROR=ON \
+    -DKOLVENAR_SANITIZE=ON -DKOLVENAR_BUILD_BENCH=OFF
+cmake --build build-sanitize --parallel "$jobs"
+ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1" \
+    LSAN_OPTIONS="suppressions=$top/scripts/lsan-suppressions.txt:print_suppressions=0" \
+    UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure \
+    --parallel "$jobs"
