@@ -1,5 +1,6 @@
 #include "output/export.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -91,6 +92,16 @@ QByteArray ExportFileContent(const QString& referenceLengthCaption, const QDateT
     utf8 += kLineEnd;
     const std::string bytes = ToWindows1252(utf8);
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString ChooseExportFolder(const QString& programFolder, const QString& userFolder) {
+    const QFileInfo program(programFolder);
+    if (!program.isDir() || program.isWritable() || userFolder.isEmpty()) {
+        return programFolder;
+    }
+    // A folder that cannot be made shows up as the failure of the write that follows.
+    QDir().mkpath(userFolder);
+    return userFolder;
 }
 
 std::optional<FileFailure> WriteWholeFile(const QString& path, const QByteArray& content) {

@@ -24,6 +24,12 @@ std::string TableToText(const ResultTableModel& table);
 QByteArray ExportFileContent(const QString& referenceLengthCaption, const QDateTime& now,
                              const std::string& tableText);
 
+// The folder an export is written to. That is the program's own folder as long as the user
+// may write to it. A program installed for all users may not, so its exports go to
+// `userFolder`, the per-user data folder, which is created when missing. A program folder
+// that does not exist or is not a folder is kept, so that the write reports it.
+QString ChooseExportFolder(const QString& programFolder, const QString& userFolder);
+
 // Why a file could not be written: the number and description of the failing operation.
 struct FileFailure {
     int number = 0;

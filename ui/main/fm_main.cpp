@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTreeWidget>
 
 #include "core/version.h"
@@ -52,6 +53,7 @@ Fm_Main::Fm_Main(Desktop& desktop, QWidget* parent) : QMainWindow(parent), deskt
     setObjectName(QStringLiteral("Fm_Main"));
     setFont(DialogFont());
     exportFolder_ = QApplication::applicationDirPath();
+    userDataFolder_ = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     CreateControls();
     CreateMenus();
     ConnectPanels();

@@ -62,6 +62,9 @@ public:
     // The folder exports go to; by default the program's own folder.
     void SetExportFolder(const QString& folder) { exportFolder_ = folder; }
     QString ExportFolder() const { return exportFolder_; }
+    // Where exports go instead when the export folder may not be written; by default the
+    // program's per-user data folder.
+    void SetUserDataFolder(const QString& folder) { userDataFolder_ = folder; }
     // The clock whose date and time an export writes into its header.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
@@ -115,6 +118,7 @@ private:
     QPointer<Fm_Einstellungen> einstellungen_;
     QPointer<Fm_Info> info_;
     QString exportFolder_;
+    QString userDataFolder_;
     std::function<QDateTime()> clock_ = [] {
         return QDateTime::currentDateTime();
     };

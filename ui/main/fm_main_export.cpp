@@ -11,8 +11,8 @@
 namespace kolvenar {
 
 void Fm_Main::ExportTable(int index) {
-    const QString path =
-        QDir::toNativeSeparators(QDir(exportFolder_).filePath(ExportFileName(index)));
+    const QString folder = ChooseExportFolder(exportFolder_, userDataFolder_);
+    const QString path = QDir::toNativeSeparators(QDir(folder).filePath(ExportFileName(index)));
     const QByteArray content = ExportFileContent(outputOptions_->Lab_AusgabeCx()->text(), clock_(),
                                                  TableToText(lv_Ausgabe_->Model()));
     const QString lineBreak = QStringLiteral("\r\n");
@@ -29,7 +29,7 @@ void Fm_Main::ExportTable(int index) {
     desktop_.ShowMessage(this, QStringLiteral(" Meldung"),
                          QStringLiteral("Datei wurde gespeichert als") + lineBreak + path,
                          MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
-    desktop_.OpenAddress(QUrl::fromLocalFile(exportFolder_));
+    desktop_.OpenAddress(QUrl::fromLocalFile(folder));
 }
 
 }  // namespace kolvenar
