@@ -12,6 +12,9 @@ namespace {
 constexpr int kSignificantDigits = 15;
 constexpr int kLowestPlainExponent = -4;
 constexpr int kHighestPlainExponent = 14;
+// The largest number of 15 significant digits within the double range. Values above it would
+// round to a text beyond the range, which reads back as 0; they are written as this instead.
+constexpr double kLargestWritable = 1.79769313486231E+308;
 
 // The decimal digits and exponent of a finite, non-zero value rounded to 15 significant
 // digits, trailing zeros removed.
@@ -121,7 +124,7 @@ std::size_t FormatNumber(double x, const NumberStyle& style, char* out) {
         w.Put('0');
         return w.Length();
     }
-    const Decimal d = Decompose(x);
+    const Decimal d = Decompose(std::clamp(x, -kLargestWritable, kLargestWritable));
     if (d.negative) {
         w.Put('-');
     }

@@ -115,7 +115,10 @@ std::optional<FileFailure> WriteWholeFile(const QString& path, const QByteArray&
     }
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a full disk shows up in the write itself: an error that a buffer
+    // meets only while the file is being committed would let a cut-off file take the place
+    // of the earlier one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return FailureOf(file, errno);
     }
     errno = 0;

@@ -25,25 +25,7 @@ packages=(
     desktop-file-utils appstream
 )
 
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-    say "Installing missing packages: ${missing[*]}"
-    sudo_cmd=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo_cmd=(sudo)
-    fi
-    "${sudo_cmd[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends \
-        "${missing[@]}"
-else
-    say "All needed packages are installed"
-fi
+"$top/scripts/install-packages.sh" "${packages[@]}"
 
 jobs=$(nproc 2>/dev/null || echo 2)
 

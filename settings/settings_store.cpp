@@ -61,7 +61,8 @@ void SettingsStore::WriteInt(const QString& section, const QString& key, int val
 
 bool SettingsStore::Sync() {
     settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    // A format error only says that an earlier file could not be read; it has been replaced.
+    return settings_.status() != QSettings::AccessError;
 }
 
 }  // namespace kolvenar

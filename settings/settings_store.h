@@ -32,6 +32,8 @@ public:
 
     // Writes everything pending; false when the file cannot be written.
     bool Sync();
+    // The file behind the store.
+    QString FileName() const { return settings_.fileName(); }
 
 private:
     static QString Path(const QString& section, const QString& key);

@@ -36,6 +36,14 @@ QString TwipsText(int pixels) {
     return QString::number(pixels * kTwipsPerPixel);
 }
 
+// A stored width or height in pixels; one that is not positive (only a hand-edited file holds
+// such) gives the default.
+int StoredLength(const SettingsStore& store, const QString& section, const QString& key,
+                 double defaultTwips) {
+    const double twips = store.ReadReal(section, key, defaultTwips);
+    return std::max(1, PixelsFromTwips(twips > 0 ? twips : defaultTwips));
+}
+
 bool OnSomeScreen(const QRect& frame) {
     for (const QScreen* screen : QGuiApplication::screens()) {
         if (screen->availableGeometry().intersects(frame)) {
@@ -98,10 +106,8 @@ void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore&
                         PixelsFromTwips(store.ReadReal(section, kTop, 0)));
         QSize outer = window.frameGeometry().size();
         if (border == WindowBorder::Resizable) {
-            outer = QSize(
-                std::max(1, PixelsFromTwips(store.ReadReal(section, kWidth, kDefaultWidthTwips))),
-                std::max(1,
-                         PixelsFromTwips(store.ReadReal(section, kHeight, kDefaultHeightTwips))));
+            outer = QSize(StoredLength(store, section, kWidth, kDefaultWidthTwips),
+                          StoredLength(store, section, kHeight, kDefaultHeightTwips));
             // The frame is known only once the window is on screen; until then the outer
             // size is the inner one.
             const QSize frame = window.frameGeometry().size() - window.size();

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "core/number_rules.h"
 #include "random_doubles.h"
@@ -60,8 +61,12 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{0.0208, ".0208", "0,0208"},
         // Three-digit exponents and the ends of the double range.
         TextCase{1e100, "1E+100", "1E+100"}, TextCase{-1e-300, "-1E-300", "-1E-300"},
-        TextCase{std::numeric_limits<double>::max(), "1.79769313486232E+308",
-                 "1,79769313486232E+308"},
+        // Rounding the largest doubles up would leave the range: they keep the digits that
+        // can be read back.
+        TextCase{std::numeric_limits<double>::max(), "1.79769313486231E+308",
+                 "1,79769313486231E+308"},
+        TextCase{-1.797693134862315e308, "-1.79769313486231E+308", "-1,79769313486231E+308"},
+        TextCase{1.79769313486231E+308, "1.79769313486231E+308", "1,79769313486231E+308"},
         TextCase{std::numeric_limits<double>::min(), "2.2250738585072E-308",
                  "2,2250738585072E-308"},
         TextCase{std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324",
@@ -94,9 +99,22 @@ double RoundedTo15Digits(double x) {
 }
 
 TEST(NumberTextProperty, ReadingTheTextBackGivesTheRoundedValue) {
-    for (double x : testing::RandomDoubles(200000)) {
+    std::vector<double> values = testing::RandomDoubles(200000);
+    // The top of the range, where rounding up to 15 digits would leave it.
+    for (double x = std::numeric_limits<double>::max(); x > 1.7976931348622e308;
+         x = std::nextafter(x, 0.0)) {
+        values.push_back(x);
+        values.push_back(-x);
+        if (values.size() > 201000) {
+            break;
+        }
+    }
+    for (double x : values) {
         const std::string text = NumText(x);
-        ASSERT_EQ(LeadingNumber(text), RoundedTo15Digits(x)) << text << " from " << x;
+        const double rounded = std::isinf(RoundedTo15Digits(x))
+                                   ? std::copysign(1.79769313486231E+308, x)
+                                   : RoundedTo15Digits(x);
+        ASSERT_EQ(LeadingNumber(text), rounded) << text << " from " << x;
         ASSERT_EQ(text.find_first_of("infINF"), std::string::npos) << text;
     }
 }

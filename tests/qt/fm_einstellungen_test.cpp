@@ -40,7 +40,7 @@ private slots:
     }
 
     void cleanup() {
-        QCOMPARE(f_->desktop.unexpectedMessages, 0);
+        f_->ExpectNoStrayDialogs();
         f_.reset();
         QTest::qWait(0);  // let closed windows be deleted
         QVERIFY(FindAll().isEmpty());

@@ -13,29 +13,23 @@ class FmMainInputsTest : public QObject {
 
 private:
     std::unique_ptr<MainWindowFixture> f_;
-    std::unique_ptr<QSignalSpy> rebuilds_;
 
     QScrollBar* Bar(int i) { return f_->Find<QScrollBar>("HScroll_N" + QString::number(i)); }
     QLineEdit* NBox(int i) { return f_->Find<QLineEdit>("txt_N_Value" + QString::number(i)); }
     QLineEdit* Factor(int i) {
         return f_->Find<QLineEdit>("txt_Wunschfaktor" + QString::number(i));
     }
-    int Rebuilds() {
-        const int count = static_cast<int>(rebuilds_->count());
-        rebuilds_->clear();
-        return count;
-    }
+    int Rebuilds() { return f_->TakeRebuilds(); }
 
 private slots:
     void init() {
         f_ = std::make_unique<MainWindowFixture>();
         f_->Start();
-        rebuilds_ = std::make_unique<QSignalSpy>(&f_->Window(), &Fm_Main::outputBuilt);
+        Rebuilds();
     }
 
     void cleanup() {
-        QCOMPARE(f_->desktop.unexpectedMessages, 0);
-        rebuilds_.reset();
+        f_->ExpectNoStrayDialogs();
         f_.reset();
     }
 

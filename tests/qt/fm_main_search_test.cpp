@@ -18,18 +18,13 @@ class FmMainSearchTest : public QObject {
 
 private:
     std::unique_ptr<MainWindowFixture> f_;
-    std::unique_ptr<QSignalSpy> rebuilds_;
 
     QLineEdit* Search(int i) { return f_->Find<QLineEdit>("txt_Suchen" + QString::number(i)); }
     QRadioButton* Option(int i) {
         return f_->Find<QRadioButton>("opt_Toleranz" + QString::number(i));
     }
     QLineEdit* OwnTolerance() { return f_->Find<QLineEdit>("txt_Toleranz"); }
-    int Rebuilds() {
-        const int count = static_cast<int>(rebuilds_->count());
-        rebuilds_->clear();
-        return count;
-    }
+    int Rebuilds() { return f_->TakeRebuilds(); }
     void SearchModeOn() {
         f_->SetChecked("Chk_Suchmodus", true);
         Rebuilds();
@@ -54,14 +49,11 @@ private slots:
     void init() {
         f_ = std::make_unique<MainWindowFixture>();
         f_->Start();
-        rebuilds_ = std::make_unique<QSignalSpy>(&f_->Window(), &Fm_Main::outputBuilt);
+        Rebuilds();
     }
 
     void cleanup() {
-        QCOMPARE(f_->desktop.unexpectedMessages, 0);
-        QCOMPARE(f_->desktop.UnusedAnswers(), 0);
-        QVERIFY(!testing::ModalWindowOpen());
-        rebuilds_.reset();
+        f_->ExpectNoStrayDialogs();
         f_.reset();
     }
 

@@ -35,8 +35,7 @@ private slots:
     void init() { f_ = std::make_unique<MainWindowFixture>(); }
 
     void cleanup() {
-        QCOMPARE(f_->desktop.unexpectedMessages, 0);
-        QVERIFY(!testing::ModalWindowOpen());
+        f_->ExpectNoStrayDialogs();
         f_.reset();
     }
 

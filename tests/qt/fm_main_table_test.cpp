@@ -28,9 +28,7 @@ private slots:
     }
 
     void cleanup() {
-        QCOMPARE(f_->desktop.unexpectedMessages, 0);
-        QCOMPARE(f_->desktop.UnusedAnswers(), 0);
-        QVERIFY(!testing::ModalWindowOpen());
+        f_->ExpectNoStrayDialogs();
         f_.reset();
     }
 

@@ -138,6 +138,27 @@ private slots:
         QVERIFY(!(window.windowState() & Qt::WindowMinimized));
     }
 
+    void maximizedWindowIsStoredWithItsNormalPlace() {
+        QWidget window;
+        window.setObjectName("Fm_Max");
+        window.setGeometry(40, 50, 300, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        SettingsStore store;
+        SaveWindowPlacement(window, store);
+        QStringList normal;
+        for (const char* key : {"L", "T", "W", "H"}) {
+            normal << store.Read("Fm_Max", key, "");
+        }
+        window.showMaximized();
+        QTRY_VERIFY(window.isMaximized());
+        SaveWindowPlacement(window, store);
+        QCOMPARE(store.Read("Fm_Max", "WindowState", ""), QString("0"));
+        for (const char* key : {"L", "T", "W", "H"}) {
+            QCOMPARE(store.Read("Fm_Max", key, ""), normal.takeFirst());
+        }
+    }
+
     void minimizedWindowKeepsItsEarlierPlace() {
         SettingsStore store;
         store.Write("Fm_Min", "L", "150");

@@ -37,17 +37,19 @@ int AtLeastOne(int x) {
     return x >= 1 ? x : 1;
 }
 
+}  // namespace
+
+// Creates the window on first use, shows it modeless and brings it to the front.
 template <typename W, typename Make>
-void ShowWindow(QPointer<W>& window, Make make) {
+void Fm_Main::ShowSideWindow(QPointer<W>& window, Make make) {
     if (window.isNull()) {
         window = make();
+        connect(window, &SideWindow::settingsNotWritten, this, &Fm_Main::ReportSettingsNotWritten);
     }
     window->show();
     window->raise();
     window->activateWindow();
 }
-
-}  // namespace
 
 Fm_Main::Fm_Main(Desktop& desktop, QWidget* parent) : QMainWindow(parent), desktop_(desktop) {
     setObjectName(QStringLiteral("Fm_Main"));
@@ -139,12 +141,12 @@ void Fm_Main::CreateMenus() {
     connect(me_Beenden_, &QAction::triggered, this, &QWidget::close);
     connect(me_Einstellungen_, &QAction::triggered, this, &Fm_Main::ME_Einstellungen_Click);
     connect(me_Umrechner_, &QAction::triggered, this,
-            [this] { ShowWindow(umrechner_, [this] { return new Fm_Umrechner(desktop_); }); });
+            [this] { ShowSideWindow(umrechner_, [this] { return new Fm_Umrechner(desktop_); }); });
     // The design leaves this entry disabled; the window opens only if it is ever enabled.
     connect(me_Auswerten_, &QAction::triggered, this,
-            [this] { ShowWindow(auswerten_, [] { return new Fm_Auswerten(); }); });
+            [this] { ShowSideWindow(auswerten_, [] { return new Fm_Auswerten(); }); });
     connect(me_Info_, &QAction::triggered, this,
-            [this] { ShowWindow(info_, [this] { return new Fm_Info(desktop_); }); });
+            [this] { ShowSideWindow(info_, [this] { return new Fm_Info(desktop_); }); });
 }
 
 void Fm_Main::ConnectPanels() {
@@ -211,7 +213,7 @@ void Fm_Main::MarkSelectedElements() {
 }
 
 void Fm_Main::ME_Einstellungen_Click() {
-    ShowWindow(einstellungen_, [this] {
+    ShowSideWindow(einstellungen_, [this] {
         auto* window = new Fm_Einstellungen();
         connect(window, &Fm_Einstellungen::constantsSaved, this, &Fm_Main::InitCx);
         return window;
@@ -239,6 +241,17 @@ void Fm_Main::ResizeLists() {
     }
     QTreeWidget* list = elements_->lv_Elemente();
     list->resize(list->width(), AtLeastOne(client.height() - list->y() - margin));
+}
+
+void Fm_Main::ReportSettingsNotWritten(const QString& fileName) {
+    if (settingsFailureReported_) {
+        return;
+    }
+    settingsFailureReported_ = true;
+    desktop_.ShowMessage(this, QStringLiteral(" Fehler"),
+                         QStringLiteral("Die Einstellungen konnten nicht in die Datei '") +
+                             fileName + QStringLiteral("' geschrieben werden !?"),
+                         MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
 }
 
 void Fm_Main::closeEvent(QCloseEvent* event) {

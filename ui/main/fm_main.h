@@ -57,9 +57,10 @@ public:
     const MainState& State() const { return state_; }
 
     // Writes the result table to "KolvenarAusgabe.TXT" (index 0) or ".XLS" (index 1) in the
-    // export folder, reports the file and opens the folder.
+    // export folder (or the user data folder, see below), reports the file and opens the folder.
     void ExportTable(int index);
-    // The folder exports go to; by default the program's own folder.
+    // The folder exports go to while the user may write there; by default the program's own
+    // folder.
     void SetExportFolder(const QString& folder) { exportFolder_ = folder; }
     QString ExportFolder() const { return exportFolder_; }
     // Where exports go instead when the export folder may not be written; by default the
@@ -93,6 +94,10 @@ private:
     void ResizeLists();
     void ME_Einstellungen_Click();
     void CloseSideWindows();
+    // Tells the user, once per run, that the settings file could not be written.
+    void ReportSettingsNotWritten(const QString& fileName);
+    template <typename W, typename Make>
+    void ShowSideWindow(QPointer<W>& window, Make make);
 
     Desktop& desktop_;
     MainState state_;
@@ -117,6 +122,7 @@ private:
     QPointer<Fm_Auswerten> auswerten_;
     QPointer<Fm_Einstellungen> einstellungen_;
     QPointer<Fm_Info> info_;
+    bool settingsFailureReported_ = false;
     QString exportFolder_;
     QString userDataFolder_;
     std::function<QDateTime()> clock_ = [] {

@@ -70,6 +70,8 @@ void Fm_Main::LoadReferenceConstants() {
     // stored already) with its own routines, without being shown.
     auto* settingsWindow = new Fm_Einstellungen();
     connect(settingsWindow, &Fm_Einstellungen::constantsSaved, this, &Fm_Main::InitCx);
+    connect(settingsWindow, &SideWindow::settingsNotWritten, this,
+            &Fm_Main::ReportSettingsNotWritten);
     settingsWindow->Speichern();
     settingsWindow->close();
 }
@@ -167,6 +169,9 @@ void Fm_Main::StoreControls() {
         const QTreeWidgetItem* row = list->topLevelItem(i);
         store.Write(kElementSection, ElementKey(row->data(0, Qt::UserRole).toInt()),
                     row->checkState(0) == Qt::Checked ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    if (!store.Sync()) {
+        ReportSettingsNotWritten(store.FileName());
     }
 }
 

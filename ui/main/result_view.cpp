@@ -1,6 +1,8 @@
 #include "ui/main/result_view.h"
 
 #include <QHeaderView>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 #include <algorithm>
 #include <array>
@@ -42,22 +44,44 @@ ResultTableView::ResultTableView(QWidget* parent) : QTreeView(parent) {
 }
 
 int ResultTableView::sizeHintForColumn(int column) const {
-    const int rows = model_.rowCount();
-    if (rows == 0 || column < 1) {
+    if (model_.rowCount() == 0 || column < 1) {
         return 0;
     }
     const QFontMetrics metrics(font());
-    // The delegate's margins around the text, taken from one cell.
-    const int padding = sizeHintForIndex(model_.index(0, column)).width() -
-                        metrics.horizontalAdvance(model_.CellText(0, column));
-    return padding + (column == 1 ? WidestName(metrics) : WidestNumber(column, metrics));
+    const Measures& measures = CurrentMeasures(metrics);
+    return measures.padding +
+           (column == 1 ? WidestName(metrics) : WidestNumber(column, metrics, measures));
+}
+
+// What depends on the font alone is measured once per font: shaping text is the costly part
+// of fitting the columns.
+const ResultTableView::Measures& ResultTableView::CurrentMeasures(
+    const QFontMetrics& metrics) const {
+    if (measures_.font == font() && measures_.padding >= 0) {
+        return measures_;
+    }
+    measures_.font = font();
+    measures_.nameWidths.fill(-1);
+    // The delegate's margins around a text.
+    const QString sample = QStringLiteral("0");
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.text = sample;
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    measures_.padding =
+        style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width() -
+        metrics.horizontalAdvance(sample);
+    measures_.widestDigit = '0';
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) >
+            metrics.horizontalAdvance(QLatin1Char(measures_.widestDigit))) {
+            measures_.widestDigit = digit;
+        }
+    }
+    return measures_;
 }
 
 int ResultTableView::WidestName(const QFontMetrics& metrics) const {
-    if (nameWidths_.font != font()) {
-        nameWidths_.font = font();
-        nameWidths_.widths.fill(-1);
-    }
     std::array<bool, kElementCount + 1> present{};
     const ResultTable& table = model_.Table();
     for (std::size_t row = 0; row < table.RowCount(); ++row) {
@@ -65,7 +89,7 @@ int ResultTableView::WidestName(const QFontMetrics& metrics) const {
     }
     int widest = 0;
     for (int z = 1; z <= kElementCount; ++z) {
-        int& width = nameWidths_.widths[static_cast<std::size_t>(z)];
+        int& width = measures_.nameWidths[static_cast<std::size_t>(z)];
         if (!present[static_cast<std::size_t>(z)]) {
             continue;
         }
@@ -81,10 +105,11 @@ int ResultTableView::WidestName(const QFontMetrics& metrics) const {
 // other characters it holds. The longest texts of the rows (or of an even sample of a large
 // table) are reduced to their shapes, every digit replaced by the font's widest digit, and
 // only the distinct shapes are measured.
-int ResultTableView::WidestNumber(int column, const QFontMetrics& metrics) const {
+int ResultTableView::WidestNumber(int column, const QFontMetrics& metrics,
+                                  const Measures& measures) const {
     const int rows = model_.rowCount();
     const int sampled = std::min(rows, kMeasuredRows);
-    const char digit = WidestDigit(metrics);
+    const char digit = measures.widestDigit;
     // Shapes of the longest texts so far, with their lengths.
     std::vector<std::pair<int, std::string>> shapes;
     int longest = 0;
@@ -114,17 +139,6 @@ int ResultTableView::WidestNumber(int column, const QFontMetrics& metrics) const
     int widest = 0;
     for (const auto& shape : shapes) {
         widest = std::max(widest, metrics.horizontalAdvance(FromUtf8(shape.second)));
-    }
-    return widest;
-}
-
-char ResultTableView::WidestDigit(const QFontMetrics& metrics) const {
-    char widest = '0';
-    for (char digit = '1'; digit <= '9'; ++digit) {
-        if (metrics.horizontalAdvance(QLatin1Char(digit)) >
-            metrics.horizontalAdvance(QLatin1Char(widest))) {
-            widest = digit;
-        }
     }
     return widest;
 }

@@ -34,21 +34,23 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    struct Measures {
+        QFont font;
+        int padding = -1;
+        char widestDigit = '0';
+        // Widths of the element names; -1 = not measured yet.
+        std::array<int, kElementCount + 1> nameWidths{};
+    };
+    const Measures& CurrentMeasures(const QFontMetrics& metrics) const;
     int WidestName(const QFontMetrics& metrics) const;
-    int WidestNumber(int column, const QFontMetrics& metrics) const;
-    char WidestDigit(const QFontMetrics& metrics) const;
+    int WidestNumber(int column, const QFontMetrics& metrics, const Measures& measures) const;
 
     // Widens the last column to the view's right edge, never below what its contents need.
     void FillLastColumn();
 
     ResultTableModel model_;
     int lastColumnFit_ = 0;
-    // Widths of the element names in the current font, measured once; -1 = not yet.
-    struct NameWidths {
-        QFont font;
-        std::array<int, kElementCount + 1> widths{};
-    };
-    mutable NameWidths nameWidths_;
+    mutable Measures measures_;
 };
 
 }  // namespace kolvenar

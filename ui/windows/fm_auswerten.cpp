@@ -91,12 +91,10 @@ constexpr int kAreaHeightTwips = 2415;
 
 }  // namespace
 
-Fm_Auswerten::Fm_Auswerten(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Fm_Auswerten"));
-    setWindowTitle(QStringLiteral(" Auswerten"));
-    setFont(DialogFont());
+Fm_Auswerten::Fm_Auswerten(QWidget* parent)
+    : SideWindow(QStringLiteral("Fm_Auswerten"), QStringLiteral(" Auswerten"),
+                 WindowBorder::Resizable, parent) {
     resize(TwipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
-    setAttribute(Qt::WA_DeleteOnClose);
 
     for (int i = 0; i < 2; ++i) {
         const AreaPlace& place = kAreaPlaces[i];
@@ -114,16 +112,9 @@ Fm_Auswerten::Fm_Auswerten(QWidget* parent) : QWidget(parent, Qt::Window) {
     cmd_Test_->raise();
     connect(cmd_Test_, &QPushButton::clicked, this, &Fm_Auswerten::cmd_Test_Click);
     ApplyTabOrder(*this);
-    CloseOnEscape(*this);
 
     SettingsStore store;
-    RestoreWindowPlacement(*this, WindowBorder::Resizable, store);
-}
-
-void Fm_Auswerten::closeEvent(QCloseEvent* event) {
-    SettingsStore store;
-    SaveWindowPlacement(*this, store);
-    event->accept();
+    RestorePlacement(store);
 }
 
 double Fm_Auswerten::SinDeg(double d) {

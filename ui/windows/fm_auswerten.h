@@ -2,9 +2,10 @@
 
 #include <QColor>
 #include <QImage>
-#include <QWidget>
 
 #include <array>
+
+#include "ui/windows/side_window.h"
 
 class QPushButton;
 
@@ -15,7 +16,7 @@ class PlotArea;
 // The evaluation window: two white plot areas and a button "Test" that draws three superposed
 // sine waves on the first area and their sum, straight and wrapped round a circle, on the
 // second. Lengths are in centimetres on the screen.
-class Fm_Auswerten : public QWidget {
+class Fm_Auswerten : public SideWindow {
     Q_OBJECT
 
 public:
@@ -52,8 +53,6 @@ public:
     const QImage& PlotImage(int index) const;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     PlotArea& CurrentArea() const;
 

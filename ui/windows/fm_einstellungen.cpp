@@ -31,12 +31,10 @@ QString WithoutSurroundingBlanks(const QString& text) {
 
 }  // namespace
 
-Fm_Einstellungen::Fm_Einstellungen(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Fm_Einstellungen"));
-    setWindowTitle(QStringLiteral(" Einstellungen"));
-    setFont(DialogFont());
+Fm_Einstellungen::Fm_Einstellungen(QWidget* parent)
+    : SideWindow(QStringLiteral("Fm_Einstellungen"), QStringLiteral(" Einstellungen"),
+                 WindowBorder::Fixed, parent) {
     setFixedSize(TwipsRect(0, 0, 4440, 2775).size());
-    setAttribute(Qt::WA_DeleteOnClose);
 
     auto* frame = PlaceControl<QGroupBox>(this, QStringLiteral("Fr_Comptonwellenlänge"), 120, 120,
                                           4215, 2055);
@@ -69,13 +67,12 @@ Fm_Einstellungen::Fm_Einstellungen(QWidget* parent) : QWidget(parent, Qt::Window
     }
     setTabOrder(txt_Cx_Bezeichnung_[kCxSlotCount - 1], cmd_Speichern_);
 
-    CloseOnEscape(*this);
     Load();
 }
 
 void Fm_Einstellungen::Load() {
     SettingsStore store;
-    RestoreWindowPlacement(*this, WindowBorder::Fixed, store);
+    RestorePlacement(store);
     suppressEvents_ = true;
     for (int i = 0; i < kCxSlotCount; ++i) {
         const FactoryConstant& factory = kFactoryConstants[static_cast<std::size_t>(i)];
@@ -120,14 +117,11 @@ void Fm_Einstellungen::Speichern() {
                         WithoutSurroundingBlanks(txt_Cx_Bezeichnung_[i]->text()));
         }
         store.Write(kMainSection, QStringLiteral("Einstellungen"), QStringLiteral("Ja"));
+        if (!store.Sync()) {
+            emit settingsNotWritten(store.FileName());
+        }
     }
     emit constantsSaved();
-}
-
-void Fm_Einstellungen::closeEvent(QCloseEvent* event) {
-    SettingsStore store;
-    SaveWindowPlacement(*this, store);
-    event->accept();
 }
 
 }  // namespace kolvenar

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/windows/side_window.h"
 
 #include <array>
 
@@ -15,7 +15,7 @@ namespace kolvenar {
 
 // Editor of the five reference lengths. Its Speichern stores them in the main window's section
 // and announces the change, upon which the main window rebuilds its list of constants.
-class Fm_Einstellungen : public QWidget {
+class Fm_Einstellungen : public SideWindow {
     Q_OBJECT
 
 public:
@@ -28,9 +28,6 @@ public:
 
 signals:
     void constantsSaved();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Load();

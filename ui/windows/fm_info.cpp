@@ -1,6 +1,5 @@
 #include "ui/windows/fm_info.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -9,7 +8,6 @@
 #include <QUrl>
 
 #include "settings/settings_store.h"
-#include "settings/window_placement.h"
 #include "ui/windows/desktop_seam.h"
 #include "ui/windows/window_support.h"
 
@@ -62,14 +60,9 @@ void SetColours(QWidget& box, const QColor& background, const QColor& text) {
 }  // namespace
 
 Fm_Info::Fm_Info(Desktop& desktop, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : SideWindow(QStringLiteral("Fm_Info"), QStringLiteral(" Info"), WindowBorder::Fixed, parent),
       desktop_(desktop) {
-    setObjectName(QStringLiteral("Fm_Info"));
-    setWindowTitle(QStringLiteral(" Info"));
-    setFont(DialogFont());
     setFixedSize(TwipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
-    setAttribute(Qt::WA_DeleteOnClose);
 
     // Nothing reads the two boxes, so they are read-only; their text can still be copied.
     auto* heading = PlaceControl<QLineEdit>(this, MemberName(QStringLiteral("txt_Info"), 0), 120,
@@ -108,9 +101,8 @@ Fm_Info::Fm_Info(Desktop& desktop, QWidget* parent)
         links_[i] = link;
     }
 
-    CloseOnEscape(*this);
     SettingsStore store;
-    RestoreWindowPlacement(*this, WindowBorder::Fixed, store);
+    RestorePlacement(store);
 }
 
 QString Fm_Info::EquationText() {
@@ -138,12 +130,6 @@ bool Fm_Info::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void Fm_Info::closeEvent(QCloseEvent* event) {
-    SettingsStore store;
-    SaveWindowPlacement(*this, store);
-    event->accept();
 }
 
 }  // namespace kolvenar

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 
 #include <array>
+
+#include "ui/windows/side_window.h"
 
 class QLabel;
 
@@ -13,7 +14,7 @@ class Desktop;
 
 // The information window: the equation with the meaning of every symbol, and two links to web
 // pages about the physics behind it, opened through `desktop`.
-class Fm_Info : public QWidget {
+class Fm_Info : public SideWindow {
     Q_OBJECT
 
 public:
@@ -27,7 +28,6 @@ public:
     void Links_Click(int index);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,7 +1,6 @@
 #include "ui/windows/fm_umrechner.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -133,17 +132,12 @@ void SelectStored(const SettingsStore& store, const QString& section, QComboBox*
 }  // namespace
 
 Fm_Umrechner::Fm_Umrechner(Desktop& desktop, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : SideWindow(QStringLiteral("Fm_Umrechner"), QStringLiteral(" Umrechner"), WindowBorder::Fixed,
+                 parent),
       desktop_(desktop) {
-    setObjectName(QStringLiteral("Fm_Umrechner"));
-    setWindowTitle(QStringLiteral(" Umrechner"));
-    setFont(DialogFont());
     setFixedSize(TwipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
-    setAttribute(Qt::WA_DeleteOnClose);
     CreateControls();
     ConnectControls();
-    CloseOnEscape(*this);
     Load();
 }
 
@@ -213,7 +207,7 @@ void Fm_Umrechner::ConnectControls() {
 
 void Fm_Umrechner::Load() {
     SettingsStore store;
-    RestoreWindowPlacement(*this, WindowBorder::Fixed, store);
+    RestorePlacement(store);
     suppressEvents_ = true;
     txt_Wert_[0]->setText(QStringLiteral("1"));
     txt_Wert_[1]->clear();
@@ -232,16 +226,13 @@ void Fm_Umrechner::Load() {
     ConvertPrefix();
 }
 
-void Fm_Umrechner::closeEvent(QCloseEvent* event) {
-    SettingsStore store;
-    SaveWindowPlacement(*this, store);
+void Fm_Umrechner::StoreOwnSettings(SettingsStore& store) {
     const QString section = objectName();
     for (const QComboBox* list :
          {cb_Einheit_[0], cb_Einheit_[1], cb_EinheitX_[0], cb_EinheitX_[1]}) {
         store.WriteInt(section, list->objectName(), list->currentIndex());
     }
     store.WriteInt(section, chk_Runden_->objectName(), chk_Runden_->isChecked() ? 1 : 0);
-    event->accept();
 }
 
 void Fm_Umrechner::ShowMessage(const QString& text) {

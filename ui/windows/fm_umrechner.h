@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
-
 #include <array>
+
+#include "ui/windows/side_window.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,7 +15,7 @@ class Desktop;
 
 // The converter: frequency into wavelength and back (f = c / L), and a number from one decimal
 // prefix into another. Its unit choices and rounding box are kept in its own settings section.
-class Fm_Umrechner : public QWidget {
+class Fm_Umrechner : public SideWindow {
     Q_OBJECT
 
 public:
@@ -34,7 +34,7 @@ public:
     int LastSource() const { return lastSource_; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void StoreOwnSettings(SettingsStore& store) override;
 
 private:
     void CreateControls();

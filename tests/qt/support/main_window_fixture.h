@@ -34,6 +34,7 @@ public:
 
     Fm_Main& Start() {
         window_ = std::make_unique<Fm_Main>(desktop);
+        rebuilds_ = std::make_unique<QSignalSpy>(window_.get(), &Fm_Main::outputBuilt);
         window_->show();
         if (!QTest::qWaitForWindowExposed(window_.get())) {
             QTest::qFail("main window not exposed", __FILE__, __LINE__);
@@ -45,8 +46,24 @@ public:
     void CloseWindow() {
         if (window_) {
             window_->close();
+            rebuilds_.reset();
             window_.reset();
         }
+    }
+
+    // How often the table was built since the last call.
+    int TakeRebuilds() {
+        const auto count = static_cast<int>(rebuilds_->count());
+        rebuilds_->clear();
+        return count;
+    }
+
+    // The checks a window test ends with: no message that nobody scripted, no scripted answer
+    // left over, and no modal window left open.
+    void ExpectNoStrayDialogs() const {
+        QCOMPARE(desktop.unexpectedMessages, 0);
+        QCOMPARE(desktop.UnusedAnswers(), 0);
+        QVERIFY(!ModalWindowOpen());
     }
 
     Fm_Main& Window() { return *window_; }
@@ -124,6 +141,7 @@ public:
 
 private:
     std::unique_ptr<Fm_Main> window_;
+    std::unique_ptr<QSignalSpy> rebuilds_;
 };
 
 }  // namespace kolvenar::testing

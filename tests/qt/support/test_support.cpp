@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QSettings>
 
@@ -24,6 +25,17 @@ void TypeAndEnter(QWidget* box, const QString& text) {
 
 bool ModalWindowOpen() {
     return QApplication::activeModalWidget() != nullptr;
+}
+
+QByteArray ReadFileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteFileBytes(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), content.size());
 }
 
 }  // namespace kolvenar::testing

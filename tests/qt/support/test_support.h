@@ -38,4 +38,9 @@ void TypeAndEnter(QWidget* box, const QString& text);
 // Whether a modal window (a real message box, say) is open; tests must never leave one.
 bool ModalWindowOpen();
 
+// The bytes of a file, or "<unreadable>".
+QByteArray ReadFileBytes(const QString& path);
+// Creates or replaces a file with `content`; fails the test when it cannot.
+void WriteFileBytes(const QString& path, const QByteArray& content);
+
 }  // namespace kolvenar::testing
