@@ -1,0 +1,199 @@
+// Installing the program into a prefix of its own: every file in its place, the desktop entry
+// and the AppStream description pointing at what was installed, and the desktop's own
+// validators accepting both.
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include "core/version.h"
+
+namespace {
+
+const QString kAppId = QStringLiteral("org.kolvenar.Kolvenar");
+const QString kDesktopEntry = QStringLiteral("share/applications/org.kolvenar.Kolvenar.desktop");
+const QString kIcon = QStringLiteral("share/icons/hicolor/scalable/apps/org.kolvenar.Kolvenar.svg");
+const QString kMetainfo = QStringLiteral("share/metainfo/org.kolvenar.Kolvenar.metainfo.xml");
+const QString kProgram = QStringLiteral("bin/kolvenar");
+
+struct Outcome {
+    int exitCode = -1;
+    QString output;
+};
+
+Outcome Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DESTDIR"));  // would install somewhere else
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) {
+        return {-1, program + QStringLiteral(" did not run: ") + process.errorString()};
+    }
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAll())};
+}
+
+// The keys of the [Desktop Entry] group; translations ("Name[en]") are keys of their own.
+QMap<QString, QString> DesktopEntryKeys(const QString& path) {
+    QMap<QString, QString> keys;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return keys;
+    }
+    bool inEntry = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith('[')) {
+            inEntry = line == QStringLiteral("[Desktop Entry]");
+        } else if (inEntry && line.contains('=') && !line.startsWith('#')) {
+            const qsizetype equals = line.indexOf('=');
+            keys.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+        }
+    }
+    return keys;
+}
+
+// Lines of a validator's report that are warnings or errors; notes and hints are not.
+QStringList Complaints(const QString& report) {
+    QStringList complaints;
+    for (const QString& line : report.split('\n')) {
+        if (line.startsWith(QStringLiteral("E:")) || line.startsWith(QStringLiteral("W:"))) {
+            complaints << line;
+        }
+    }
+    return complaints;
+}
+
+QString RequireTool(const QString& name, const QString& package) {
+    const QString path = QStandardPaths::findExecutable(name);
+    if (path.isEmpty()) {
+        QTest::qSkip(
+            qPrintable(name + QStringLiteral(" is missing; install the Debian package ") + package),
+            __FILE__, __LINE__);
+    }
+    return path;
+}
+
+}  // namespace
+
+class InstallTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir prefix_;
+
+    QString Installed(const QString& relative) const { return prefix_.filePath(relative); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(prefix_.isValid());
+        const Outcome install =
+            Run(QStringLiteral(KOLVENAR_CMAKE_COMMAND),
+                {QStringLiteral("--install"), QStringLiteral(KOLVENAR_BUILD_DIR),
+                 QStringLiteral("--prefix"), prefix_.path()});
+        QVERIFY2(install.exitCode == 0, qPrintable(install.output));
+    }
+
+    void everyFileIsInItsPlaceAndNothingElse() {
+        QStringList installed;
+        QDirIterator it(prefix_.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            installed << QDir(prefix_.path()).relativeFilePath(it.next());
+        }
+        installed.sort();
+        QStringList expected = {kProgram, kDesktopEntry, kIcon, kMetainfo};
+        expected.sort();
+        QCOMPARE(installed, expected);
+        QVERIFY(QFileInfo(Installed(kProgram)).permissions().testFlag(QFile::ExeOther));
+        for (const QString& data : {kDesktopEntry, kIcon, kMetainfo}) {
+            QVERIFY2(QFileInfo(Installed(data)).permissions().testFlag(QFile::ReadOther),
+                     qPrintable(data + " is not readable for every user"));
+        }
+    }
+
+    // A menu entry whose command or icon name is off shows no program or no icon.
+    void desktopEntryStartsTheInstalledProgramWithItsIcon() {
+        const QMap<QString, QString> keys = DesktopEntryKeys(Installed(kDesktopEntry));
+        QCOMPARE(keys.value(QStringLiteral("Type")), QStringLiteral("Application"));
+        QVERIFY(QFileInfo(Installed(QStringLiteral("bin/") + keys.value(QStringLiteral("Exec"))))
+                    .isExecutable());
+        QCOMPARE(keys.value(QStringLiteral("Icon")), QFileInfo(kIcon).completeBaseName());
+        QCOMPARE(keys.value(QStringLiteral("Terminal")), QStringLiteral("false"));
+    }
+
+    void iconIsASquareSvg() {
+        QFile file(Installed(kIcon));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QVERIFY(xml.readNextStartElement());
+        QCOMPARE(xml.name(), QStringLiteral("svg"));
+        const QStringList box =
+            xml.attributes().value(QStringLiteral("viewBox")).toString().split(' ');
+        QCOMPARE(box.size(), 4);
+        QCOMPARE(box[2], box[3]);
+        while (!xml.atEnd()) {
+            xml.readNext();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    }
+
+    // The release the software centre shows is the version the window caption shows.
+    void metainfoNamesTheDesktopEntryAndTheProgramVersion() {
+        QFile file(Installed(kMetainfo));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString id;
+        QString launchable;
+        QStringList releases;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            if (xml.name() == QStringLiteral("id")) {
+                id = xml.readElementText();
+            } else if (xml.name() == QStringLiteral("launchable")) {
+                launchable = xml.readElementText();
+            } else if (xml.name() == QStringLiteral("release")) {
+                releases << xml.attributes().value(QStringLiteral("version")).toString();
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(id, kAppId);
+        QCOMPARE(launchable, QFileInfo(kDesktopEntry).fileName());
+        QVERIFY(!releases.isEmpty());
+        const auto version = kolvenar::VersionText();
+        QCOMPARE(releases.first(),
+                 QString::fromLatin1(version.data(), static_cast<qsizetype>(version.size())));
+    }
+
+    void desktopEntryPassesDesktopFileValidate() {
+        const QString validator = RequireTool(QStringLiteral("desktop-file-validate"),
+                                              QStringLiteral("desktop-file-utils"));
+        const Outcome outcome = Run(validator, {Installed(kDesktopEntry)});
+        // Hints too: each of them is something a desktop may show wrongly.
+        QVERIFY2(outcome.exitCode == 0 && outcome.output.trimmed().isEmpty(),
+                 qPrintable(outcome.output));
+    }
+
+    void metainfoPassesAppstreamcliValidate() {
+        const QString validator =
+            RequireTool(QStringLiteral("appstreamcli"), QStringLiteral("appstream"));
+        const Outcome file = Run(validator, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                             Installed(kMetainfo)});
+        QVERIFY2(file.exitCode == 0 && Complaints(file.output).isEmpty(), qPrintable(file.output));
+        // The whole installed tree: the description together with its desktop entry.
+        const Outcome tree = Run(validator, {QStringLiteral("validate-tree"),
+                                             QStringLiteral("--no-net"), prefix_.path()});
+        QVERIFY2(tree.exitCode == 0 && Complaints(tree.output).isEmpty(), qPrintable(tree.output));
+    }
+};
+
+QTEST_MAIN(InstallTest)
+#include "install_test.moc"
