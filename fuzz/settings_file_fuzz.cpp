@@ -32,7 +32,6 @@ public:
     void OpenAddress(const QUrl&) override {}
 };
 
-QApplication* application = nullptr;
 QTemporaryDir* folder = nullptr;
 
 void CheckShownTexts(const Fm_Main& window) {
@@ -58,8 +57,11 @@ void CheckShownTexts(const Fm_Main& window) {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    application = new QApplication(*argc, *argv);
-    folder = new QTemporaryDir();
+    // Both live until the process ends and are then torn down in order.
+    static int applicationArgc = *argc;
+    static QApplication application(applicationArgc, *argv);
+    static QTemporaryDir settingsRoot;
+    folder = &settingsRoot;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder->path());
     return 0;
 }

@@ -47,6 +47,7 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOLVENAR_WERROR
     -DKOLVENAR_SANITIZE=ON -DKOLVENAR_BUILD_BENCH=OFF
 cmake --build build-sanitize --parallel "$jobs"
 ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1" \
+    LSAN_OPTIONS="suppressions=$top/scripts/lsan-suppressions.txt:print_suppressions=0" \
     UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure \
     --parallel "$jobs"

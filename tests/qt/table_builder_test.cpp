@@ -63,47 +63,6 @@ class TableBuilderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void exampleRows_data() {
-        QTest::addColumn<double>("n");
-        QTest::addColumn<bool>("rounding");
-        QTest::addColumn<QString>("separator");
-        QTest::addColumn<QStringList>("cells");
-        QTest::newRow("N 0, comma")
-            << 0.0 << false << ","
-            << QStringList{"Wasserstoff",          "1",           "0",
-                           "1,23569194306936E+20", "2,42611E-12", "8,09263187001189E-21"};
-        QTest::newRow("N 33, comma")
-            << 33.0 << false << ","
-            << QStringList{
-                   "Wasserstoff",         "1", "33", "14385347523,137", "0,0208401262129971",
-                   "6,95151784405368E-11"};
-        QTest::newRow("N 33 rounded")
-            << 33.0 << true << ","
-            << QStringList{"Wasserstoff", "1", "33", "14385347523,137", "0,0208", "0"};
-        QTest::newRow("N 33, point")
-            << 33.0 << false << "."
-            << QStringList{
-                   "Wasserstoff",         "1", "33", "14385347523.137", "0.0208401262129971",
-                   "6.95151784405368E-11"};
-    }
-
-    void exampleRows() {
-        QFETCH(double, n);
-        QFETCH(bool, rounding);
-        QFETCH(QString, separator);
-        QFETCH(QStringList, cells);
-        TableRequest request = HydrogenRequest(n, n);
-        request.quantityShown = {true, true, true, false, false};
-        request.rounding = rounding;
-        const BuiltTable table(request, separator);
-        QCOMPARE(table.Headers(),
-                 (QStringList{"", "Element", "Z", "N", "f in Hz", "L in m", "T in s"}));
-        QCOMPARE(table.model.rowCount(), 1);
-        QCOMPARE(table.Row(0), cells);
-        QCOMPARE(table.model.CellText(0, 0), QString());
-        QCOMPARE(table.model.data(table.model.index(0, 2), ResultTableModel::kElementRole), 1);
-    }
-
     void optionalColumnsAreIndependent_data() {
         QTest::addColumn<QList<bool>>("shown");
         QTest::addColumn<double>("factorF");
@@ -165,28 +124,6 @@ private slots:
         QCOMPARE(table.Row(0)[3], QString("14385347,523137"));
     }
 
-    void reversedRangeRunsDownwards() {
-        TableRequest request = HydrogenRequest(12, 10);
-        request.elementChosen[2] = true;
-        const BuiltTable table(request);
-        QCOMPARE(table.model.rowCount(), 6);
-        const QStringList expected = {"1 12", "1 11", "1 10", "2 12", "2 11", "2 10"};
-        for (int row = 0; row < 6; ++row) {
-            QCOMPARE(table.model.CellText(row, 2) + " " + table.model.CellText(row, 3),
-                     expected[row]);
-        }
-    }
-
-    void offsetIsAddedToEveryN() {
-        TableRequest request = HydrogenRequest(0, 2);
-        request.nOffset = 0.5;
-        const BuiltTable table(request);
-        QCOMPARE(table.model.rowCount(), 3);
-        QCOMPARE(table.model.CellText(0, 3), QString("0,5"));
-        QCOMPARE(table.model.CellText(1, 3), QString("1,5"));
-        QCOMPARE(table.model.CellText(2, 3), QString("2,5"));
-    }
-
     void everyFractionalOffsetKeepsTheLastRow() {
         // Adding 1 to a fraction again and again drifts; no row of the range may get lost.
         for (int hundredths = 1; hundredths < 100; ++hundredths) {
@@ -198,30 +135,6 @@ private slots:
                 QCOMPARE(static_cast<long long>(run.table.RowCount()), RowEstimate(from, to, 1));
                 QCOMPARE(run.table.NAt(run.table.RowCount() - 1), to + hundredths / 100.0);
             }
-        }
-    }
-
-    void overflowedQuantitiesReadUeberlauf() {
-        TableRequest request = HydrogenRequest(551, 551);
-        request.quantityShown = {false, false, false, true, true};
-        request.showAHalf = true;
-        const BuiltTable table(request);
-        QCOMPARE(table.Headers().mid(4), (QStringList{"A in m²", "A / 2 in m²", "V in m³"}));
-        QCOMPARE(table.Row(0).mid(3), (QStringList{"Überlauf", "Überlauf", "Überlauf"}));
-
-        const BuiltTable before(HydrogenRequest(550, 550));
-        QCOMPARE(before.Headers()[7], QString("A in m²"));
-        QVERIFY(before.Row(0)[6] != "Überlauf");
-    }
-
-    void hugeReferenceLengthShowsUeberlaufNotInf() {
-        TableRequest request = HydrogenRequest(900, 900);
-        request.cx = 1e300;
-        request.wunschfaktorF = 2;
-        request.wunschfaktorL = 0.5;
-        const BuiltTable table(request);
-        for (const QString& cell : table.Row(0).mid(3)) {
-            QCOMPARE(cell, QString("Überlauf"));
         }
     }
 
@@ -257,12 +170,6 @@ private slots:
         QFETCH(int, elements);
         QFETCH(qlonglong, rows);
         QCOMPARE(RowEstimate(from, to, elements), rows);
-    }
-
-    void foundElementsText() {
-        QCOMPARE(QString::fromStdString(FoundElementsText(0)), QString("0 Elemente"));
-        QCOMPARE(QString::fromStdString(FoundElementsText(1)), QString("1 Element"));
-        QCOMPARE(QString::fromStdString(FoundElementsText(12)), QString("12 Elemente"));
     }
 
     void rowsKeepOnlyCompactData() {
