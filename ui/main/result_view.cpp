@@ -17,7 +17,7 @@ namespace kolvenar {
 namespace {
 
 // Tables up to this size are measured row by row; larger ones on this many evenly spread rows.
-constexpr int kMeasuredRows = 1024;
+constexpr int kMeasuredRows = 512;
 // Of the sampled texts, those this close to the longest one count.
 constexpr int kLengthSlack = 1;
 constexpr std::size_t kMostShapes = 64;
