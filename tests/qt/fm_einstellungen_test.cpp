@@ -15,18 +15,8 @@ private:
 
     Fm_Einstellungen* Open() {
         f_->Find<QAction>("ME_Einstellungen")->trigger();
-        const auto windows = FindAll();
+        const auto windows = testing::TopLevelWindows<Fm_Einstellungen>(false);
         return windows.size() == 1 ? windows.first() : nullptr;
-    }
-
-    static QList<Fm_Einstellungen*> FindAll() {
-        QList<Fm_Einstellungen*> found;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* window = qobject_cast<Fm_Einstellungen*>(w)) {
-                found.append(window);
-            }
-        }
-        return found;
     }
 
     static QLineEdit* Box(Fm_Einstellungen* window, const QString& group, int row) {
@@ -43,7 +33,7 @@ private slots:
         f_->ExpectNoStrayDialogs();
         f_.reset();
         QTest::qWait(0);  // let closed windows be deleted
-        QVERIFY(FindAll().isEmpty());
+        QVERIFY(testing::TopLevelWindows<Fm_Einstellungen>(false).isEmpty());
     }
 
     void showsTheStoredConstantsWithSaveDisabled() {
@@ -109,7 +99,7 @@ private slots:
         window->move(90, 60);
         QTest::keyClick(Box(window, "txt_Cx_Wert", 3), Qt::Key_Escape);
         QTest::qWait(0);
-        QVERIFY(FindAll().isEmpty());
+        QVERIFY(testing::TopLevelWindows<Fm_Einstellungen>(false).isEmpty());
         SettingsStore store;
         QCOMPARE(store.Read("Fm_Einstellungen", "L", ""), QString("1350"));
         QCOMPARE(store.Read("Fm_Einstellungen", "T", ""), QString("900"));

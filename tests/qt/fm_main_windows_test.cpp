@@ -10,21 +10,6 @@
 using namespace kolvenar;
 using testing::MainWindowFixture;
 
-namespace {
-
-template <typename W>
-QList<W*> OpenWindows() {
-    QList<W*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<W*>(widget); window && window->isVisible()) {
-            found.append(window);
-        }
-    }
-    return found;
-}
-
-}  // namespace
-
 class FmMainWindowsTest : public QObject {
     Q_OBJECT
 
@@ -49,15 +34,16 @@ private slots:
     void choosingAnEntryTwiceGivesOneWindow() {
         Choose("ME_Umrechner");
         Choose("ME_Umrechner");
-        QCOMPARE(OpenWindows<Fm_Umrechner>().size(), 1);
-        QCOMPARE(OpenWindows<Fm_Umrechner>().first()->windowTitle(), QString(" Umrechner"));
+        QCOMPARE(testing::TopLevelWindows<Fm_Umrechner>().size(), 1);
+        QCOMPARE(testing::TopLevelWindows<Fm_Umrechner>().first()->windowTitle(),
+                 QString(" Umrechner"));
         Choose("ME_Info");
         Choose("ME_Info");
-        QCOMPARE(OpenWindows<Fm_Info>().size(), 1);
-        QCOMPARE(OpenWindows<Fm_Info>().first()->windowTitle(), QString(" Info"));
+        QCOMPARE(testing::TopLevelWindows<Fm_Info>().size(), 1);
+        QCOMPARE(testing::TopLevelWindows<Fm_Info>().first()->windowTitle(), QString(" Info"));
         // The main window stays usable beside them.
         QVERIFY(f_->Window().isEnabled());
-        QVERIFY(OpenWindows<Fm_Info>().first()->parentWidget() == nullptr);
+        QVERIFY(testing::TopLevelWindows<Fm_Info>().first()->parentWidget() == nullptr);
     }
 
     void evaluationEntryStaysDisabled() {
@@ -65,32 +51,32 @@ private slots:
         QVERIFY(!entry->isEnabled());
         entry->trigger();
         QTest::qWait(0);
-        QVERIFY(OpenWindows<Fm_Auswerten>().isEmpty());
+        QVERIFY(testing::TopLevelWindows<Fm_Auswerten>().isEmpty());
     }
 
     void closedWindowIsCreatedAnewAtItsStoredPlace() {
         Choose("ME_Info");
-        Fm_Info* info = OpenWindows<Fm_Info>().first();
+        Fm_Info* info = testing::TopLevelWindows<Fm_Info>().first();
         info->move(45, 30);
         QPointer<Fm_Info> first(info);
         QTest::keyClick(info, Qt::Key_Escape);
         QTest::qWait(0);
         QVERIFY(first.isNull());
         Choose("ME_Info");
-        QCOMPARE(OpenWindows<Fm_Info>().size(), 1);
-        QCOMPARE(OpenWindows<Fm_Info>().first()->pos(), QPoint(45, 30));
+        QCOMPARE(testing::TopLevelWindows<Fm_Info>().size(), 1);
+        QCOMPARE(testing::TopLevelWindows<Fm_Info>().first()->pos(), QPoint(45, 30));
     }
 
     void closingTheMainWindowClosesTheOthersAndStoresTheirSettings() {
         Choose("ME_Umrechner");
         Choose("ME_Info");
-        Fm_Umrechner* converter = OpenWindows<Fm_Umrechner>().first();
+        Fm_Umrechner* converter = testing::TopLevelWindows<Fm_Umrechner>().first();
         testing::Control<QComboBox>(converter, "Cb_EinheitX0")->setCurrentIndex(11);
         converter->move(30, 15);
         f_->CloseWindow();
         QTest::qWait(0);
-        QVERIFY(OpenWindows<Fm_Umrechner>().isEmpty());
-        QVERIFY(OpenWindows<Fm_Info>().isEmpty());
+        QVERIFY(testing::TopLevelWindows<Fm_Umrechner>().isEmpty());
+        QVERIFY(testing::TopLevelWindows<Fm_Info>().isEmpty());
         SettingsStore store;
         QCOMPARE(store.Read("Fm_Umrechner", "Cb_EinheitX0", ""), QString("11"));
         QCOMPARE(store.Read("Fm_Umrechner", "L", ""), QString("450"));
