@@ -39,20 +39,10 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kRepetitions = 7;
 
-// Answers every question with Yes (or OK) and opens nothing.
-class AgreeingDesktop : public Desktop {
-public:
-    MessageAnswer ShowMessage(QWidget*, const QString&, const QString&, MessageIcon,
-                              MessageButtons buttons, MessageAnswer) override {
-        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-    }
-    void OpenAddress(const QUrl&) override {}
-};
-
 struct Session {
     QTemporaryDir settingsFolder;
     QTemporaryDir exportFolder;
-    AgreeingDesktop desktop;
+    UnattendedDesktop desktop{UnattendedDesktop::Questions::AnswerYes};
     std::unique_ptr<Fm_Main> window;
 
     template <typename T>
@@ -197,7 +187,7 @@ void BM_d_DragNBis(benchmark::State& state) {
 // process to the child's word that its first table is on screen.
 int StartupChild(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    AgreeingDesktop desktop;
+    UnattendedDesktop desktop(UnattendedDesktop::Questions::AnswerYes);
     Fm_Main window(desktop);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {

@@ -22,16 +22,6 @@ namespace {
 
 using namespace kolvenar;
 
-// Answers every question with its default button.
-class QuietDesktop : public Desktop {
-public:
-    MessageAnswer ShowMessage(QWidget*, const QString&, const QString&, MessageIcon,
-                              MessageButtons buttons, MessageAnswer defaultAnswer) override {
-        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : defaultAnswer;
-    }
-    void OpenAddress(const QUrl&) override {}
-};
-
 QTemporaryDir* folder = nullptr;
 
 void CheckShownTexts(const Fm_Main& window) {
@@ -77,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(file.open(QIODevice::WriteOnly));
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
-    QuietDesktop desktop;
+    UnattendedDesktop desktop(UnattendedDesktop::Questions::TakeDefault);
     {
         auto window = std::make_unique<Fm_Main>(desktop);
         CheckShownTexts(*window);

@@ -87,11 +87,15 @@ QByteArray ExportFileContent(const QString& referenceLengthCaption, const QDateT
         QStringLiteral(" um ") + now.toString(QStringLiteral("HH:mm")) + QStringLiteral(" Uhr") +
         paragraph + QStringLiteral("REM Zuzovudezivudizer nach der Gleichung von Velmoran") +
         paragraph + QStringLiteral("REM Comptonwellenlänge ") + referenceLengthCaption + paragraph;
-    std::string utf8 = header.toStdString();
-    utf8 += tableText;
-    utf8 += kLineEnd;
-    const std::string bytes = ToWindows1252(utf8);
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    // Converted piece by piece, so the large table text is not copied once more first.
+    const std::string head = ToWindows1252(header.toStdString());
+    const std::string table = ToWindows1252(tableText);
+    QByteArray content;
+    content.reserve(static_cast<qsizetype>(head.size() + table.size() + 2));
+    content.append(head.data(), static_cast<qsizetype>(head.size()));
+    content.append(table.data(), static_cast<qsizetype>(table.size()));
+    content.append(kLineEnd);
+    return content;
 }
 
 QString ChooseExportFolder(const QString& programFolder, const QString& userFolder) {

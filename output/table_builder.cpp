@@ -12,55 +12,43 @@ namespace {
 
 constexpr double kOverflowCell = std::numeric_limits<double>::infinity();
 
-std::string UnitName(const TableRequest& request, Quantity quantity) {
-    return ParseUnitLabel(request.unitLabels[static_cast<std::size_t>(quantity)]).UnitName;
-}
-
-double UnitFactor(const TableRequest& request, Quantity quantity) {
-    return ParseUnitLabel(request.unitLabels[static_cast<std::size_t>(quantity)]).UnitFactor;
+const ParsedUnit& Unit(const TableRequest& request, Quantity quantity) {
+    return request.units[static_cast<std::size_t>(quantity)];
 }
 
 bool Shown(const TableRequest& request, Quantity quantity) {
     return request.quantityShown[static_cast<std::size_t>(quantity)];
 }
 
-// How a column turns a computed quantity set into its shown value.
-struct CellRule {
+// Everything about one kind of optional column: its header, the quantity whose unit it is
+// shown in, the computed value and the flag that turns it into "Überlauf".
+struct ColumnKind {
+    const char* title;
+    // The wished factor written into the header ("f * 2 in Hz"), if any.
+    double TableRequest::*factor;
+    Quantity quantity;
     const double ResonanceValues::*value;
     const bool ResonanceValues::*overflow;
-    UnitScale toUnit;
 };
 
-CellRule RuleFor(ColumnSource source, const std::array<UnitScale, kQuantityCount>& toUnit) {
-    const auto scale = [&](Quantity q) {
-        return toUnit[static_cast<std::size_t>(q)];
-    };
-    switch (source) {
-        case ColumnSource::f:
-            return {&ResonanceValues::f, &ResonanceValues::fOverflow, scale(Quantity::Frequency)};
-        case ColumnSource::fFactor:
-            return {&ResonanceValues::fFactor, &ResonanceValues::fFactorOverflow,
-                    scale(Quantity::Frequency)};
-        case ColumnSource::L:
-            return {&ResonanceValues::L, &ResonanceValues::LOverflow, scale(Quantity::Wavelength)};
-        case ColumnSource::LFactor:
-            return {&ResonanceValues::LFactor, &ResonanceValues::LFactorOverflow,
-                    scale(Quantity::Wavelength)};
-        case ColumnSource::T:
-            return {&ResonanceValues::T, &ResonanceValues::TOverflow, scale(Quantity::Period)};
-        case ColumnSource::A:
-            return {&ResonanceValues::A, &ResonanceValues::AOverflow, scale(Quantity::Area)};
-        case ColumnSource::AHalf:
-            return {&ResonanceValues::AHalf, &ResonanceValues::AOverflow, scale(Quantity::Area)};
-        case ColumnSource::V:
-            return {&ResonanceValues::V, &ResonanceValues::VOverflow, scale(Quantity::Volume)};
-        case ColumnSource::VHalf:
-            return {&ResonanceValues::VHalf, &ResonanceValues::VOverflow, scale(Quantity::Volume)};
-        case ColumnSource::VQuarter:
-            return {&ResonanceValues::VQuarter, &ResonanceValues::VOverflow,
-                    scale(Quantity::Volume)};
-    }
-    return {&ResonanceValues::f, &ResonanceValues::fOverflow, UnitScale{}};
+using RV = ResonanceValues;
+
+// Indexed by ColumnSource.
+constexpr std::array<ColumnKind, 10> kColumnKinds = {{
+    {"f", nullptr, Quantity::Frequency, &RV::f, &RV::fOverflow},
+    {"f", &TableRequest::wunschfaktorF, Quantity::Frequency, &RV::fFactor, &RV::fFactorOverflow},
+    {"L", nullptr, Quantity::Wavelength, &RV::L, &RV::LOverflow},
+    {"L", &TableRequest::wunschfaktorL, Quantity::Wavelength, &RV::LFactor, &RV::LFactorOverflow},
+    {"T", nullptr, Quantity::Period, &RV::T, &RV::TOverflow},
+    {"A", nullptr, Quantity::Area, &RV::A, &RV::AOverflow},
+    {"A / 2", nullptr, Quantity::Area, &RV::AHalf, &RV::AOverflow},
+    {"V", nullptr, Quantity::Volume, &RV::V, &RV::VOverflow},
+    {"V / 2", nullptr, Quantity::Volume, &RV::VHalf, &RV::VOverflow},
+    {"V / 4", nullptr, Quantity::Volume, &RV::VQuarter, &RV::VOverflow},
+}};
+
+const ColumnKind& KindOf(ColumnSource source) {
+    return kColumnKinds[static_cast<std::size_t>(source)];
 }
 
 // The search targets in base units (A and V in their working form), and the ten tests.
@@ -70,7 +58,7 @@ public:
         for (int i = 0; i < kQuantityCount; ++i) {
             const auto q = static_cast<Quantity>(i);
             target_[static_cast<std::size_t>(i)] = ConvertUnit(
-                request.searchValues[static_cast<std::size_t>(i)], -UnitFactor(request, q));
+                request.searchValues[static_cast<std::size_t>(i)], -Unit(request, q).UnitFactor);
         }
     }
 
@@ -139,44 +127,13 @@ std::vector<std::string> ColumnHeaders(const TableRequest& request,
                                        const std::vector<ColumnSource>& columns,
                                        std::string_view decimalSeparator) {
     std::vector<std::string> headers = {"", "Element", "Z", "N"};
-    const std::string in = " in ";
     for (ColumnSource source : columns) {
-        switch (source) {
-            case ColumnSource::f:
-                headers.push_back("f" + in + UnitName(request, Quantity::Frequency));
-                break;
-            case ColumnSource::fFactor:
-                headers.push_back("f * " +
-                                  TableNumberText(request.wunschfaktorF, decimalSeparator) + in +
-                                  UnitName(request, Quantity::Frequency));
-                break;
-            case ColumnSource::L:
-                headers.push_back("L" + in + UnitName(request, Quantity::Wavelength));
-                break;
-            case ColumnSource::LFactor:
-                headers.push_back("L * " +
-                                  TableNumberText(request.wunschfaktorL, decimalSeparator) + in +
-                                  UnitName(request, Quantity::Wavelength));
-                break;
-            case ColumnSource::T:
-                headers.push_back("T" + in + UnitName(request, Quantity::Period));
-                break;
-            case ColumnSource::A:
-                headers.push_back("A" + in + UnitName(request, Quantity::Area));
-                break;
-            case ColumnSource::AHalf:
-                headers.push_back("A / 2" + in + UnitName(request, Quantity::Area));
-                break;
-            case ColumnSource::V:
-                headers.push_back("V" + in + UnitName(request, Quantity::Volume));
-                break;
-            case ColumnSource::VHalf:
-                headers.push_back("V / 2" + in + UnitName(request, Quantity::Volume));
-                break;
-            case ColumnSource::VQuarter:
-                headers.push_back("V / 4" + in + UnitName(request, Quantity::Volume));
-                break;
+        const ColumnKind& kind = KindOf(source);
+        std::string header = kind.title;
+        if (kind.factor != nullptr) {
+            header += " * " + TableNumberText(request.*kind.factor, decimalSeparator);
         }
+        headers.push_back(header + " in " + Unit(request, kind.quantity).UnitName);
     }
     return headers;
 }
@@ -217,18 +174,19 @@ int TableRun::FoundCount() const {
 }
 
 TableRun RunTable(const TableRequest& request, const std::vector<ColumnSource>& columns) {
-    std::array<UnitScale, kQuantityCount> toUnit;
-    for (int i = 0; i < kQuantityCount; ++i) {
-        toUnit[static_cast<std::size_t>(i)] =
-            MakeUnitScale(UnitFactor(request, static_cast<Quantity>(i)));
-    }
+    // How each column turns a computed quantity set into its shown value.
+    struct CellRule {
+        const ColumnKind& kind;
+        UnitScale toUnit;
+    };
     std::vector<CellRule> rules;
     for (ColumnSource source : columns) {
-        rules.push_back(RuleFor(source, toUnit));
+        const ColumnKind& kind = KindOf(source);
+        rules.push_back({kind, MakeUnitScale(Unit(request, kind.quantity).UnitFactor)});
     }
     const ResonanceParameters parameters = MakeResonanceParameters(
         request.cx, request.wunschfaktorF, request.wunschfaktorL,
-        UnitFactor(request, Quantity::Area), UnitFactor(request, Quantity::Volume));
+        Unit(request, Quantity::Area).UnitFactor, Unit(request, Quantity::Volume).UnitFactor);
 
     // N runs over whole steps from one end of the range to the other, the offset added to
     // each: adding the step to a fractional N again and again could drift past the last N.
@@ -266,10 +224,11 @@ TableRun RunTable(const TableRequest& request, const std::vector<ColumnSource>& 
             run.found[static_cast<std::size_t>(z)] = true;
             for (std::size_t c = 0; c < rules.size(); ++c) {
                 const CellRule& rule = rules[c];
-                cells[c] = values.*rule.overflow
-                               ? kOverflowCell
-                               : RoundForDisplay(ApplyUnitScale(rule.toUnit, values.*rule.value),
-                                                 request.rounding);
+                cells[c] =
+                    values.*rule.kind.overflow
+                        ? kOverflowCell
+                        : RoundForDisplay(ApplyUnitScale(rule.toUnit, values.*rule.kind.value),
+                                          request.rounding);
             }
             run.table.AppendRow(z, n, cells.data());
         }

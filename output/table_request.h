@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 #include "core/elements.h"
 #include "core/units.h"
@@ -17,7 +16,8 @@ struct TableRequest {
     double nToScroll = 0;
     double nOffset = 0;
 
-    std::array<std::string, kQuantityCount> unitLabels;
+    // The unit of each quantity, parsed from its unit list's label.
+    std::array<ParsedUnit, kQuantityCount> units;
     double wunschfaktorF = 0;
     double wunschfaktorL = 0;
     std::array<bool, kQuantityCount> quantityShown{};

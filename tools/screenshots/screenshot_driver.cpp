@@ -27,23 +27,6 @@ namespace {
 
 using namespace kolvenar;
 
-// Says yes to every question and OK to every notice, and reports each on the terminal so
-// that an unexpected message shows up in the script's output.
-class AnsweringDesktop : public Desktop {
-public:
-    MessageAnswer ShowMessage(QWidget*, const QString& title, const QString& text, MessageIcon,
-                              MessageButtons buttons, MessageAnswer) override {
-        std::fprintf(
-            stderr, "message%s: %s\n", qPrintable(title),
-            qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" | "))));
-        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-    }
-
-    void OpenAddress(const QUrl& address) override {
-        std::fprintf(stderr, "open: %s\n", qPrintable(address.toString()));
-    }
-};
-
 [[noreturn]] void Fail(const QString& what) {
     std::fprintf(stderr, "kolvenar_screenshots: %s\n", qPrintable(what));
     std::exit(1);
@@ -121,7 +104,7 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    AnsweringDesktop desktop;
+    UnattendedDesktop desktop(UnattendedDesktop::Questions::AnswerYes, true);
     Fm_Main window(desktop);
     window.SetExportFolder(folder.path());
     // A fixed time in the export's header keeps the pictures the same from one run to the next.

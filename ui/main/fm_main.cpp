@@ -39,12 +39,17 @@ int AtLeastOne(int x) {
 
 }  // namespace
 
+// The main window reports when a side window cannot write the settings.
+void Fm_Main::Watch(SideWindow* window) {
+    connect(window, &SideWindow::settingsNotWritten, this, &Fm_Main::ReportSettingsNotWritten);
+}
+
 // Creates the window on first use, shows it modeless and brings it to the front.
 template <typename W, typename Make>
 void Fm_Main::ShowSideWindow(QPointer<W>& window, Make make) {
     if (window.isNull()) {
         window = make();
-        connect(window, &SideWindow::settingsNotWritten, this, &Fm_Main::ReportSettingsNotWritten);
+        Watch(window);
     }
     window->show();
     window->raise();
@@ -117,35 +122,36 @@ void Fm_Main::CreateMenus() {
         addAction(datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern TXT"));
     me_Speichern_[1] =
         addAction(datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern XLS"));
-    me_Beenden_ = addAction(datei, QStringLiteral("ME_Beenden"), QStringLiteral("&Beenden"));
-    me_Beenden_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* beenden = addAction(datei, QStringLiteral("ME_Beenden"), QStringLiteral("&Beenden"));
+    beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     for (QAction* save : me_Speichern_) {
         save->setEnabled(false);
     }
 
     QMenu* fenster = menuBar()->addMenu(QStringLiteral("&Fenster"));
     fenster->setObjectName(QStringLiteral("MT_Fenster"));
-    me_Umrechner_ =
+    QAction* umrechner =
         addAction(fenster, QStringLiteral("ME_Umrechner"), QStringLiteral("&Umrechner"));
-    me_Auswerten_ =
+    QAction* auswerten =
         addAction(fenster, QStringLiteral("ME_Auswerten"), QStringLiteral("&Auswerten"));
-    me_Auswerten_->setEnabled(false);
-    me_Einstellungen_ =
+    auswerten->setEnabled(false);
+    QAction* einstellungen =
         addAction(fenster, QStringLiteral("ME_Einstellungen"), QStringLiteral("&Einstellungen"));
-    me_Info_ = addAction(fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
+    QAction* info = addAction(fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
 
     for (int i = 0; i < 2; ++i) {
         connect(me_Speichern_[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { ExportTable(i); });
     }
-    connect(me_Beenden_, &QAction::triggered, this, &QWidget::close);
-    connect(me_Einstellungen_, &QAction::triggered, this, &Fm_Main::ME_Einstellungen_Click);
-    connect(me_Umrechner_, &QAction::triggered, this,
+    connect(beenden, &QAction::triggered, this, &QWidget::close);
+    connect(einstellungen, &QAction::triggered, this,
+            [this] { ShowSideWindow(einstellungen_, [this] { return NewSettingsWindow(); }); });
+    connect(umrechner, &QAction::triggered, this,
             [this] { ShowSideWindow(umrechner_, [this] { return new Fm_Umrechner(desktop_); }); });
     // The design leaves this entry disabled; the window opens only if it is ever enabled.
-    connect(me_Auswerten_, &QAction::triggered, this,
+    connect(auswerten, &QAction::triggered, this,
             [this] { ShowSideWindow(auswerten_, [] { return new Fm_Auswerten(); }); });
-    connect(me_Info_, &QAction::triggered, this,
+    connect(info, &QAction::triggered, this,
             [this] { ShowSideWindow(info_, [this] { return new Fm_Info(desktop_); }); });
 }
 
@@ -212,12 +218,11 @@ void Fm_Main::MarkSelectedElements() {
     cmd_Markieren_->setEnabled(true);
 }
 
-void Fm_Main::ME_Einstellungen_Click() {
-    ShowSideWindow(einstellungen_, [this] {
-        auto* window = new Fm_Einstellungen();
-        connect(window, &Fm_Einstellungen::constantsSaved, this, &Fm_Main::InitCx);
-        return window;
-    });
+// A settings window whose stored constants the main window takes over at once.
+Fm_Einstellungen* Fm_Main::NewSettingsWindow() {
+    auto* window = new Fm_Einstellungen();
+    connect(window, &Fm_Einstellungen::constantsSaved, this, &Fm_Main::InitCx);
+    return window;
 }
 
 bool Fm_Main::eventFilter(QObject* watched, QEvent* event) {

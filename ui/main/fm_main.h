@@ -26,6 +26,7 @@ class Fm_Umrechner;
 class NRangePanel;
 class OutputOptionsPanel;
 class ResultTableView;
+class SideWindow;
 class UnitsPanel;
 
 // The main window. Creating it runs the start-up of the program: the stored settings come
@@ -62,7 +63,6 @@ public:
     // The folder exports go to while the user may write there; by default the program's own
     // folder.
     void SetExportFolder(const QString& folder) { exportFolder_ = folder; }
-    QString ExportFolder() const { return exportFolder_; }
     // Where exports go instead when the export folder may not be written; by default the
     // program's per-user data folder.
     void SetUserDataFolder(const QString& folder) { userDataFolder_ = folder; }
@@ -92,10 +92,11 @@ private:
     void Chk_Suchmodus_Click(bool on);
     void MarkSelectedElements();
     void ResizeLists();
-    void ME_Einstellungen_Click();
+    Fm_Einstellungen* NewSettingsWindow();
     void CloseSideWindows();
     // Tells the user, once per run, that the settings file could not be written.
     void ReportSettingsNotWritten(const QString& fileName);
+    void Watch(SideWindow* window);
     template <typename W, typename Make>
     void ShowSideWindow(QPointer<W>& window, Make make);
 
@@ -111,11 +112,6 @@ private:
     QPushButton* cmd_Markieren_ = nullptr;
 
     std::array<QAction*, 2> me_Speichern_{};
-    QAction* me_Beenden_ = nullptr;
-    QAction* me_Umrechner_ = nullptr;
-    QAction* me_Auswerten_ = nullptr;
-    QAction* me_Einstellungen_ = nullptr;
-    QAction* me_Info_ = nullptr;
 
     // The side windows, each at most once; null while closed.
     QPointer<Fm_Umrechner> umrechner_;

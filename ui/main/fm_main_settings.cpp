@@ -68,10 +68,8 @@ void Fm_Main::LoadReferenceConstants() {
     }
     // First start: the settings window stores the factory constants (keeping any that are
     // stored already) with its own routines, without being shown.
-    auto* settingsWindow = new Fm_Einstellungen();
-    connect(settingsWindow, &Fm_Einstellungen::constantsSaved, this, &Fm_Main::InitCx);
-    connect(settingsWindow, &SideWindow::settingsNotWritten, this,
-            &Fm_Main::ReportSettingsNotWritten);
+    Fm_Einstellungen* settingsWindow = NewSettingsWindow();
+    Watch(settingsWindow);
     settingsWindow->Speichern();
     settingsWindow->close();
 }

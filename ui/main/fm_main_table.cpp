@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include <optional>
+
 #include "core/number_rules.h"
 #include "output/table_builder.h"
 #include "ui/main/fm_main.h"
@@ -130,8 +132,8 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     }
 
     for (int i = 0; i < kQuantityCount; ++i) {
-        request.unitLabels[static_cast<std::size_t>(i)] =
-            units_->Cb_Einheit(i)->currentText().toStdString();
+        request.units[static_cast<std::size_t>(i)] =
+            ParseUnitLabel(units_->Cb_Einheit(i)->currentText().toStdString());
         request.quantityShown[static_cast<std::size_t>(i)] =
             units_->chk_Feldauswahl(i)->isChecked();
     }
@@ -153,13 +155,13 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     outputOptions_->Lab_AusgabeCx()->setText(cxText);
     request.cx = cx;
 
-    TableRun run;
-    {
-        BusyCursor busy;
-        run = RunTable(request, columns);
-        model.SetRows(std::move(run.table));
-    }
+    // The busy cursor shows from the first computation until the table is up, but not over a
+    // message.
+    std::optional<BusyCursor> busy(std::in_place);
+    TableRun run = RunTable(request, columns);
+    model.SetRows(std::move(run.table));
     if (run.error) {
+        busy.reset();
         desktop_.ShowMessage(this, QStringLiteral(" Fehler !?"),
                              QString::number(run.error->Number) + QStringLiteral(" : ") +
                                  FromUtf8(run.error->Description),
@@ -167,7 +169,6 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
         return;
     }
 
-    BusyCursor busy;
     lv_Ausgabe_->show();
     lv_Ausgabe_->AutoSizeColumns();
     const bool hasRows = model.rowCount() > 0;

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <cstdio>
+
 namespace kolvenar {
 
 MessageAnswer QtDesktop::ShowMessage(QWidget* owner, const QString& title, const QString& text,
@@ -31,6 +33,26 @@ MessageAnswer QtDesktop::ShowMessage(QWidget* owner, const QString& title, const
 
 void QtDesktop::OpenAddress(const QUrl& address) {
     QDesktopServices::openUrl(address);
+}
+
+MessageAnswer UnattendedDesktop::ShowMessage(QWidget*, const QString& title, const QString& text,
+                                             MessageIcon, MessageButtons buttons,
+                                             MessageAnswer defaultAnswer) {
+    if (report_) {
+        const QString oneLine =
+            QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" | "));
+        std::fprintf(stderr, "message%s: %s\n", qPrintable(title), qPrintable(oneLine));
+    }
+    if (buttons == MessageButtons::Ok) {
+        return MessageAnswer::Ok;
+    }
+    return questions_ == Questions::AnswerYes ? MessageAnswer::Yes : defaultAnswer;
+}
+
+void UnattendedDesktop::OpenAddress(const QUrl& address) {
+    if (report_) {
+        std::fprintf(stderr, "open: %s\n", qPrintable(address.toString()));
+    }
 }
 
 }  // namespace kolvenar

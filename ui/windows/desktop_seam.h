@@ -28,6 +28,27 @@ public:
     virtual void OpenAddress(const QUrl& address) = 0;
 };
 
+// A desktop with nobody in front of it, for the benchmarks, the fuzzer, the screenshot driver
+// and helper processes of the tests: every notice gets OK, every question the given answer or
+// the box's default, nothing is opened, and each message and address can be written to the
+// standard error output.
+class UnattendedDesktop : public Desktop {
+public:
+    enum class Questions { AnswerYes, TakeDefault };
+
+    explicit UnattendedDesktop(Questions questions, bool report = false)
+        : questions_(questions), report_(report) {}
+
+    MessageAnswer ShowMessage(QWidget* owner, const QString& title, const QString& text,
+                              MessageIcon icon, MessageButtons buttons,
+                              MessageAnswer defaultAnswer) override;
+    void OpenAddress(const QUrl& address) override;
+
+private:
+    Questions questions_;
+    bool report_;
+};
+
 class QtDesktop : public Desktop {
 public:
     MessageAnswer ShowMessage(QWidget* owner, const QString& title, const QString& text,

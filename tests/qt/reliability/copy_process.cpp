@@ -13,21 +13,6 @@
 #include "ui/main/fm_main.h"
 #include "ui/windows/desktop_seam.h"
 
-namespace {
-
-class SilentDesktop : public kolvenar::Desktop {
-public:
-    kolvenar::MessageAnswer ShowMessage(QWidget*, const QString&, const QString& text,
-                                        kolvenar::MessageIcon, kolvenar::MessageButtons,
-                                        kolvenar::MessageAnswer defaultAnswer) override {
-        std::fprintf(stderr, "message: %s\n", text.toLocal8Bit().constData());
-        return defaultAnswer;
-    }
-    void OpenAddress(const QUrl&) override {}
-};
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
     if (argc != 4) {
         std::fprintf(stderr, "usage: %s <settings folder> <unit index> <element to untick>\n",
@@ -38,7 +23,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromLocal8Bit(argv[1]));
-    SilentDesktop desktop;
+    kolvenar::UnattendedDesktop desktop(kolvenar::UnattendedDesktop::Questions::TakeDefault, true);
     kolvenar::Fm_Main window(desktop);
     window.findChild<QComboBox*>(QStringLiteral("Cb_Einheit0"))
         ->setCurrentIndex(std::atoi(argv[2]));

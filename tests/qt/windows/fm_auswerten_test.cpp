@@ -123,14 +123,15 @@ private slots:
     void anglesUseTwentyTwoSevenths_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<double>("expected");
-        // With pi these would be 0; 22/7 is 0.00126 larger than pi.
-        QTest::newRow("sine of 180") << Fm_Auswerten::SinDeg(180) << std::sin(22.0 / 7.0);
-        QTest::newRow("sine of 360") << Fm_Auswerten::SinDeg(360) << std::sin(44.0 / 7.0);
-        QTest::newRow("cosine of 90") << Fm_Auswerten::CosDeg(90) << std::cos(11.0 / 7.0);
+        // With pi the first three would be 0: 22/7 is 0.00126 larger than pi, so a wave does
+        // not quite come back to the axis after a full turn.
+        QTest::newRow("sine of 180") << Fm_Auswerten::SinDeg(180) << -0.00126448893037729;
+        QTest::newRow("sine of 360") << Fm_Auswerten::SinDeg(360) << 0.002528975838921635;
+        QTest::newRow("cosine of 90") << Fm_Auswerten::CosDeg(90) << -0.000632244591553242;
         QTest::newRow("wave height is negated")
-            << Fm_Auswerten::WaveHeight(2, 90) << -2 * std::sin(11.0 / 7.0);
+            << Fm_Auswerten::WaveHeight(2, 90) << -1.9999996002667364;
         QTest::newRow("wave after one wavelength")
-            << Fm_Auswerten::WaveAt(12.5041, 12.5041, 30, 1) << -0.5 * std::sin(44.0 / 7.0);
+            << Fm_Auswerten::WaveAt(12.5041, 12.5041, 30, 1) << -0.0012644879194608175;
     }
 
     void anglesUseTwentyTwoSevenths() {
