@@ -16,6 +16,9 @@ struct CxEntry {
 
 inline constexpr int kCxSlotCount = 5;
 
+// The five reference lengths, index = slot.
+using CxTable = std::array<CxEntry, kCxSlotCount>;
+
 struct FactoryConstant {
     std::string_view Cx;
     double Cx_Wert;
@@ -34,5 +37,8 @@ inline constexpr std::array<FactoryConstant, kCxSlotCount> kFactoryConstants = {
 
 // The value of a stored value text: its leading number, where 0 (or no number) means 1.
 double ReferenceLengthFromText(std::string_view text);
+
+// A slot from its three texts as they are stored.
+CxEntry CxEntryFromTexts(std::string cx, std::string_view wert, std::string bezeichnung);
 
 }  // namespace kolvenar

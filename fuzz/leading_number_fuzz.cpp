@@ -53,7 +53,8 @@ double Reference(std::string_view text) {
         }
     }
     const double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0;
+    // Too large for a double: the largest one of that sign.
+    return std::isinf(value) ? std::copysign(DBL_MAX, value) : value;
 }
 
 }  // namespace

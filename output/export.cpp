@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "core/elements.h"
 #include "core/number_text.h"
@@ -24,16 +26,21 @@ void AppendNumber(std::string& out, double value, const NumberStyle& style) {
     out.append(buffer, FormatNumber(value, style, buffer));
 }
 
-// The number and text of the failing operation: the system's error when there is one,
-// otherwise Qt's.
-FileFailure FailureOf(const QFileDevice& file, int systemError) {
-    if (systemError != 0) {
-        return {systemError, QString::fromLocal8Bit(std::strerror(systemError))};
-    }
-    return {static_cast<int>(file.error()), file.errorString()};
+FileFailure SystemFailure(int systemError) {
+    return {systemError, QString::fromLocal8Bit(std::strerror(systemError))};
 }
 
 }  // namespace
+
+FileFailure DescribeFileFailure(const QFileDevice& file, int systemError) {
+    if (systemError != 0) {
+        return SystemFailure(systemError);
+    }
+    if (file.error() != QFileDevice::NoError) {
+        return {static_cast<int>(file.error()), file.errorString()};
+    }
+    return {static_cast<int>(QFileDevice::UnspecifiedError), QStringLiteral("Unbekannter Fehler")};
+}
 
 QString ExportFileName(int index) {
     return QStringLiteral("KolvenarAusgabe") +
@@ -98,14 +105,17 @@ QByteArray ExportFileContent(const QString& referenceLengthCaption, const QDateT
     return content;
 }
 
-QString ChooseExportFolder(const QString& programFolder, const QString& userFolder) {
+ExportFolder ChooseExportFolder(const QString& programFolder, const QString& userFolder) {
     const QFileInfo program(programFolder);
     if (!program.isDir() || program.isWritable() || userFolder.isEmpty()) {
-        return programFolder;
+        return {programFolder, std::nullopt};
     }
-    // A folder that cannot be made shows up as the failure of the write that follows.
-    QDir().mkpath(userFolder);
-    return userFolder;
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(userFolder.toStdString()), error);
+    if (error) {
+        return {userFolder, SystemFailure(error.value())};
+    }
+    return {userFolder, std::nullopt};
 }
 
 std::optional<FileFailure> WriteWholeFile(const QString& path, const QByteArray& content) {
@@ -114,7 +124,7 @@ std::optional<FileFailure> WriteWholeFile(const QString& path, const QByteArray&
         QFile existing(path);
         errno = 0;
         if (!existing.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            return FailureOf(existing, errno);
+            return DescribeFileFailure(existing, errno);
         }
     }
     QSaveFile file(path);
@@ -123,17 +133,17 @@ std::optional<FileFailure> WriteWholeFile(const QString& path, const QByteArray&
     // meets only while the file is being committed would let a cut-off file take the place
     // of the earlier one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return FailureOf(file, errno);
+        return DescribeFileFailure(file, errno);
     }
     errno = 0;
     if (file.write(content) != content.size()) {
         const int error = errno;
         file.cancelWriting();
-        return FailureOf(file, error);
+        return DescribeFileFailure(file, error);
     }
     errno = 0;
     if (!file.commit()) {
-        return FailureOf(file, errno);
+        return DescribeFileFailure(file, errno);
     }
     return std::nullopt;
 }

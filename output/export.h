@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFileDevice>
 #include <QString>
 
 #include <optional>
@@ -24,17 +25,27 @@ std::string TableToText(const ResultTableModel& table);
 QByteArray ExportFileContent(const QString& referenceLengthCaption, const QDateTime& now,
                              const std::string& tableText);
 
-// The folder an export is written to. That is the program's own folder as long as the user
-// may write to it. A program installed for all users may not, so its exports go to
-// `userFolder`, the per-user data folder, which is created when missing. A program folder
-// that does not exist or is not a folder is kept, so that the write reports it.
-QString ChooseExportFolder(const QString& programFolder, const QString& userFolder);
-
 // Why a file could not be written: the number and description of the failing operation.
 struct FileFailure {
     int number = 0;
     QString description;
 };
+
+// The number and text of the failing operation: the system's error when there is one
+// (`systemError`, an errno), otherwise Qt's, and never a number 0 that would read as a success.
+FileFailure DescribeFileFailure(const QFileDevice& file, int systemError);
+
+// The folder an export is written to, or why it could not be made.
+struct ExportFolder {
+    QString path;
+    std::optional<FileFailure> failure;
+};
+
+// The folder an export is written to. That is the program's own folder as long as the user
+// may write to it. A program installed for all users may not, so its exports go to
+// `userFolder`, the per-user data folder, which is created when missing. A program folder
+// that does not exist or is not a folder is kept, so that the write reports it.
+ExportFolder ChooseExportFolder(const QString& programFolder, const QString& userFolder);
 
 // Writes `content` to `path` completely beside any earlier file and puts it in place only when
 // it is whole, so a failure leaves the earlier file as it was. An existing file that may not

@@ -79,9 +79,11 @@ public:
     }
 
 private:
-    // An overflowed quantity never matches.
+    // An overflowed quantity never matches, and neither does a target beyond the double
+    // range in base units (1E300 GHz): every finite value would lie within its tolerance.
     bool Test(double value, bool overflow, double target) const {
-        return !overflow && WithinTolerance(value, target, request_.tolerance);
+        return !overflow && std::isfinite(target) &&
+               WithinTolerance(value, target, request_.tolerance);
     }
 
     const TableRequest& request_;

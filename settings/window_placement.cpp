@@ -128,9 +128,10 @@ void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore&
     }
 }
 
-void SaveWindowPlacement(const QWidget& window, SettingsStore& store) {
+void SaveWindowPlacement(const QWidget& window, WindowBorder border, SettingsStore& store) {
     const QString section = window.objectName();
-    const bool minimized = window.windowState() & Qt::WindowMinimized;
+    const bool minimized =
+        border == WindowBorder::Resizable && (window.windowState() & Qt::WindowMinimized);
     store.WriteInt(section, kState, minimized ? 1 : 0);
     if (minimized) {
         return;

@@ -28,6 +28,8 @@ enum class WindowBorder { Resizable, Fixed };
 void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore& store);
 
 // Stores the window's state and, when it is not minimized, its normal position and outer size.
-void SaveWindowPlacement(const QWidget& window, SettingsStore& store);
+// A fixed window has no minimize button; one that a window manager minimized anyway is stored
+// as if it had been restored first, so that it reopens where it was.
+void SaveWindowPlacement(const QWidget& window, WindowBorder border, SettingsStore& store);
 
 }  // namespace kolvenar

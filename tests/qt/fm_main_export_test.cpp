@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "output/export.h"
 #include "output/windows1252.h"
 #include "support/main_window_fixture.h"
 
@@ -157,6 +158,31 @@ private slots:
         Export(0);
         ExpectFailure(Path("KolvenarAusgabe.TXT"), EACCES);
         QCOMPARE(testing::ReadFileBytes(Path("KolvenarAusgabe.TXT")), QByteArray("alt"));
+    }
+
+    // A failure is described by the system's error where there is one, otherwise by Qt's; it
+    // never reads "0 : Success".
+    void failureDescriptions_data() {
+        QTest::addColumn<bool>("qtError");
+        QTest::addColumn<int>("systemError");
+        QTest::addColumn<int>("number");
+        QTest::newRow("system error") << true << ENOSPC << ENOSPC;
+        QTest::newRow("Qt's error only") << true << 0 << int(QFileDevice::OpenError);
+        QTest::newRow("no error known") << false << 0 << int(QFileDevice::UnspecifiedError);
+    }
+
+    void failureDescriptions() {
+        QFETCH(bool, qtError);
+        QFETCH(int, systemError);
+        QFETCH(int, number);
+        QFile file(Path("fehlt/datei"));
+        if (qtError) {
+            QVERIFY(!file.open(QIODevice::ReadOnly));
+        }
+        const FileFailure failure = DescribeFileFailure(file, systemError);
+        QCOMPARE(failure.number, number);
+        QVERIFY(!failure.description.isEmpty());
+        QVERIFY(!failure.description.contains("Success"));
     }
 
     void windows1252Conversion_data() {

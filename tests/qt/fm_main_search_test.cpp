@@ -171,7 +171,7 @@ private slots:
         TypeAndEnter(Search(1), "0.02");
         Rebuilds();
         f_->Window().activateWindow();
-        OwnTolerance()->setFocus();
+        QTest::mouseClick(OwnTolerance(), Qt::LeftButton);
         QVERIFY(Option(0)->isChecked());  // entering the box chooses the own value
         QCOMPARE(Rebuilds(), 0);          // ... without searching
         if (refused) {
@@ -267,6 +267,76 @@ private slots:
         QVERIFY(f_->Rows() > 118);
         QCOMPARE(f_->Caption("Lab_AnzGefundenerElemente"), QString("118 Elemente"));
         QVERIFY(f_->desktop.messages.isEmpty());
+    }
+
+    // Marking disables the focused button, and Qt passes the focus along the tab chain into the
+    // own-tolerance box; only a user entering that box chooses the own tolerance.
+    void markingKeepsTheTolerance_data() {
+        QTest::addColumn<bool>("bySpace");
+        QTest::newRow("mouse click") << false;
+        QTest::newRow("space on the focused button") << true;
+    }
+
+    void markingKeepsTheTolerance() {
+        QFETCH(bool, bySpace);
+        f_->SelectUnit(1, "nm Nano e-9");
+        SearchModeOn();
+        TypeAndEnter(Search(1), "589");
+        QTest::mouseClick(Option(3), Qt::LeftButton);  // "10 %"
+        QVERIFY(f_->Rows() >= 2);
+        QItemSelectionModel* selection = f_->Table()->selectionModel();
+        for (int row : {0, 1}) {
+            selection->select(f_->TableModel()->index(row, 0),
+                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+        auto* mark = f_->Find<QPushButton>("cmd_AusgewählteInListeMarkieren");
+        f_->Window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f_->Window()));
+        if (bySpace) {
+            mark->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(mark, Qt::Key_Space);
+        } else {
+            QTest::mouseClick(mark, Qt::LeftButton);
+        }
+        QVERIFY(Option(3)->isChecked());
+        const int rows = f_->Rows();
+        QTest::mouseClick(f_->Find<QPushButton>("cmd_ElementeVisible1"), Qt::LeftButton);
+        QVERIFY(f_->Rows() >= rows);  // searched again with 10 %, now over every element
+        f_->CloseWindow();
+        QCOMPARE(SettingsStore().Read("Fm_Main", "opt_Toleranz", ""), QString("3"));
+    }
+
+    // Converted into its base unit the target leaves the double range: every finite value would
+    // lie within its tolerance, so it must match nothing, with the factor and half tests too.
+    void targetsBeyondTheNumberRangeMatchNothing_data() {
+        QTest::addColumn<int>("quantity");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("f in GHz") << 0 << "GHz Giga e+9"
+                                  << "1E300";
+        QTest::newRow("L in Parsec") << 1 << "Parsec"
+                                     << "1E300";
+        QTest::newRow("T in Jahre") << 2 << "Jahre"
+                                    << "1E302";
+        QTest::newRow("A in km²") << 3 << "km² Kilo e+3"
+                                  << "1E306";
+        QTest::newRow("V in Lichtjahre³") << 4 << "Lichtjahre³"
+                                          << "1E300";
+    }
+
+    void targetsBeyondTheNumberRangeMatchNothing() {
+        QFETCH(int, quantity);
+        QFETCH(QString, unit);
+        QFETCH(QString, typed);
+        f_->SelectUnit(quantity, unit);
+        for (const char* half : {"chk_A2", "chk_V2", "chk_V4"}) {
+            f_->SetChecked(half, true);
+        }
+        TypeAndEnter(f_->Find<QLineEdit>("txt_Wunschfaktor0"), "2");
+        SearchModeOn();
+        TypeAndEnter(Search(quantity), typed);
+        QCOMPARE(f_->Rows(), 0);
+        QCOMPARE(f_->Caption("Lab_AnzGefundenerElemente"), QString("0 Elemente"));
     }
 
     void tenPercentWithoutSearchTextChangesOnlyTheOption() {

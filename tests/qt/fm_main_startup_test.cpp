@@ -198,7 +198,7 @@ private slots:
         QTest::newRow("decimal comma") << "2,5E-12"
                                        << "Ce=2 m";
         QTest::newRow("beyond the range") << "1E999"
-                                          << "Ce=1 m";
+                                          << "Ce=1.79769313486231E+308 m";
     }
 
     void storedValueTexts() {

@@ -108,7 +108,7 @@ private slots:
         window.setGeometry(30, 40, 500, 300);
         {
             SettingsStore store;
-            SaveWindowPlacement(window, store);
+            SaveWindowPlacement(window, WindowBorder::Resizable, store);
         }
         SettingsStore store;
         QCOMPARE(store.Read("Fm_Test", "WindowState", ""), QString("0"));
@@ -145,30 +145,40 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         SettingsStore store;
-        SaveWindowPlacement(window, store);
+        SaveWindowPlacement(window, WindowBorder::Resizable, store);
         QStringList normal;
         for (const char* key : {"L", "T", "W", "H"}) {
             normal << store.Read("Fm_Max", key, "");
         }
         window.showMaximized();
         QTRY_VERIFY(window.isMaximized());
-        SaveWindowPlacement(window, store);
+        SaveWindowPlacement(window, WindowBorder::Resizable, store);
         QCOMPARE(store.Read("Fm_Max", "WindowState", ""), QString("0"));
         for (const char* key : {"L", "T", "W", "H"}) {
             QCOMPARE(store.Read("Fm_Max", key, ""), normal.takeFirst());
         }
     }
 
-    void minimizedWindowKeepsItsEarlierPlace() {
+    // A resizable window reopens minimized where it was stored before; a fixed one, which a
+    // window manager may minimize although it has no button for it, is stored as if restored.
+    void minimizedWindow_data() {
+        QTest::addColumn<bool>("fixed");
+        QTest::newRow("resizable") << false;
+        QTest::newRow("fixed") << true;
+    }
+
+    void minimizedWindow() {
+        QFETCH(bool, fixed);
         SettingsStore store;
         store.Write("Fm_Min", "L", "150");
         QWidget window;
         window.setObjectName("Fm_Min");
+        window.setGeometry(300, 40, 312, 165);
         window.setWindowState(Qt::WindowMinimized);
-        SaveWindowPlacement(window, store);
-        QCOMPARE(store.Read("Fm_Min", "WindowState", ""), QString("1"));
-        QCOMPARE(store.Read("Fm_Min", "L", ""), QString("150"));
-        QCOMPARE(store.Read("Fm_Min", "W", "none"), QString("none"));
+        SaveWindowPlacement(window, fixed ? WindowBorder::Fixed : WindowBorder::Resizable, store);
+        QCOMPARE(store.Read("Fm_Min", "WindowState", ""), QString(fixed ? "0" : "1"));
+        QCOMPARE(store.Read("Fm_Min", "L", "") == "150", !fixed);
+        QCOMPARE(store.Read("Fm_Min", "W", "none") == "none", !fixed);
     }
 
     void windowStoredOffEveryScreenComesBack_data() {

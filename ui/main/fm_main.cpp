@@ -221,7 +221,8 @@ void Fm_Main::MarkSelectedElements() {
 // A settings window whose stored constants the main window takes over at once.
 Fm_Einstellungen* Fm_Main::NewSettingsWindow() {
     auto* window = new Fm_Einstellungen();
-    connect(window, &Fm_Einstellungen::constantsSaved, this, &Fm_Main::InitCx);
+    connect(window, &Fm_Einstellungen::constantsSaved, this,
+            qOverload<const CxTable&>(&Fm_Main::InitCx));
     return window;
 }
 

@@ -52,6 +52,9 @@ public:
     void ApplyElementSelection();
     // Rebuilds the list of reference constants from the store and selects its first entry.
     void InitCx();
+    // The same with constants the settings window has just stored: they hold for this run even
+    // when the store could not be written.
+    void InitCx(const CxTable& constants);
     // The text for Lab_AusgabeCx and the selected reference length in metres.
     std::pair<QString, double> GetCurrentCx() const;
 

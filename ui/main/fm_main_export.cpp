@@ -11,25 +11,36 @@
 namespace kolvenar {
 
 void Fm_Main::ExportTable(int index) {
-    const QString folder = ChooseExportFolder(exportFolder_, userDataFolder_);
-    const QString path = QDir::toNativeSeparators(QDir(folder).filePath(ExportFileName(index)));
+    const ExportFolder folder = ChooseExportFolder(exportFolder_, userDataFolder_);
+    const QString lineBreak = QStringLiteral("\r\n");
+    const auto reportFailure = [&](const QString& what, const FileFailure& failure) {
+        desktop_.ShowMessage(this, QStringLiteral(" Fehler"),
+                             QStringLiteral("ERR SUB ME_Speichern_Click") + lineBreak + what +
+                                 lineBreak + QString::number(failure.number) +
+                                 QStringLiteral(" : ") + failure.description,
+                             MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
+    };
+    if (folder.failure) {
+        reportFailure(QStringLiteral("Konnte den Ordner '") +
+                          QDir::toNativeSeparators(folder.path) +
+                          QStringLiteral("' nicht anlegen !?"),
+                      *folder.failure);
+        return;
+    }
+    const QString path =
+        QDir::toNativeSeparators(QDir(folder.path).filePath(ExportFileName(index)));
     const QByteArray content = ExportFileContent(outputOptions_->Lab_AusgabeCx()->text(), clock_(),
                                                  TableToText(lv_Ausgabe_->Model()));
-    const QString lineBreak = QStringLiteral("\r\n");
     if (const auto failure = WriteWholeFile(path, content)) {
-        desktop_.ShowMessage(this, QStringLiteral(" Fehler"),
-                             QStringLiteral("ERR SUB ME_Speichern_Click") + lineBreak +
-                                 QStringLiteral("Konnte die Datei '") + path +
-                                 QStringLiteral("' nicht speichern !?") + lineBreak +
-                                 QString::number(failure->number) + QStringLiteral(" : ") +
-                                 failure->description,
-                             MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
+        reportFailure(
+            QStringLiteral("Konnte die Datei '") + path + QStringLiteral("' nicht speichern !?"),
+            *failure);
         return;
     }
     desktop_.ShowMessage(this, QStringLiteral(" Meldung"),
                          QStringLiteral("Datei wurde gespeichert als") + lineBreak + path,
                          MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
-    desktop_.OpenAddress(QUrl::fromLocalFile(folder));
+    desktop_.OpenAddress(QUrl::fromLocalFile(folder.path));
 }
 
 }  // namespace kolvenar

@@ -75,19 +75,25 @@ void Fm_Main::LoadReferenceConstants() {
 }
 
 void Fm_Main::InitCx() {
-    SettingsStore store;
-    QStringList items;
+    const SettingsStore store;
+    const auto text = [&store](const char* key, int i, const char* defaultText) {
+        return store
+            .Read(kSection, MemberName(QString::fromLatin1(key), i),
+                  QString::fromLatin1(defaultText))
+            .toStdString();
+    };
+    CxTable constants;
     for (int i = 0; i < kCxSlotCount; ++i) {
-        CxEntry& entry = state_.CxList[static_cast<std::size_t>(i)];
-        entry.Cx = store.Read(kSection, MemberName(QStringLiteral("Cx"), i), QStringLiteral("--"))
-                       .toStdString();
-        entry.Cx_Wert = ReferenceLengthFromText(
-            store.Read(kSection, MemberName(QStringLiteral("Cx_Wert"), i), QStringLiteral("1"))
-                .toStdString());
-        entry.Cx_Bezeichnung = store
-                                   .Read(kSection, MemberName(QStringLiteral("Cx_Bezeichnung"), i),
-                                         QStringLiteral("---"))
-                                   .toStdString();
+        constants[static_cast<std::size_t>(i)] = CxEntryFromTexts(
+            text("Cx", i, "--"), text("Cx_Wert", i, "1"), text("Cx_Bezeichnung", i, "---"));
+    }
+    InitCx(constants);
+}
+
+void Fm_Main::InitCx(const CxTable& constants) {
+    state_.CxList = constants;
+    QStringList items;
+    for (const CxEntry& entry : constants) {
         items.append(FromUtf8(entry.Cx) + QLatin1Char(' ') + FromUtf8(entry.Cx_Bezeichnung));
     }
     {
@@ -144,7 +150,7 @@ void Fm_Main::RestoreControls() {
 
 void Fm_Main::StoreControls() {
     SettingsStore store;
-    SaveWindowPlacement(*this, store);
+    SaveWindowPlacement(*this, WindowBorder::Resizable, store);
     for (int i = 0; i < kQuantityCount; ++i) {
         store.WriteInt(kSection, MemberName(QStringLiteral("Cb_Einheit"), i),
                        units_->Cb_Einheit(i)->currentIndex());

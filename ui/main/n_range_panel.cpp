@@ -1,6 +1,5 @@
 #include "ui/main/n_range_panel.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -51,7 +50,9 @@ NRangePanel::NRangePanel(MainState& state, QWidget* parent) : QGroupBox(parent),
         txt_N_Value_[index] = PlaceControl<QLineEdit>(
             this, MemberName(QStringLiteral("txt_N_Value"), i), 4080, row.top, 495, 285);
         txt_N_Value_[index]->setToolTip(QStringLiteral("N eingeben und Enter drücken"));
-        txt_N_Value_[index]->installEventFilter(this);
+        // The boxes hold text only while the user types: leaving one empties it.
+        QLineEdit* box = txt_N_Value_[index];
+        WatchUserFocus(*box, {}, [box] { box->clear(); });
         SetTabIndex(*txt_N_Value_[index], row.boxTab);
         connect(txt_N_Value_[index], &QLineEdit::returnPressed, this,
                 [this, i] { txt_N_Value_KeyDown(i); });
@@ -105,18 +106,6 @@ void NRangePanel::txt_N_Value_KeyDown(int index) {
     }
     ShowNRange();
     emit rebuildRequested();
-}
-
-bool NRangePanel::eventFilter(QObject* watched, QEvent* event) {
-    // The boxes hold text only while the user types.
-    if (event->type() == QEvent::FocusOut) {
-        for (QLineEdit* box : txt_N_Value_) {
-            if (watched == box) {
-                box->clear();
-            }
-        }
-    }
-    return QGroupBox::eventFilter(watched, event);
 }
 
 }  // namespace kolvenar

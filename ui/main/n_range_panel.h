@@ -36,9 +36,6 @@ signals:
     // The table must be built again for the N range the bars now show.
     void rebuildRequested();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void HScroll_N_Change(int index);
     void txt_N_Value_KeyDown(int index);

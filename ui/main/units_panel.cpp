@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -146,7 +145,13 @@ void UnitsPanel::CreateSearchControls() {
     txt_Toleranz_->setToolTip(
         QStringLiteral("Eigener Wert >0 und <=50 % eingeben und Enter drücken"));
     SetTabIndex(*txt_Toleranz_, 38);
-    txt_Toleranz_->installEventFilter(this);
+    // Entering the own-value box chooses the own tolerance without searching.
+    WatchUserFocus(*txt_Toleranz_,
+                   [this] {
+                       SuppressedEvents suppressed(state_);
+                       opt_Toleranz_[0]->setChecked(true);
+                   },
+                   {});
     // Enter in the own-value box searches whether or not a search value is present.
     connect(txt_Toleranz_, &QLineEdit::returnPressed, this, &UnitsPanel::rebuildRequested);
 }
@@ -209,15 +214,6 @@ bool UnitsPanel::AnySearchText() const {
         }
     }
     return false;
-}
-
-bool UnitsPanel::eventFilter(QObject* watched, QEvent* event) {
-    // Entering the own-value box chooses the own tolerance without searching.
-    if (watched == txt_Toleranz_ && event->type() == QEvent::FocusIn) {
-        SuppressedEvents suppressed(state_);
-        opt_Toleranz_[0]->setChecked(true);
-    }
-    return QGroupBox::eventFilter(watched, event);
 }
 
 }  // namespace kolvenar

@@ -44,9 +44,6 @@ signals:
     // The search switch was clicked; `on` is its new state.
     void searchModeClicked(bool on);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
 

@@ -106,22 +106,25 @@ void Fm_Einstellungen::cmd_Speichern_Click() {
 }
 
 void Fm_Einstellungen::Speichern() {
+    CxTable constants;
     {
         SettingsStore store;
         for (int i = 0; i < kCxSlotCount; ++i) {
-            store.Write(kMainSection, MemberName(QStringLiteral("Cx"), i),
-                        WithoutSurroundingBlanks(txt_Cx_[i]->text()));
-            store.Write(kMainSection, MemberName(QStringLiteral("Cx_Wert"), i),
-                        WithoutSurroundingBlanks(txt_Cx_Wert_[i]->text()));
-            store.Write(kMainSection, MemberName(QStringLiteral("Cx_Bezeichnung"), i),
-                        WithoutSurroundingBlanks(txt_Cx_Bezeichnung_[i]->text()));
+            const QString cx = WithoutSurroundingBlanks(txt_Cx_[i]->text());
+            const QString wert = WithoutSurroundingBlanks(txt_Cx_Wert_[i]->text());
+            const QString bezeichnung = WithoutSurroundingBlanks(txt_Cx_Bezeichnung_[i]->text());
+            store.Write(kMainSection, MemberName(QStringLiteral("Cx"), i), cx);
+            store.Write(kMainSection, MemberName(QStringLiteral("Cx_Wert"), i), wert);
+            store.Write(kMainSection, MemberName(QStringLiteral("Cx_Bezeichnung"), i), bezeichnung);
+            constants[static_cast<std::size_t>(i)] =
+                CxEntryFromTexts(cx.toStdString(), wert.toStdString(), bezeichnung.toStdString());
         }
         store.Write(kMainSection, QStringLiteral("Einstellungen"), QStringLiteral("Ja"));
         if (!store.Sync()) {
             emit settingsNotWritten(store.FileName());
         }
     }
-    emit constantsSaved();
+    emit constantsSaved(constants);
 }
 
 }  // namespace kolvenar

@@ -23,11 +23,12 @@ public:
     explicit Fm_Einstellungen(QWidget* parent = nullptr);
 
     // Stores every row (blanks around each text removed) and the marker "Einstellungen" = "Ja",
-    // then emits constantsSaved().
+    // then emits constantsSaved() with what it stored.
     void Speichern();
 
 signals:
-    void constantsSaved();
+    // The constants as just stored; they hold even when the store could not be written.
+    void constantsSaved(const kolvenar::CxTable& constants);
 
 private:
     void Load();

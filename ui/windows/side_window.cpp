@@ -38,7 +38,7 @@ void SideWindow::StoreOwnSettings(SettingsStore&) {}
 
 void SideWindow::closeEvent(QCloseEvent* event) {
     SettingsStore store;
-    SaveWindowPlacement(*this, store);
+    SaveWindowPlacement(*this, border_, store);
     StoreOwnSettings(store);
     if (!store.Sync()) {
         emit settingsNotWritten(store.FileName());

@@ -1,11 +1,14 @@
 #include "ui/windows/window_support.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPalette>
 #include <QVariant>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace kolvenar {
@@ -50,6 +53,61 @@ private:
 
 void CloseOnEscape(QWidget& window) {
     new EscapeCloser(window);
+}
+
+namespace {
+
+class UserFocusWatch : public QObject {
+public:
+    UserFocusWatch(QWidget& box, std::function<void()> entered, std::function<void()> left)
+        : QObject(&box), box_(box), entered_(std::move(entered)), left_(std::move(left)) {
+        box.installEventFilter(this);
+        // The control the focus came from is known only once the focus has moved.
+        connect(qApp, &QApplication::focusChanged, this, &UserFocusWatch::FocusChanged);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &box_) {
+            return false;
+        }
+        if (event->type() == QEvent::FocusIn) {
+            arrival_ = static_cast<QFocusEvent*>(event)->reason();
+        } else if (event->type() == QEvent::FocusOut && left_) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                left_();
+            }
+        }
+        return false;
+    }
+
+private:
+    void FocusChanged(QWidget* from, QWidget* to) {
+        if (to != &box_ || !arrival_) {
+            return;
+        }
+        const Qt::FocusReason reason = *arrival_;
+        arrival_.reset();
+        const bool fromLiveControl = from != nullptr && from->isEnabled() && from->isVisible();
+        const bool byUser =
+            reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
+            ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && fromLiveControl);
+        if (byUser && entered_) {
+            entered_();
+        }
+    }
+
+    QWidget& box_;
+    std::function<void()> entered_;
+    std::function<void()> left_;
+    std::optional<Qt::FocusReason> arrival_;
+};
+
+}  // namespace
+
+void WatchUserFocus(QWidget& box, std::function<void()> entered, std::function<void()> left) {
+    new UserFocusWatch(box, std::move(entered), std::move(left));
 }
 
 void SetInputLook(QWidget& box, bool on) {

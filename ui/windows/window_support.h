@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <string_view>
 
 #include "settings/window_placement.h"
@@ -32,6 +33,13 @@ W* PlaceControl(QWidget* parent, const QString& name, int left, int top, int wid
 
 // Makes Escape close the window whichever of its controls has the focus.
 void CloseOnEscape(QWidget& window);
+
+// Tells `entered` when the user moves the keyboard focus into `box` (a click, a shortcut, Tab or
+// Shift+Tab from another control), and `left` when the user moves it from `box` to another
+// control of its window. Focus that Qt passes along because the focused control was disabled
+// or hidden is no user entering the box, and focus that leaves for a moment while a message box
+// or another window is active, or a menu is open, is no user leaving it. Either may be empty.
+void WatchUserFocus(QWidget& box, std::function<void()> entered, std::function<void()> left);
 
 // Gives a control the look and state of an enabled or disabled input (window colours when on,
 // button-face colours when off).

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "support/main_window_fixture.h"
 
@@ -116,12 +117,27 @@ private slots:
         ExpectSaved(UserFolder() + "/KolvenarAusgabe.XLS", UserFolder());
     }
 
+    // The data folder cannot be made: the message names that folder and that failure.
+    void userFolderThatCannotBeMadeGivesTheErrorMessage_data() {
+        QTest::addColumn<bool>("homeIsAFile");
+        QTest::addColumn<int>("error");
+        QTest::newRow("a file where the home should be") << true << ENOTDIR;
+        QTest::newRow("a home the user may not write") << false << EACCES;
+    }
+
     void userFolderThatCannotBeMadeGivesTheErrorMessage() {
+        QFETCH(bool, homeIsAFile);
+        QFETCH(int, error);
         if (RunsAsRoot()) {
             QSKIP("needs an unprivileged user; see the _unprivileged test");
         }
-        // A file where the user's home should be.
-        testing::WriteFileBytes(root_->filePath("home"), "x");
+        if (homeIsAFile) {
+            testing::WriteFileBytes(root_->filePath("home"), "x");
+        } else {
+            QVERIFY(QDir(root_->path()).mkdir("home"));
+            QVERIFY(
+                QFile::setPermissions(root_->filePath("home"), QFile::ReadOwner | QFile::ExeOwner));
+        }
         MakeProgramFolderReadOnly();
 
         f_->desktop.Answer(MessageAnswer::Ok);
@@ -130,13 +146,14 @@ private slots:
         const auto& message = f_->desktop.messages.first();
         QCOMPARE(message.title, QString(" Fehler"));
         QCOMPARE(message.icon, MessageIcon::Exclamation);
-        const QString expectedStart =
-            "ERR SUB ME_Speichern_Click\r\nKonnte die Datei '" + UserFolder() +
-            "/KolvenarAusgabe.TXT' nicht speichern !?\r\n" + QString::number(ENOTDIR) + " : ";
-        QVERIFY2(message.text.startsWith(expectedStart), qPrintable(message.text));
+        const QString expected = "ERR SUB ME_Speichern_Click\r\nKonnte den Ordner '" +
+                                 UserFolder() + "' nicht anlegen !?\r\n" + QString::number(error) +
+                                 " : " + QString::fromLocal8Bit(std::strerror(error));
+        QCOMPARE(message.text, expected);
         QVERIFY(f_->desktop.openedAddresses.isEmpty());
         QCOMPARE(QDir(ProgramFolder()).entryList(QDir::Files), QStringList());
-        QCOMPARE(testing::ReadFileBytes(root_->filePath("home")), QByteArray("x"));
+        QFile::setPermissions(root_->filePath("home"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 };
 

@@ -8,8 +8,10 @@
 #include <unistd.h>
 
 #include "support/main_window_fixture.h"
+#include "ui/windows/fm_einstellungen.h"
 
 using namespace kolvenar;
+using testing::Control;
 using testing::MainWindowFixture;
 
 class DamagedSettingsTest : public QObject {
@@ -69,8 +71,29 @@ private slots:
         QCOMPARE(SettingsStore().Read("Fm_Main", "Cb_Einheit0", ""), QString("3"));
     }
 
-    void folderInThePlaceOfTheFile() {
-        QVERIFY(QDir().mkpath(ConfFile()));
+    // A store that cannot be written: the program says so once and keeps the constants in
+    // memory, those of the first start and those the settings window saves later.
+    void unwritableStoreKeepsTheConstants_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("settings file is a folder") << "folder";
+        QTest::newRow("Kolvenar is a file") << "file";
+        QTest::newRow("read-only configuration folder") << "read-only";
+    }
+
+    void unwritableStoreKeepsTheConstants() {
+        QFETCH(QString, damage);
+        const QString programFolder = QFileInfo(ConfFile()).path();
+        if (damage == "folder") {
+            QVERIFY(QDir().mkpath(ConfFile()));
+        } else if (damage == "file") {
+            testing::WriteFileBytes(programFolder, "x");
+        } else {
+            if (geteuid() == 0) {
+                QSKIP("needs an unprivileged user; see the _unprivileged test");
+            }
+            QVERIFY(
+                QFile::setPermissions(f_->settings.Folder(), QFile::ReadOwner | QFile::ExeOwner));
+        }
         f_->desktop.Answer(MessageAnswer::Ok);  // the first start cannot store its constants
         f_->Start();
         ExpectDefaults();
@@ -80,19 +103,24 @@ private slots:
         QCOMPARE(message.text, "Die Einstellungen konnten nicht in die Datei '" + ConfFile() +
                                    "' geschrieben werden !?");
         QCOMPARE(message.icon, MessageIcon::Exclamation);
-        // Without a store the constants read as their defaults; the program works on.
-        QCOMPARE(f_->Caption("Lab_AusgabeCx"), QString("--=1 m"));
+        auto* combo = f_->Find<QComboBox>("Combo_Cx");
+        QCOMPARE(combo->itemText(3), QString("Cx Merkurbahnradius"));
+        QCOMPARE(f_->Caption("Lab_AusgabeCx"), QString("Ce=2.42611E-12 m"));
+        QCOMPARE(f_->Cell(0, 4), QString("14385,3475"));  // f of hydrogen at N = 33 in MHz
 
-        // Said once: neither closing the converter nor the main window says it again.
-        f_->Find<QAction>("ME_Umrechner")->trigger();
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == "Fm_Umrechner") {
-                w->close();
-            }
-        }
+        f_->Find<QAction>("ME_Einstellungen")->trigger();
+        QWidget* settings = testing::TopLevelWindows<Fm_Einstellungen>().first();
+        testing::TypeAndEnter(Control<QLineEdit>(settings, "txt_Cx_Wert0"), "1E-12");
+        QTest::mouseClick(Control<QPushButton>(settings, "cmd_Speichern"), Qt::LeftButton);
+        QCOMPARE(f_->Caption("Lab_AusgabeCx"), QString("Ce=1E-12 m"));
+        QCOMPARE(combo->itemText(0), QString("Ce Elektronen"));
+
+        // Said once: neither saving, nor closing a side window or the main window says it again.
+        settings->close();
         f_->CloseWindow();
         QCOMPARE(NotWrittenMessages(), 1);
-        QVERIFY(QFileInfo(ConfFile()).isDir());
+        QFile::setPermissions(f_->settings.Folder(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void everyKeyHoldingGarbage() {
@@ -111,7 +139,7 @@ private slots:
         QCOMPARE(f_->Rows(), 117);  // only Z3 reads as unticked
         QCOMPARE(f_->Find<QComboBox>("Cb_Einheit0")->currentIndex(), 4);
         QCOMPARE(f_->Find<QComboBox>("Combo_Cx")->currentIndex(), 0);
-        QCOMPARE(f_->Caption("Lab_AusgabeCx"), QString("--=1 m"));
+        QCOMPARE(f_->Caption("Lab_AusgabeCx"), QString("--=1.79769313486231E+308 m"));
         QVERIFY(f_->Find<QCheckBox>("chk_Runden")->isChecked());
         QVERIFY(!f_->Window().isMinimized());
         QVERIFY(f_->Window().width() >= 1 && f_->Window().height() >= 1);

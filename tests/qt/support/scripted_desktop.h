@@ -2,7 +2,9 @@
 
 #include <QList>
 #include <QString>
+#include <QTest>
 #include <QUrl>
+#include <QWidget>
 
 #include <deque>
 
@@ -28,6 +30,14 @@ public:
     MessageAnswer ShowMessage(QWidget*, const QString& title, const QString& text, MessageIcon icon,
                               MessageButtons buttons, MessageAnswer defaultAnswer) override {
         messages.append({title, text, icon, buttons, defaultAnswer});
+        if (takeFocus) {
+            // A real message box is a window of its own that takes the focus while it is open.
+            QWidget box;
+            box.setWindowTitle(title);
+            box.show();
+            box.activateWindow();
+            focusTaken = QTest::qWaitForWindowActive(&box);
+        }
         if (answers_.empty()) {
             ++unexpectedMessages;
             return buttons == MessageButtons::Ok ? MessageAnswer::Ok : defaultAnswer;
@@ -49,6 +59,9 @@ public:
         unexpectedMessages = 0;
     }
 
+    // Whether each message takes the focus away from the window for as long as it is open.
+    bool takeFocus = false;
+    bool focusTaken = false;
     QList<ShownMessage> messages;
     QList<QUrl> openedAddresses;
     int unexpectedMessages = 0;
