@@ -4,14 +4,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
-#include "core/elements.h"
-#include "core/number_text.h"
 #include "output/result_table_model.h"
 #include "output/windows1252.h"
 
@@ -21,16 +23,11 @@ namespace {
 
 constexpr char kLineEnd[] = "\r\n";
 
-void AppendNumber(std::string& out, double value, const NumberStyle& style) {
-    char buffer[kNumberTextCapacity];
-    out.append(buffer, FormatNumber(value, style, buffer));
-}
+}  // namespace
 
 FileFailure SystemFailure(int systemError) {
     return {systemError, QString::fromLocal8Bit(std::strerror(systemError))};
 }
-
-}  // namespace
 
 FileFailure DescribeFileFailure(const QFileDevice& file, int systemError) {
     if (systemError != 0) {
@@ -47,62 +44,13 @@ QString ExportFileName(int index) {
            (index == 1 ? QStringLiteral(".XLS") : QStringLiteral(".TXT"));
 }
 
-std::string TableToText(const ResultTableModel& model) {
-    const int columns = model.columnCount();
-    std::string text;
-    for (int c = 1; c < columns; ++c) {
-        text += model.HeaderText(c).toStdString();
-        if (c < columns - 1) {
-            text += '\t';
-        }
-    }
-    text += kLineEnd;
-
-    const ResultTable& table = model.Table();
-    const NumberStyle style{model.DecimalSeparator(), true};
-    const std::size_t values = std::min<std::size_t>(
-        table.ValueCount(), static_cast<std::size_t>(std::max(columns - 4, 0)));
-    text.reserve(text.size() + table.RowCount() * (16 + 20 * values));
-    for (std::size_t row = 0; row < table.RowCount(); ++row) {
-        // Columns 1 to 3 are element, Z and N; the values follow.
-        if (columns > 1) {
-            text += ElementName(table.ElementAt(row));
-        }
-        if (columns > 2) {
-            text += '\t';
-            text += std::to_string(table.ElementAt(row));
-        }
-        if (columns > 3) {
-            text += '\t';
-            AppendNumber(text, table.NAt(row), style);
-        }
-        for (std::size_t v = 0; v < values; ++v) {
-            text += '\t';
-            AppendNumber(text, table.ValueAt(row, v), style);
-        }
-        text += kLineEnd;
-    }
-    return text;
-}
-
-QByteArray ExportFileContent(const QString& referenceLengthCaption, const QDateTime& now,
-                             const std::string& tableText) {
-    const QString paragraph = QStringLiteral("\r\n\r\n");
-    const QString header =
-        QStringLiteral("REM Kolvenar ist ein Programm von Quorvin") + paragraph +
-        QStringLiteral("REM Datei wurde erzeugt am ") + now.toString(QStringLiteral("dd.MM.yyyy")) +
-        QStringLiteral(" um ") + now.toString(QStringLiteral("HH:mm")) + QStringLiteral(" Uhr") +
-        paragraph + QStringLiteral("REM Zuzovudezivudizer nach der Gleichung von Velmoran") +
-        paragraph + QStringLiteral("REM Comptonwellenlänge ") + referenceLengthCaption + paragraph;
-    // Converted piece by piece, so the large table text is not copied once more first.
-    const std::string head = ToWindows1252(header.toStdString());
-    const std::string table = ToWindows1252(tableText);
-    QByteArray content;
-    content.reserve(static_cast<qsizetype>(head.size() + table.size() + 2));
-    content.append(head.data(), static_cast<qsizetype>(head.size()));
-    content.append(table.data(), static_cast<qsizetype>(table.size()));
-    content.append(kLineEnd);
-    return content;
+QStringList ExportHeaderLines(const QString& referenceLengthCaption, const QDateTime& now) {
+    return {QStringLiteral("REM Kolvenar ist ein Programm von Quorvin"),
+            QStringLiteral("REM Datei wurde erzeugt am ") +
+                now.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(" um ") +
+                now.toString(QStringLiteral("HH:mm")) + QStringLiteral(" Uhr"),
+            QStringLiteral("REM Zuzovudezivudizer nach der Gleichung von Velmoran"),
+            QStringLiteral("REM Comptonwellenlänge ") + referenceLengthCaption};
 }
 
 ExportFolder ChooseExportFolder(const QString& programFolder, const QString& userFolder) {
@@ -118,14 +66,26 @@ ExportFolder ChooseExportFolder(const QString& programFolder, const QString& use
     return {userFolder, std::nullopt};
 }
 
-std::optional<FileFailure> WriteWholeFile(const QString& path, const QByteArray& content) {
-    // Replacing a file goes round its write permission; ask the file itself first.
-    if (QFileInfo::exists(path)) {
-        QFile existing(path);
-        errno = 0;
-        if (!existing.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            return DescribeFileFailure(existing, errno);
-        }
+namespace {
+
+// Replacing a file goes round its write permission; ask the file itself first.
+std::optional<FileFailure> RefuseProtectedFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        return std::nullopt;
+    }
+    QFile existing(path);
+    errno = 0;
+    if (!existing.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        return DescribeFileFailure(existing, errno);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<FileFailure> WriteWholeFile(const QString& path, const FileProducer& produce) {
+    if (auto refused = RefuseProtectedFile(path)) {
+        return refused;
     }
     QSaveFile file(path);
     errno = 0;
@@ -135,16 +95,70 @@ std::optional<FileFailure> WriteWholeFile(const QString& path, const QByteArray&
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return DescribeFileFailure(file, errno);
     }
-    errno = 0;
-    if (file.write(content) != content.size()) {
-        const int error = errno;
+    int writeError = 0;
+    const bool whole = produce([&](std::string_view piece) {
+        errno = 0;
+        const auto size = static_cast<qint64>(piece.size());
+        if (file.write(piece.data(), size) != size) {
+            writeError = errno;
+            return false;
+        }
+        return true;
+    });
+    if (!whole) {
         file.cancelWriting();
-        return DescribeFileFailure(file, error);
+        return DescribeFileFailure(file, writeError);
     }
     errno = 0;
     if (!file.commit()) {
         return DescribeFileFailure(file, errno);
     }
+    return std::nullopt;
+}
+
+std::optional<FileFailure> WriteTextExport(const QString& path, const QStringList& headerLines,
+                                           const ResultTableModel& model) {
+    return WriteWholeFile(path, [&](const TextSink& write) {
+        std::string header;
+        for (const QString& line : headerLines) {
+            header += line.toStdString() + "\r\n\r\n";
+        }
+        return write(ToWindows1252(header)) &&
+               WriteTableText(model, TableTextFormat{"\r\n", true}, nullptr, write) &&
+               write(kLineEnd);
+    });
+}
+
+std::optional<FileFailure> ReplaceFile(
+    const QString& path, const std::function<std::optional<FileFailure>(const QString&)>& write) {
+    if (auto refused = RefuseProtectedFile(path)) {
+        return refused;
+    }
+    // Beside the target, so that putting it in place is a rename within one file system.
+    QTemporaryFile temporary(path + QStringLiteral(".XXXXXX"));
+    errno = 0;
+    if (!temporary.open()) {
+        return DescribeFileFailure(temporary, errno);
+    }
+    temporary.close();
+    if (auto failure = write(temporary.fileName())) {
+        return failure;
+    }
+    // The new file gets the permissions of the one it replaces, or those any new file gets.
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray written = QFile::encodeName(temporary.fileName());
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat earlier {};
+    const mode_t mode = ::stat(target.constData(), &earlier) == 0
+                            ? (earlier.st_mode & 07777)
+                            : static_cast<mode_t>(0666 & ~mask);
+    ::chmod(written.constData(), mode);
+    errno = 0;
+    if (std::rename(written.constData(), target.constData()) != 0) {
+        return SystemFailure(errno);
+    }
+    temporary.setAutoRemove(false);
     return std::nullopt;
 }
 

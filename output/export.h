@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QFileDevice>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
-#include <string>
+
+#include "output/table_text.h"
 
 namespace kolvenar {
 
@@ -16,20 +18,18 @@ class ResultTableModel;
 // gives ".TXT"); both files hold the same text.
 QString ExportFileName(int index);
 
-// The table part of an export: the column titles from the second column on, then one line
-// per row, fields separated by TAB, every line ended by CR LF. UTF-8.
-std::string TableToText(const ResultTableModel& table);
-
-// The whole file: four "REM" header lines, each followed by an empty line, the table text and
-// a final empty line; in Windows-1252 with CR LF line ends.
-QByteArray ExportFileContent(const QString& referenceLengthCaption, const QDateTime& now,
-                             const std::string& tableText);
+// The four lines that head every export: the program, the time of writing, the equation and
+// the reference length in use.
+QStringList ExportHeaderLines(const QString& referenceLengthCaption, const QDateTime& now);
 
 // Why a file could not be written: the number and description of the failing operation.
 struct FileFailure {
     int number = 0;
     QString description;
 };
+
+// A failure with the system's error number (an errno) and its description.
+FileFailure SystemFailure(int systemError);
 
 // The number and text of the failing operation: the system's error when there is one
 // (`systemError`, an errno), otherwise Qt's, and never a number 0 that would read as a success.
@@ -47,9 +47,22 @@ struct ExportFolder {
 // that does not exist or is not a folder is kept, so that the write reports it.
 ExportFolder ChooseExportFolder(const QString& programFolder, const QString& userFolder);
 
-// Writes `content` to `path` completely beside any earlier file and puts it in place only when
-// it is whole, so a failure leaves the earlier file as it was. An existing file that may not
-// be written to is left alone and reported.
-std::optional<FileFailure> WriteWholeFile(const QString& path, const QByteArray& content);
+// Hands the content of a file to the sink it is given, piece by piece; false when it stopped.
+using FileProducer = std::function<bool(const TextSink& write)>;
+
+// Writes a file completely beside any earlier file and puts it in place only when it is
+// whole, so a failure leaves the earlier file as it was. An existing file that may not be
+// written to is left alone and reported.
+std::optional<FileFailure> WriteWholeFile(const QString& path, const FileProducer& produce);
+
+// The text export: the header lines, each followed by an empty line, the table as shown and a
+// final empty line, in Windows-1252 with CR LF line ends.
+std::optional<FileFailure> WriteTextExport(const QString& path, const QStringList& headerLines,
+                                           const ResultTableModel& model);
+
+// Like WriteWholeFile for a writer that needs a file name of its own: `write` fills a new
+// file beside `path`, which then takes the place of any earlier file.
+std::optional<FileFailure> ReplaceFile(
+    const QString& path, const std::function<std::optional<FileFailure>(const QString&)>& write);
 
 }  // namespace kolvenar

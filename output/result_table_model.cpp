@@ -34,13 +34,50 @@ void ResultTableModel::ClearRows() {
     }
     beginResetModel();
     table_ = ResultTable(table_.Columns());
+    order_.clear();
     endResetModel();
 }
 
 void ResultTableModel::SetRows(ResultTable table) {
     beginResetModel();
     table_ = std::move(table);
+    ApplySort();
     endResetModel();
+}
+
+void ResultTableModel::ApplySort() {
+    order_.clear();
+    if (sortKey_ && ColumnOfSortKey(table_, *sortKey_) < 0) {
+        sortKey_.reset();
+    }
+    if (sortKey_) {
+        order_ = SortedRows(table_, *sortKey_);
+    }
+}
+
+void ResultTableModel::CycleSort(int column) {
+    const std::optional<SortKey> clicked = SortKeyOfColumn(table_, column);
+    if (!clicked) {
+        return;
+    }
+    beginResetModel();
+    if (!sortKey_ || !sortKey_->SameColumn(*clicked)) {
+        sortKey_ = clicked;
+    } else if (!sortKey_->descending) {
+        sortKey_->descending = true;
+    } else {
+        sortKey_.reset();
+    }
+    ApplySort();
+    endResetModel();
+}
+
+int ResultTableModel::SortColumn() const {
+    return sortKey_ ? ColumnOfSortKey(table_, *sortKey_) : -1;
+}
+
+Qt::SortOrder ResultTableModel::SortOrder() const {
+    return sortKey_ && sortKey_->descending ? Qt::DescendingOrder : Qt::AscendingOrder;
 }
 
 QString ResultTableModel::CellText(int row, int column) const {
@@ -48,7 +85,7 @@ QString ResultTableModel::CellText(int row, int column) const {
         return {};
     }
     if (column == 1) {
-        return names_[static_cast<std::size_t>(table_.ElementAt(static_cast<std::size_t>(row)))];
+        return names_[static_cast<std::size_t>(table_.ElementAt(BuiltRow(row)))];
     }
     char buffer[kNumberTextCapacity];
     const std::size_t length = NumberCellText(row, column, buffer);
@@ -59,7 +96,7 @@ std::size_t ResultTableModel::NumberCellText(int row, int column, char* buffer) 
     if (row < 0 || static_cast<std::size_t>(row) >= table_.RowCount() || column < 2) {
         return 0;
     }
-    const auto r = static_cast<std::size_t>(row);
+    const std::size_t r = BuiltRow(row);
     double value = 0;
     if (column == 2) {
         value = table_.ElementAt(r);
@@ -84,14 +121,14 @@ int ResultTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) {
         return {};
     }
     if (role == Qt::DisplayRole) {
         return CellText(index.row(), index.column());
     }
     if (role == kElementRole) {
-        return table_.ElementAt(static_cast<std::size_t>(index.row()));
+        return table_.ElementAt(BuiltRow(index.row()));
     }
     return {};
 }

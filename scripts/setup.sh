@@ -19,10 +19,11 @@ say() { printf '\n== %s\n' "$*"; }
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libxlsxwriter-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
     desktop-file-utils appstream
+    unzip
 )
 
 "$top/scripts/install-packages.sh" "${packages[@]}"

@@ -1,6 +1,9 @@
 // Saving the result table: the exact bytes of the file, and what happens when writing fails.
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +37,40 @@ private:
             f_->SetChecked("chk_Feldauswahl" + QString::number(i), false);
         }
         f_->SetRange("0", "2");
+    }
+
+    // "Speichern unter …" with the file name typed into the dialog's name box and, when given,
+    // the file type chosen in its list.
+    void SaveAs(const QString& typed, const QString& filter = {}) {
+        f_->desktop.InFileDialog([typed, filter](QFileDialog& dialog) {
+            if (!filter.isEmpty()) {
+                dialog.selectNameFilter(filter);
+            }
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name != nullptr);
+            name->setText(typed);  // typed at once: the completer's list would take the Enter
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        f_->Find<QAction>("ME_SpeichernUnter")->trigger();
+    }
+
+    // The folder the next "Speichern unter …" starts in; the dialog is cancelled.
+    QString DialogFolder() {
+        QString folder;
+        f_->desktop.InFileDialog([&folder](QFileDialog& dialog) {
+            folder = dialog.directory().absolutePath();
+            dialog.reject();
+        });
+        f_->Find<QAction>("ME_SpeichernUnter")->trigger();
+        return folder;
+    }
+
+    // The XML of one part of a workbook.
+    static QString WorkbookPart(const QString& path, const QString& part) {
+        QProcess unzip;
+        unzip.start("unzip", {"-p", path, part});
+        unzip.waitForFinished();
+        return QString::fromUtf8(unzip.readAllStandardOutput());
     }
 
     void ExpectFailure(const QString& path, int number) {
@@ -183,6 +220,135 @@ private slots:
         QCOMPARE(failure.number, number);
         QVERIFY(!failure.description.isEmpty());
         QVERIFY(!failure.description.contains("Success"));
+    }
+
+    // The typed extension picks the format whatever type is chosen; without one, the type
+    // decides. Both text forms are the fixed export's bytes.
+    void saveAsWritesTheChosenFormat_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("workbook");
+        QTest::newRow("xlsx typed, text chosen") << "ergebnis.xlsx"
+                                                 << "Text, Tabulator getrennt (*.txt)"
+                                                 << "ergebnis.xlsx" << true;
+        QTest::newRow("txt typed, workbook chosen") << "ergebnis.txt"
+                                                    << "Excel-Arbeitsmappe (*.xlsx)"
+                                                    << "ergebnis.txt" << false;
+        QTest::newRow("no extension, xls chosen") << "ergebnis"
+                                                  << "Text für Tabellenkalkulation (*.xls)"
+                                                  << "ergebnis.xls" << false;
+        QTest::newRow("upper-case extension")
+            << "ERGEBNIS.XLSX" << QString() << "ERGEBNIS.XLSX" << true;
+    }
+
+    void saveAsWritesTheChosenFormat() {
+        QFETCH(QString, typed);
+        QFETCH(QString, filter);
+        QFETCH(QString, file);
+        QFETCH(bool, workbook);
+        ThreeRowTable();
+        QVERIFY(f_->Find<QAction>("ME_SpeichernUnter")->isEnabled());
+        f_->desktop.Answer(MessageAnswer::Ok);
+        Export(0);
+        f_->desktop.Reset();
+        f_->desktop.Answer(MessageAnswer::Ok);
+        SaveAs(Path(typed), filter);
+        QCOMPARE(f_->desktop.messages.size(), 1);
+        QCOMPARE(f_->desktop.messages.first().title, QString(" Meldung"));
+        QCOMPARE(f_->desktop.messages.first().text, "Datei wurde gespeichert als\r\n" + Path(file));
+        QVERIFY(f_->desktop.openedAddresses.isEmpty());
+        const QByteArray bytes = testing::ReadFileBytes(Path(file));
+        if (workbook) {
+            QVERIFY(bytes.startsWith("PK"));
+        } else {
+            QCOMPARE(bytes, testing::ReadFileBytes(Path("KolvenarAusgabe.TXT")));
+        }
+    }
+
+    void saveAsStartsInTheFolderUsedLast() {
+        const QString documents = Path("home/Documents");
+        QVERIFY(QDir().mkpath(documents));
+        qputenv("HOME", Path("home").toLocal8Bit());
+        ThreeRowTable();
+        QCOMPARE(DialogFolder(), documents);  // the first time
+
+        QVERIFY(QDir().mkpath(Path("ablage")));
+        f_->desktop.Answer(MessageAnswer::Ok);
+        SaveAs(Path("ablage/ergebnis.txt"));
+        QCOMPARE(DialogFolder(), Path("ablage"));
+        f_->CloseWindow();
+        f_->Start();
+        QCOMPARE(DialogFolder(), Path("ablage"));
+    }
+
+    // A failed save says why and leaves an earlier file as it was. Permission bits do not stop
+    // root; CTest runs the read-only cases once more as an unprivileged user.
+    void saveAsKeepsTheEarlierFileWhenWritingFails_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("readOnlyEarlierFile");
+        QTest::addColumn<int>("error");
+        QTest::newRow("missing folder, workbook") << "fehlt/ergebnis.xlsx" << false << ENOENT;
+        QTest::newRow("missing folder, text") << "fehlt/ergebnis.txt" << false << ENOENT;
+        QTest::newRow("read-only workbook") << "alt.xlsx" << true << EACCES;
+        QTest::newRow("read-only text") << "alt.txt" << true << EACCES;
+    }
+
+    void saveAsKeepsTheEarlierFileWhenWritingFails() {
+        QFETCH(QString, file);
+        QFETCH(bool, readOnlyEarlierFile);
+        QFETCH(int, error);
+        if (readOnlyEarlierFile) {
+            if (geteuid() == 0) {
+                QSKIP("needs an unprivileged user; see the _unprivileged test");
+            }
+            testing::WriteFileBytes(Path(file), "alt");
+            QFile::setPermissions(Path(file), QFile::ReadOwner);
+            f_->desktop.Answer(MessageAnswer::Yes);  // replace it
+        }
+        ThreeRowTable();
+        f_->desktop.Answer(MessageAnswer::Ok);
+        SaveAs(Path(file));
+        if (readOnlyEarlierFile) {
+            const testing::ShownMessage question = f_->desktop.messages.takeFirst();
+            QCOMPARE(question.text,
+                     "Die Datei '" + Path(file) + "' gibt es schon.\r\nSoll sie ersetzt werden ?");
+            QCOMPARE(testing::ReadFileBytes(Path(file)), QByteArray("alt"));
+        }
+        ExpectFailure(Path(file), error);
+        QCOMPARE(QDir(folder_->path()).entryList(QDir::Files),
+                 readOnlyEarlierFile ? QStringList{file} : QStringList());
+    }
+
+    // Numbers are numbers holding the value the table shows, "Überlauf" and names are text, the
+    // titles are bold and frozen, the sheet is named after the program.
+    void workbookReadsBack() {
+        f_->ChooseOnly({1, 42});
+        for (int i : {0, 1, 2, 4}) {
+            f_->SetChecked("chk_Feldauswahl" + QString::number(i), false);
+        }
+        f_->SetRange("550", "551");
+        QCOMPARE(f_->Cell(0, 4), QString("7,9949583610818E+307"));
+        f_->desktop.Answer(MessageAnswer::Ok);
+        SaveAs(Path("tabelle.xlsx"));
+        QCOMPARE(WorkbookPart(Path("tabelle.xlsx"), "xl/workbook.xml")
+                     .contains("<sheet name=\"Kolvenar\""),
+                 true);
+        const QString sheet = WorkbookPart(Path("tabelle.xlsx"), "xl/worksheets/sheet1.xml");
+        for (const char* expected :
+             {"<c r=\"A1\" t=\"inlineStr\"><is><t>REM Kolvenar ist ein Programm von "
+              "Quorvin</t></is></c>",
+              "<c r=\"A4\" t=\"inlineStr\"><is><t>REM Comptonwellenlänge Ce=2.42611E-12 "
+              "m</t></is></c>",
+              "<pane ySplit=\"5\" topLeftCell=\"A6\" activePane=\"bottomLeft\" state=\"frozen\"/>",
+              "<c r=\"A5\" s=\"1\" t=\"inlineStr\"><is><t>Element</t></is></c>",
+              "<c r=\"D5\" s=\"1\" t=\"inlineStr\"><is><t>A in m²</t></is></c>",
+              "<c r=\"B6\"><v>1</v></c><c r=\"C6\"><v>550</v></c>"
+              "<c r=\"D6\"><v>7.9949583610818E+307</v></c>",
+              "<c r=\"D7\" t=\"inlineStr\"><is><t>Überlauf</t></is></c>",
+              "<c r=\"A8\" t=\"inlineStr\"><is><t>Molybdän</t></is></c>", "<cols>"}) {
+            QVERIFY2(sheet.contains(QString::fromUtf8(expected)), expected);
+        }
     }
 
     void windows1252Conversion_data() {

@@ -82,15 +82,18 @@ private slots:
         QTest::addColumn<QString>("to");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<int>("answer");  // 0 no, 1 yes
+        QTest::addColumn<bool>("tick");   // "Nicht mehr fragen"
         QTest::addColumn<int>("rows");
         QTest::newRow("3600 pass") << 100 << "0"
-                                   << "35" << false << 0 << 3600;
+                                   << "35" << false << 0 << false << 3600;
         QTest::newRow("1801 pass") << 1 << "-900"
-                                   << "900" << false << 0 << 1801;
-        QTest::newRow("3602 no") << 2 << "-900"
-                                 << "900" << true << 0 << 0;
+                                   << "900" << false << 0 << false << 1801;
+        QTest::newRow("3602 no, ticked") << 2 << "-900"
+                                         << "900" << true << 0 << true << 0;
         QTest::newRow("3602 yes") << 2 << "-900"
-                                  << "900" << true << 1 << 3602;
+                                  << "900" << true << 1 << false << 3602;
+        QTest::newRow("3602 yes, ticked") << 2 << "-900"
+                                          << "900" << true << 1 << true << 3602;
     }
 
     void rowCountQuestionAboveThreeThousandSixHundred() {
@@ -99,6 +102,7 @@ private slots:
         QFETCH(QString, to);
         QFETCH(bool, asked);
         QFETCH(int, answer);
+        QFETCH(bool, tick);
         QFETCH(int, rows);
         f_->ChooseOnly({1});
         f_->SetRange(from, from);
@@ -107,27 +111,40 @@ private slots:
         }
         f_->desktop.Reset();
         if (asked) {
-            f_->desktop.Answer(answer == 1 ? MessageAnswer::Yes : MessageAnswer::No);
+            f_->desktop.Answer(answer == 1 ? MessageAnswer::Yes : MessageAnswer::No, tick);
         }
         TypeAndEnterBis(to);
         QCOMPARE(f_->desktop.messages.size(), asked ? 1 : 0);
-        if (asked) {
-            const auto& question = f_->desktop.messages.first();
-            QCOMPARE(question.title, QString(" Achtung"));
-            QCOMPARE(question.text,
-                     QString("Die Ausgabe würde 3602 Zeilen ergeben !\r\n"
-                             "Das könnte evtl. eine Weile dauern !\r\n\r\n"
-                             "<JA> Ich warte dann ...\r\n"
-                             "<NEIN> Ups , dann stelle ich N anders ein oder wähle weniger "
-                             "Elemnte ."));
-            QCOMPARE(question.icon, MessageIcon::Exclamation);
-            QCOMPARE(question.buttons, MessageButtons::YesNo);
-            QCOMPARE(question.defaultAnswer, MessageAnswer::No);
-        }
         QCOMPARE(f_->Rows(), rows);
         QCOMPARE(f_->Table()->isVisible(), rows > 0);
         QCOMPARE(f_->Find<QAction>("ME_Speichern0")->isEnabled(), rows > 0);
         QCOMPARE(f_->Caption("Lab_AusgabeCx").isEmpty(), rows == 0);
+        if (!asked) {
+            return;
+        }
+        const auto& question = f_->desktop.messages.first();
+        QCOMPARE(question.title, QString(" Achtung"));
+        QCOMPARE(question.text, QString("Die Ausgabe würde 3602 Zeilen ergeben !\r\n"
+                                        "Das könnte evtl. eine Weile dauern !\r\n\r\n"
+                                        "<JA> Ich warte dann ...\r\n"
+                                        "<NEIN> Ups , dann stelle ich N anders ein oder wähle "
+                                        "weniger Elemnte ."));
+        QCOMPARE(question.icon, MessageIcon::Exclamation);
+        QCOMPARE(question.buttons, MessageButtons::YesNo);
+        QCOMPARE(question.defaultAnswer, MessageAnswer::No);
+        QCOMPARE(question.checkBoxText, QString("Nicht mehr fragen"));
+
+        // Only "Ja" with the box ticked silences the question, also after a restart.
+        const bool silenced = tick && answer == 1;
+        f_->CloseWindow();
+        f_->desktop.Reset();
+        f_->Start();
+        if (!silenced) {
+            f_->desktop.Answer(MessageAnswer::No);
+        }
+        f_->SetRange("-900", "900");
+        QCOMPARE(f_->desktop.messages.size(), silenced ? 0 : 1);
+        QCOMPARE(f_->Rows(), silenced ? 3602 : 0);
     }
 
     void reversedRangeListsNDownwards() {

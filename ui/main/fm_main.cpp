@@ -122,11 +122,12 @@ void Fm_Main::CreateMenus() {
         addAction(datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern TXT"));
     me_Speichern_[1] =
         addAction(datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern XLS"));
+    me_SpeichernUnter_ =
+        addAction(datei, QStringLiteral("ME_SpeichernUnter"), QStringLiteral("Speichern unter …"));
+    me_SpeichernUnter_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction* beenden = addAction(datei, QStringLiteral("ME_Beenden"), QStringLiteral("&Beenden"));
     beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    for (QAction* save : me_Speichern_) {
-        save->setEnabled(false);
-    }
+    SetSaveEntriesEnabled(false);
 
     QMenu* fenster = menuBar()->addMenu(QStringLiteral("&Fenster"));
     fenster->setObjectName(QStringLiteral("MT_Fenster"));
@@ -143,6 +144,7 @@ void Fm_Main::CreateMenus() {
         connect(me_Speichern_[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { ExportTable(i); });
     }
+    connect(me_SpeichernUnter_, &QAction::triggered, this, &Fm_Main::SaveAs);
     connect(beenden, &QAction::triggered, this, &QWidget::close);
     connect(einstellungen, &QAction::triggered, this,
             [this] { ShowSideWindow(einstellungen_, [this] { return NewSettingsWindow(); }); });

@@ -19,6 +19,7 @@ namespace kolvenar {
 
 class Desktop;
 class ElementSelection;
+struct FileFailure;
 class Fm_Auswerten;
 class Fm_Einstellungen;
 class Fm_Info;
@@ -63,6 +64,9 @@ public:
     // Writes the result table to "KolvenarAusgabe.TXT" (index 0) or ".XLS" (index 1) in the
     // export folder (or the user data folder, see below), reports the file and opens the folder.
     void ExportTable(int index);
+    // "Speichern unter …": the user picks file name, folder and format (a workbook or one of the
+    // two text forms of the export) in the desktop's save dialog.
+    void SaveAs();
     // The folder exports go to while the user may write there; by default the program's own
     // folder.
     void SetExportFolder(const QString& folder) { exportFolder_ = folder; }
@@ -90,6 +94,10 @@ private:
     void StoreControls();
     void RebuildTable();
     void FillOutputTable(double nFromScroll, double nToScroll);
+    // The question before a table of more than 3600 rows; true to build it.
+    bool ConfirmLargeTable(long long rows);
+    void SetSaveEntriesEnabled(bool on);
+    void ReportExportFailure(const QString& what, const FileFailure& failure);
     void SetSearchMode(bool on);
     void Combo_Cx_Change();
     void Chk_Suchmodus_Click(bool on);
@@ -115,6 +123,7 @@ private:
     QPushButton* cmd_Markieren_ = nullptr;
 
     std::array<QAction*, 2> me_Speichern_{};
+    QAction* me_SpeichernUnter_ = nullptr;
 
     // The side windows, each at most once; null while closed.
     QPointer<Fm_Umrechner> umrechner_;
@@ -122,6 +131,10 @@ private:
     QPointer<Fm_Einstellungen> einstellungen_;
     QPointer<Fm_Info> info_;
     bool settingsFailureReported_ = false;
+    // The folder "Speichern unter …" starts in: the one used last, kept in the store.
+    QString saveAsFolder_;
+    // Cleared when the user has asked not to be asked again before large tables.
+    bool askBeforeLargeTables_ = true;
     QString exportFolder_;
     QString userDataFolder_;
     std::function<QDateTime()> clock_ = [] {

@@ -1,46 +1,147 @@
-// Saving the result table for a spreadsheet.
+// Saving the result table: the two fixed exports into the program's folder, and "Speichern
+// unter …" with a file name, folder and format of the user's choice.
+#include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QStandardPaths>
+
+#include <array>
 
 #include "output/export.h"
+#include "output/workbook_export.h"
 #include "ui/main/fm_main.h"
 #include "ui/main/output_options_panel.h"
 #include "ui/main/result_view.h"
 #include "ui/windows/desktop_seam.h"
+#include "ui/windows/window_support.h"
 
 namespace kolvenar {
 
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+enum class SaveFormat { Workbook, Text, SpreadsheetText };
+
+struct SaveFormatEntry {
+    SaveFormat format;
+    const char* filter;
+    const char* extension;
+};
+
+// The file types of "Speichern unter …", in the order the dialog offers them.
+const std::array<SaveFormatEntry, 3> kSaveFormats = {{
+    {SaveFormat::Workbook, "Excel-Arbeitsmappe (*.xlsx)", "xlsx"},
+    {SaveFormat::Text, "Text, Tabulator getrennt (*.txt)", "txt"},
+    {SaveFormat::SpreadsheetText, "Text für Tabellenkalkulation (*.xls)", "xls"},
+}};
+
+// The format a typed name asks for by its extension (in any case), else the chosen filter's;
+// a name without one of the three extensions gets the filter's.
+std::pair<QString, SaveFormat> NameAndFormat(const QString& chosen, const QString& filter) {
+    const QString suffix = QFileInfo(chosen).suffix().toLower();
+    for (const SaveFormatEntry& entry : kSaveFormats) {
+        if (suffix == QLatin1String(entry.extension)) {
+            return {chosen, entry.format};
+        }
+    }
+    for (const SaveFormatEntry& entry : kSaveFormats) {
+        if (filter == QString::fromUtf8(entry.filter)) {
+            return {chosen + QLatin1Char('.') + QLatin1String(entry.extension), entry.format};
+        }
+    }
+    return {chosen + QStringLiteral(".xlsx"), SaveFormat::Workbook};
+}
+
+}  // namespace
+
+void Fm_Main::ReportExportFailure(const QString& what, const FileFailure& failure) {
+    desktop_.ShowMessage(this, QStringLiteral(" Fehler"),
+                         QStringLiteral("ERR SUB ME_Speichern_Click") + kLineBreak + what +
+                             kLineBreak + QString::number(failure.number) + QStringLiteral(" : ") +
+                             failure.description,
+                         MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
+}
+
 void Fm_Main::ExportTable(int index) {
     const ExportFolder folder = ChooseExportFolder(exportFolder_, userDataFolder_);
-    const QString lineBreak = QStringLiteral("\r\n");
-    const auto reportFailure = [&](const QString& what, const FileFailure& failure) {
-        desktop_.ShowMessage(this, QStringLiteral(" Fehler"),
-                             QStringLiteral("ERR SUB ME_Speichern_Click") + lineBreak + what +
-                                 lineBreak + QString::number(failure.number) +
-                                 QStringLiteral(" : ") + failure.description,
-                             MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
-    };
     if (folder.failure) {
-        reportFailure(QStringLiteral("Konnte den Ordner '") +
-                          QDir::toNativeSeparators(folder.path) +
-                          QStringLiteral("' nicht anlegen !?"),
-                      *folder.failure);
+        ReportExportFailure(QStringLiteral("Konnte den Ordner '") +
+                                QDir::toNativeSeparators(folder.path) +
+                                QStringLiteral("' nicht anlegen !?"),
+                            *folder.failure);
         return;
     }
     const QString path =
         QDir::toNativeSeparators(QDir(folder.path).filePath(ExportFileName(index)));
-    const QByteArray content = ExportFileContent(outputOptions_->Lab_AusgabeCx()->text(), clock_(),
-                                                 TableToText(lv_Ausgabe_->Model()));
-    if (const auto failure = WriteWholeFile(path, content)) {
-        reportFailure(
+    std::optional<FileFailure> failure;
+    {
+        const BusyCursor busy;
+        failure = WriteTextExport(
+            path, ExportHeaderLines(outputOptions_->Lab_AusgabeCx()->text(), clock_()),
+            lv_Ausgabe_->Model());
+    }
+    if (failure) {
+        ReportExportFailure(
             QStringLiteral("Konnte die Datei '") + path + QStringLiteral("' nicht speichern !?"),
             *failure);
         return;
     }
     desktop_.ShowMessage(this, QStringLiteral(" Meldung"),
-                         QStringLiteral("Datei wurde gespeichert als") + lineBreak + path,
+                         QStringLiteral("Datei wurde gespeichert als") + kLineBreak + path,
                          MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
     desktop_.OpenAddress(QUrl::fromLocalFile(folder.path));
+}
+
+void Fm_Main::SaveAs() {
+    QFileDialog dialog(this, QStringLiteral(" Speichern unter"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The final name is known only once its extension is settled; that one is asked about.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    QStringList filters;
+    for (const SaveFormatEntry& entry : kSaveFormats) {
+        filters << QString::fromUtf8(entry.filter);
+    }
+    dialog.setNameFilters(filters);
+    dialog.setDirectory(saveAsFolder_.isEmpty()
+                            ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                            : saveAsFolder_);
+    dialog.selectFile(QStringLiteral("KolvenarAusgabe.xlsx"));
+    if (!desktop_.RunFileDialog(dialog) || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const auto [chosen, format] =
+        NameAndFormat(dialog.selectedFiles().constFirst(), dialog.selectedNameFilter());
+    const QString path = QDir::toNativeSeparators(chosen);
+    saveAsFolder_ = QFileInfo(chosen).absolutePath();
+    if (QFileInfo::exists(chosen) &&
+        desktop_.ShowMessage(this, QStringLiteral(" Achtung"),
+                             QStringLiteral("Die Datei '") + path +
+                                 QStringLiteral("' gibt es schon.") + kLineBreak +
+                                 QStringLiteral("Soll sie ersetzt werden ?"),
+                             MessageIcon::Exclamation, MessageButtons::YesNo,
+                             MessageAnswer::No) != MessageAnswer::Yes) {
+        return;
+    }
+    const QStringList header = ExportHeaderLines(outputOptions_->Lab_AusgabeCx()->text(), clock_());
+    std::optional<FileFailure> failure;
+    {
+        const BusyCursor busy;
+        failure = format == SaveFormat::Workbook
+                      ? WriteWorkbook(chosen, header, lv_Ausgabe_->Model())
+                      : WriteTextExport(chosen, header, lv_Ausgabe_->Model());
+    }
+    if (failure) {
+        ReportExportFailure(
+            QStringLiteral("Konnte die Datei '") + path + QStringLiteral("' nicht speichern !?"),
+            *failure);
+        return;
+    }
+    desktop_.ShowMessage(this, QStringLiteral(" Meldung"),
+                         QStringLiteral("Datei wurde gespeichert als") + kLineBreak + path,
+                         MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
 }
 
 }  // namespace kolvenar

@@ -24,6 +24,9 @@ namespace {
 
 const QString kSection = QStringLiteral("Fm_Main");
 const QString kElementSection = QStringLiteral("ElementVisible");
+// Keys of what the program remembers besides its controls.
+const QString kSaveAsFolderKey = QStringLiteral("SpeichernUnterOrdner");
+const QString kNoRowQuestionKey = QStringLiteral("ZeilenfrageNichtMehrFragen");
 constexpr int kStartN = 33;
 
 QString ElementKey(int z) {
@@ -146,6 +149,8 @@ void Fm_Main::RestoreControls() {
     outputOptions_->chk_A2()->setChecked(ReadChecked(store, QStringLiteral("chk_A2"), false));
     outputOptions_->chk_V2()->setChecked(ReadChecked(store, QStringLiteral("chk_V2"), false));
     outputOptions_->chk_V4()->setChecked(ReadChecked(store, QStringLiteral("chk_V4"), false));
+    saveAsFolder_ = store.Read(kSection, kSaveAsFolderKey, QString());
+    askBeforeLargeTables_ = !ReadChecked(store, kNoRowQuestionKey, false);
 }
 
 void Fm_Main::StoreControls() {
@@ -168,6 +173,11 @@ void Fm_Main::StoreControls() {
                     CheckedText(units_->chk_Feldauswahl(i)));
     }
     store.WriteInt(kSection, QStringLiteral("Combo_Cx"), combo_Cx_->currentIndex());
+    if (!saveAsFolder_.isEmpty()) {
+        store.Write(kSection, kSaveAsFolderKey, saveAsFolder_);
+    }
+    store.Write(kSection, kNoRowQuestionKey,
+                askBeforeLargeTables_ ? QStringLiteral("0") : QStringLiteral("1"));
     QTreeWidget* list = elements_->lv_Elemente();
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = list->topLevelItem(i);

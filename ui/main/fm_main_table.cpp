@@ -27,15 +27,6 @@ namespace {
 
 constexpr int kFirstColumnTwips = 150;
 
-// Shows the busy cursor for as long as it lives.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 double NumberIn(const QLineEdit* box) {
     return LeadingNumber(box->text().toStdString());
 }
@@ -66,9 +57,31 @@ void Fm_Main::ClearOutput() {
     cmd_Markieren_->hide();
     lv_Ausgabe_->hide();
     lv_Ausgabe_->Model().ClearRows();
+    SetSaveEntriesEnabled(false);
+}
+
+// The two fixed save entries and "Speichern unter …" are available together.
+void Fm_Main::SetSaveEntriesEnabled(bool on) {
     for (QAction* save : me_Speichern_) {
-        save->setEnabled(false);
+        save->setEnabled(on);
     }
+    me_SpeichernUnter_->setEnabled(on);
+}
+
+bool Fm_Main::ConfirmLargeTable(long long rows) {
+    if (!askBeforeLargeTables_) {
+        return true;
+    }
+    bool silence = false;
+    const MessageAnswer answer = desktop_.ShowMessageWithCheckBox(
+        this, QStringLiteral(" Achtung"), RowCountQuestion(rows), MessageIcon::Exclamation,
+        MessageButtons::YesNo, MessageAnswer::No, QStringLiteral("Nicht mehr fragen"), silence);
+    if (answer != MessageAnswer::Yes) {
+        return false;
+    }
+    // Only a "Ja" silences the question; "Nein" leaves it as it was.
+    askBeforeLargeTables_ = !silence;
+    return true;
 }
 
 void Fm_Main::BuildOutputTable(double nFromScroll, double nToScroll) {
@@ -106,10 +119,7 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     }
     if (!request.searchMode) {
         const long long estimate = RowEstimate(nFromScroll, nToScroll, chosen);
-        if (estimate > kRowsWithoutQuestion &&
-            desktop_.ShowMessage(this, QStringLiteral(" Achtung"), RowCountQuestion(estimate),
-                                 MessageIcon::Exclamation, MessageButtons::YesNo,
-                                 MessageAnswer::No) != MessageAnswer::Yes) {
+        if (estimate > kRowsWithoutQuestion && !ConfirmLargeTable(estimate)) {
             return;
         }
     } else {
@@ -176,9 +186,7 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     cmd_Markieren_->setEnabled(hasRows);
     outputOptions_->Lab_AnzGefundenerElemente()->setText(
         FromUtf8(FoundElementsText(run.FoundCount())));
-    for (QAction* save : me_Speichern_) {
-        save->setEnabled(hasRows);
-    }
+    SetSaveEntriesEnabled(hasRows);
 }
 
 }  // namespace kolvenar

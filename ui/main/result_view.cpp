@@ -1,6 +1,11 @@
 #include "ui/main/result_view.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QMenu>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
@@ -9,7 +14,7 @@
 #include <string>
 
 #include "core/number_text.h"
-
+#include "output/table_text.h"
 #include "ui/windows/window_support.h"
 
 namespace kolvenar {
@@ -37,10 +42,97 @@ ResultTableView::ResultTableView(QWidget* parent) : QTreeView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    header()->setSectionsClickable(false);
+    header()->setSectionsClickable(true);
+    header()->setSortIndicatorShown(true);
+    header()->setSortIndicator(-1, Qt::AscendingOrder);
     header()->setMinimumSectionSize(1);
     QFont bold = DialogFont(true);
     setFont(bold);
+    connect(header(), &QHeaderView::sectionClicked, this, &ResultTableView::HeaderClicked);
+    connect(&model_, &QAbstractItemModel::modelReset, this, &ResultTableView::ShowSortIndicator);
+    CreateActions();
+}
+
+void ResultTableView::CreateActions() {
+    copy_ = new QAction(QStringLiteral("Kopieren"), this);
+    copy_->setObjectName(QStringLiteral("ME_Kopieren"));
+    copy_->setShortcut(QKeySequence::Copy);
+    selectAll_ = new QAction(QStringLiteral("Alles auswählen"), this);
+    selectAll_->setObjectName(QStringLiteral("ME_AllesAuswählen"));
+    selectAll_->setShortcut(QKeySequence::SelectAll);
+    for (QAction* action : {copy_, selectAll_}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(copy_, &QAction::triggered, this, &ResultTableView::CopyHighlightedRows);
+    connect(selectAll_, &QAction::triggered, this, &QAbstractItemView::selectAll);
+    const auto updateCopy = [this] {
+        copy_->setEnabled(selectionModel()->hasSelection());
+    };
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, updateCopy);
+    connect(&model_, &QAbstractItemModel::modelReset, this, updateCopy);
+    updateCopy();
+}
+
+void ResultTableView::HeaderClicked(int column) {
+    model_.CycleSort(column);
+    ShowSortIndicator();
+}
+
+void ResultTableView::ShowSortIndicator() {
+    header()->setSortIndicator(model_.SortColumn(), model_.SortOrder());
+}
+
+void ResultTableView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(copy_);
+    menu.addAction(selectAll_);
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // Opened from the keyboard: beside the current row, or at the table's corner.
+        const QRect row = visualRect(currentIndex());
+        at = viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0));
+    }
+    menu.exec(at);
+}
+
+void ResultTableView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+        contextMenuEvent(&menuEvent);
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+std::vector<int> ResultTableView::HighlightedRows() const {
+    std::vector<char> highlighted(static_cast<std::size_t>(model_.rowCount()), 0);
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            highlighted[static_cast<std::size_t>(row)] = 1;
+        }
+    }
+    std::vector<int> rows;
+    for (std::size_t row = 0; row < highlighted.size(); ++row) {
+        if (highlighted[row] != 0) {
+            rows.push_back(static_cast<int>(row));
+        }
+    }
+    return rows;
+}
+
+void ResultTableView::CopyHighlightedRows() {
+    const std::vector<int> rows = HighlightedRows();
+    if (rows.empty()) {
+        return;
+    }
+    const BusyCursor busy;
+    std::string text;
+    WriteTableText(model_, TableTextFormat{"\n", false}, &rows, [&text](std::string_view piece) {
+        text += piece;
+        return true;
+    });
+    QGuiApplication::clipboard()->setText(FromUtf8(text));
 }
 
 int ResultTableView::sizeHintForColumn(int column) const {

@@ -8,11 +8,12 @@
 
 #include "output/result_table_model.h"
 
-class QPushButton;
+class QAction;
 
 namespace kolvenar {
 
-// lv_Ausgabe: the result table. Rows can be highlighted, several at once; it is never sorted.
+// lv_Ausgabe: the result table. Rows can be highlighted, several at once, and copied; a click on
+// a column header sorts by that column.
 class ResultTableView : public QTreeView {
     Q_OBJECT
 
@@ -29,9 +30,15 @@ public:
     // Z of every highlighted row.
     std::vector<int> HighlightedElements() const;
 
+    // Puts the highlighted rows on the clipboard as tab-separated text, the column titles
+    // first, cells as shown.
+    void CopyHighlightedRows();
+
 protected:
     int sizeHintForColumn(int column) const override;
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Measures {
@@ -47,8 +54,16 @@ private:
 
     // Widens the last column to the view's right edge, never below what its contents need.
     void FillLastColumn();
+    void CreateActions();
+    void HeaderClicked(int column);
+    // Shows the header's sort indicator as the model sorts.
+    void ShowSortIndicator();
+    // Highlighted rows as shown, in ascending order.
+    std::vector<int> HighlightedRows() const;
 
     ResultTableModel model_;
+    QAction* copy_ = nullptr;
+    QAction* selectAll_ = nullptr;
     int lastColumnFit_ = 0;
     mutable Measures measures_;
 };

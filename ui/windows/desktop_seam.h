@@ -3,6 +3,7 @@
 #include <QString>
 #include <QUrl>
 
+class QFileDialog;
 class QWidget;
 
 namespace kolvenar {
@@ -23,6 +24,17 @@ public:
                                       MessageIcon icon, MessageButtons buttons,
                                       MessageAnswer defaultAnswer) = 0;
 
+    // The same with a check box below the text (such as "Nicht mehr fragen"); `checked` gives
+    // its state once the message is answered.
+    virtual MessageAnswer ShowMessageWithCheckBox(QWidget* owner, const QString& title,
+                                                  const QString& text, MessageIcon icon,
+                                                  MessageButtons buttons,
+                                                  MessageAnswer defaultAnswer,
+                                                  const QString& checkBoxText, bool& checked) = 0;
+
+    // Runs a file dialog that the window has set up, modal; true when a file was chosen.
+    virtual bool RunFileDialog(QFileDialog& dialog) = 0;
+
     // Opens a folder in the file manager or a web address in the browser; the outcome is not
     // examined.
     virtual void OpenAddress(const QUrl& address) = 0;
@@ -30,8 +42,8 @@ public:
 
 // A desktop with nobody in front of it, for the benchmarks, the fuzzer, the screenshot driver
 // and helper processes of the tests: every notice gets OK, every question the given answer or
-// the box's default, nothing is opened, and each message and address can be written to the
-// standard error output.
+// the box's default with its check box left clear, no file is chosen, nothing is opened, and
+// each message and address can be written to the standard error output.
 class UnattendedDesktop : public Desktop {
 public:
     enum class Questions { AnswerYes, TakeDefault };
@@ -42,6 +54,11 @@ public:
     MessageAnswer ShowMessage(QWidget* owner, const QString& title, const QString& text,
                               MessageIcon icon, MessageButtons buttons,
                               MessageAnswer defaultAnswer) override;
+    MessageAnswer ShowMessageWithCheckBox(QWidget* owner, const QString& title, const QString& text,
+                                          MessageIcon icon, MessageButtons buttons,
+                                          MessageAnswer defaultAnswer, const QString& checkBoxText,
+                                          bool& checked) override;
+    bool RunFileDialog(QFileDialog& dialog) override;
     void OpenAddress(const QUrl& address) override;
 
 private:
@@ -54,6 +71,11 @@ public:
     MessageAnswer ShowMessage(QWidget* owner, const QString& title, const QString& text,
                               MessageIcon icon, MessageButtons buttons,
                               MessageAnswer defaultAnswer) override;
+    MessageAnswer ShowMessageWithCheckBox(QWidget* owner, const QString& title, const QString& text,
+                                          MessageIcon icon, MessageButtons buttons,
+                                          MessageAnswer defaultAnswer, const QString& checkBoxText,
+                                          bool& checked) override;
+    bool RunFileDialog(QFileDialog& dialog) override;
     void OpenAddress(const QUrl& address) override;
 };
 

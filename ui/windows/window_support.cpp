@@ -110,6 +110,14 @@ void WatchUserFocus(QWidget& box, std::function<void()> entered, std::function<v
     new UserFocusWatch(box, std::move(entered), std::move(left));
 }
 
+BusyCursor::BusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
 void SetInputLook(QWidget& box, bool on) {
     QPalette palette = box.palette();
     const QPalette system;

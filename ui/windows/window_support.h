@@ -50,6 +50,15 @@ void SetInputLook(QWidget& box, bool on);
 void SetTabIndex(QWidget& control, int index);
 void ApplyTabOrder(QWidget& window);
 
+// Shows the busy cursor for as long as it lives.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 // Converts between the UTF-8 text of the core and Qt's strings.
 inline QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QList>
 #include <QString>
 #include <QTest>
@@ -7,6 +8,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 
 #include "ui/windows/desktop_seam.h"
 
@@ -18,44 +20,60 @@ struct ShownMessage {
     MessageIcon icon;
     MessageButtons buttons;
     MessageAnswer defaultAnswer;
+    QString checkBoxText;
 };
 
-// Answers message boxes from a script instead of a person, and records every message and
-// every opened address. A message nobody scripted is counted as unexpected and answered
-// with its default button.
+// Answers message boxes and file dialogs from a script instead of a person, and records every
+// message and every opened address. A message or dialog nobody scripted is counted as
+// unexpected; a message then gets its default button, a dialog is cancelled.
 class ScriptedDesktop : public Desktop {
 public:
-    void Answer(MessageAnswer answer) { answers_.push_back(answer); }
+    // The next question's answer; `tick` also ticks its check box, where it has one.
+    void Answer(MessageAnswer answer, bool tick = false) { answers_.push_back({answer, tick}); }
+    // What the user does in the next file dialog, which is shown while `script` runs.
+    void InFileDialog(std::function<void(QFileDialog&)> script) {
+        dialogs_.push_back(std::move(script));
+    }
 
-    MessageAnswer ShowMessage(QWidget*, const QString& title, const QString& text, MessageIcon icon,
-                              MessageButtons buttons, MessageAnswer defaultAnswer) override {
-        messages.append({title, text, icon, buttons, defaultAnswer});
-        if (takeFocus) {
-            // A real message box is a window of its own that takes the focus while it is open.
-            QWidget box;
-            box.setWindowTitle(title);
-            box.show();
-            box.activateWindow();
-            focusTaken = QTest::qWaitForWindowActive(&box);
-        }
-        if (answers_.empty()) {
+    MessageAnswer ShowMessage(QWidget* owner, const QString& title, const QString& text,
+                              MessageIcon icon, MessageButtons buttons,
+                              MessageAnswer defaultAnswer) override {
+        bool checked = false;
+        return Respond({title, text, icon, buttons, defaultAnswer, QString()}, owner, checked);
+    }
+
+    MessageAnswer ShowMessageWithCheckBox(QWidget* owner, const QString& title, const QString& text,
+                                          MessageIcon icon, MessageButtons buttons,
+                                          MessageAnswer defaultAnswer, const QString& checkBoxText,
+                                          bool& checked) override {
+        return Respond({title, text, icon, buttons, defaultAnswer, checkBoxText}, owner, checked);
+    }
+
+    bool RunFileDialog(QFileDialog& dialog) override {
+        if (dialogs_.empty()) {
             ++unexpectedMessages;
-            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : defaultAnswer;
+            return false;
         }
-        const MessageAnswer answer = answers_.front();
-        answers_.pop_front();
-        return answer;
+        const auto script = std::move(dialogs_.front());
+        dialogs_.pop_front();
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.show();
+        script(dialog);
+        const bool accepted = dialog.result() == QDialog::Accepted;
+        dialog.hide();
+        return accepted;
     }
 
     void OpenAddress(const QUrl& address) override { openedAddresses.append(address); }
 
-    // Scripted answers that no message used up.
-    int UnusedAnswers() const { return static_cast<int>(answers_.size()); }
+    // Scripted answers and dialogs that nothing used up.
+    int UnusedAnswers() const { return static_cast<int>(answers_.size() + dialogs_.size()); }
 
     void Reset() {
         messages.clear();
         openedAddresses.clear();
         answers_.clear();
+        dialogs_.clear();
         unexpectedMessages = 0;
     }
 
@@ -67,7 +85,34 @@ public:
     int unexpectedMessages = 0;
 
 private:
-    std::deque<MessageAnswer> answers_;
+    struct ScriptedAnswer {
+        MessageAnswer answer;
+        bool tick;
+    };
+
+    MessageAnswer Respond(const ShownMessage& message, QWidget*, bool& checked) {
+        messages.append(message);
+        if (takeFocus) {
+            // A real message box is a window of its own that takes the focus while it is open.
+            QWidget box;
+            box.setWindowTitle(message.title);
+            box.show();
+            box.activateWindow();
+            focusTaken = QTest::qWaitForWindowActive(&box);
+        }
+        if (answers_.empty()) {
+            ++unexpectedMessages;
+            return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok
+                                                         : message.defaultAnswer;
+        }
+        const ScriptedAnswer scripted = answers_.front();
+        answers_.pop_front();
+        checked = scripted.tick;
+        return scripted.answer;
+    }
+
+    std::deque<ScriptedAnswer> answers_;
+    std::deque<std::function<void(QFileDialog&)>> dialogs_;
 };
 
 }  // namespace kolvenar::testing

@@ -1,0 +1,142 @@
+#include "output/table_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "core/elements.h"
+#include "core/number_text.h"
+#include "output/result_table_model.h"
+#include "output/windows1252.h"
+
+namespace kolvenar {
+
+namespace {
+
+// A piece is handed on once it holds this much; a row is far shorter than the slack.
+constexpr std::size_t kPieceBytes = 256 * 1024;
+constexpr std::size_t kRowSlack = 4096;
+constexpr int kFixedColumns = 4;
+
+// The texts that are not numbers, in the target encoding, converted once per table: the
+// numbers themselves are plain ASCII.
+class EncodedTexts {
+public:
+    EncodedTexts(const ResultTableModel& model, bool windows1252) : windows1252_(windows1252) {
+        for (int z = 1; z <= kElementCount; ++z) {
+            names_[static_cast<std::size_t>(z)] = Encode(ElementName(z));
+        }
+        overflow_ = Encode(kOverflowText);
+        separator_ = Encode(model.DecimalSeparator());
+    }
+
+    std::string Encode(std::string_view utf8) const {
+        return windows1252_ ? ToWindows1252(utf8) : std::string(utf8);
+    }
+    const std::string& Name(int z) const { return names_[static_cast<std::size_t>(z)]; }
+    const std::string& Overflow() const { return overflow_; }
+    NumberStyle Style() const { return NumberStyle{separator_, true}; }
+
+private:
+    bool windows1252_;
+    std::array<std::string, kElementCount + 1> names_;
+    std::string overflow_;
+    std::string separator_;
+};
+
+class RowWriter {
+public:
+    RowWriter(const ResultTableModel& model, const TableTextFormat& format)
+        : table_(model.Table()),
+          format_(format),
+          texts_(model, format.windows1252),
+          style_(texts_.Style()),
+          columns_(model.columnCount()) {
+        // Columns 1 to 3 are element, Z and N; the values follow.
+        values_ = std::min<std::size_t>(table_.ValueCount(),
+                                        static_cast<std::size_t>(std::max(columns_ - 4, 0)));
+    }
+
+    void Titles(const ResultTableModel& model, std::string& out) const {
+        std::string titles;
+        for (int c = 1; c < columns_; ++c) {
+            titles += model.HeaderText(c).toStdString();
+            if (c < columns_ - 1) {
+                titles += '\t';
+            }
+        }
+        out += texts_.Encode(titles);
+        out += format_.lineEnd;
+    }
+
+    void Row(std::size_t builtRow, std::string& out) const {
+        const int z = table_.ElementAt(builtRow);
+        if (columns_ > 1) {
+            out += texts_.Name(z);
+        }
+        if (columns_ > 2) {
+            out += '\t';
+            char digits[8];
+            out.append(digits, std::to_chars(digits, digits + sizeof digits, z).ptr);
+        }
+        if (columns_ > 3) {
+            out += '\t';
+            Number(table_.NAt(builtRow), out);
+        }
+        for (std::size_t v = 0; v < values_; ++v) {
+            out += '\t';
+            Number(table_.ValueAt(builtRow, v), out);
+        }
+        out += format_.lineEnd;
+    }
+
+private:
+    void Number(double value, std::string& out) const {
+        if (!std::isfinite(value)) {
+            out += texts_.Overflow();
+            return;
+        }
+        char buffer[kNumberTextCapacity];
+        out.append(buffer, FormatNumber(value, style_, buffer));
+    }
+
+    const ResultTable& table_;
+    const TableTextFormat& format_;
+    EncodedTexts texts_;
+    NumberStyle style_;
+    int columns_;
+    std::size_t values_ = 0;
+};
+
+}  // namespace
+
+bool WriteTableText(const ResultTableModel& model, const TableTextFormat& format,
+                    const std::vector<int>* rows, const TextSink& sink) {
+    const RowWriter writer(model, format);
+    std::string piece;
+    piece.reserve(kPieceBytes + kRowSlack);
+    writer.Titles(model, piece);
+    const std::size_t count = rows != nullptr ? rows->size() : model.Table().RowCount();
+    for (std::size_t i = 0; i < count; ++i) {
+        const int shown = rows != nullptr ? (*rows)[i] : static_cast<int>(i);
+        writer.Row(model.BuiltRow(shown), piece);
+        if (piece.size() >= kPieceBytes) {
+            if (!sink(piece)) {
+                return false;
+            }
+            piece.clear();
+        }
+    }
+    return piece.empty() || sink(piece);
+}
+
+std::string TableToText(const ResultTableModel& model, const TableTextFormat& format) {
+    std::string text;
+    WriteTableText(model, format, nullptr, [&text](std::string_view piece) {
+        text += piece;
+        return true;
+    });
+    return text;
+}
+
+}  // namespace kolvenar

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kolvenar {
+
+class ResultTableModel;
+
+// Where the text of a table goes, piece by piece; returning false stops the writing.
+using TextSink = std::function<bool(std::string_view piece)>;
+
+// How the table text is written: the export uses Windows-1252 with CR LF, the clipboard UTF-8
+// with LF.
+struct TableTextFormat {
+    std::string_view lineEnd = "\r\n";
+    bool windows1252 = true;
+};
+
+// Writes the column titles from the second column on, then the rows as the table shows them,
+// fields separated by one TAB and every line ended by the format's line end. Cells read
+// exactly as in the table. `rows` limits the rows to the given positions (as shown, in
+// ascending order); null means every row. The text is handed to `sink` in pieces of a few
+// hundred kilobytes, so that no copy of a large table is held at once. Returns false when the
+// sink refused a piece.
+bool WriteTableText(const ResultTableModel& model, const TableTextFormat& format,
+                    const std::vector<int>* rows, const TextSink& sink);
+
+// The whole table text in one string.
+std::string TableToText(const ResultTableModel& model, const TableTextFormat& format);
+
+}  // namespace kolvenar
