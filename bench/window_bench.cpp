@@ -7,6 +7,11 @@
 //   d  one rebuild while "N bis" is dragged across 100 positions with 118 elements ticked
 //   e  the peak resident memory of the process after case a
 //   f  start-up: from the process start to the first table shown
+//   g  copying every row of table a to the clipboard
+//   h  sorting table a by one column, and i back to the built order
+//   j  table a written as an Excel workbook
+// Case c is also compared with a raw loop that writes the same values with std::to_chars into
+// one string, writes it and syncs it to the disk (c0), and with the peak memory while exporting.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -27,9 +32,17 @@
 #include <cstdio>
 #include <memory>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <charconv>
+
 #include "core/elements.h"
 #include "core/resonance.h"
+#include "output/export.h"
+#include "output/workbook_export.h"
 #include "ui/main/fm_main.h"
+#include "ui/main/result_view.h"
 #include "ui/windows/desktop_seam.h"
 
 namespace {
@@ -153,19 +166,136 @@ void BM_b_Search(benchmark::State& state) {
     s.Find<QCheckBox>(QStringLiteral("Chk_Suchmodus"))->setChecked(false);
 }
 
+ResultTableView& TableView() {
+    return *session->Find<ResultTableView>(QStringLiteral("lv_Ausgabe"));
+}
+
+double rawLoopMilliseconds = 0;
+double exportMilliseconds = 0;
+
+// The yardstick of the export: every value of the table (Z, N and the value columns) written
+// with std::to_chars into one string, TAB and CR LF between, written and synced.
+void BM_c0_RawLoop(benchmark::State& state) {
+    session->window->BuildOutputTable(-900, 900);
+    const ResultTable& table = TableView().Model().Table();
+    const std::string path =
+        session->exportFolder.filePath(QStringLiteral("raw.txt")).toStdString();
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        std::string text;
+        char buffer[32];
+        for (std::size_t row = 0; row < table.RowCount(); ++row) {
+            text.append(buffer, std::to_chars(buffer, buffer + 32, table.ElementAt(row)).ptr);
+            text += '\t';
+            text.append(buffer, std::to_chars(buffer, buffer + 32, table.NAt(row)).ptr);
+            for (std::size_t v = 0; v < table.ValueCount(); ++v) {
+                text += '\t';
+                text.append(buffer, std::to_chars(buffer, buffer + 32, table.ValueAt(row, v)).ptr);
+            }
+            text += "\r\n";
+        }
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        benchmark::DoNotOptimize(::write(fd, text.data(), text.size()));
+        ::fsync(fd);
+        ::close(fd);
+        const double milliseconds = Milliseconds(Clock::now() - start);
+        rawLoopMilliseconds = milliseconds;
+        Report(state, milliseconds);
+    }
+}
+
+// Forgets the peak resident memory so far, so that the next reading is the peak of what
+// follows.
+void ResetPeakMemory() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly)) {
+        clear.write("5");
+    }
+}
+
 void BM_c_Export(benchmark::State& state) {
     session->window->BuildOutputTable(-900, 900);
     session->window->SetExportFolder(session->exportFolder.path());
     auto* save = session->Find<QAction>(QStringLiteral("ME_Speichern0"));
+    double peak = 0;
     for (auto _ : state) {
+        ResetPeakMemory();
         const auto start = Clock::now();
         save->trigger();
-        Report(state, Milliseconds(Clock::now() - start));
+        const double milliseconds = Milliseconds(Clock::now() - start);
+        peak = std::max(peak, PeakResidentMegabytes());
+        exportMilliseconds = milliseconds;
+        Report(state, milliseconds);
+        state.counters["x_raw_loop"] = milliseconds / rawLoopMilliseconds;
     }
+    state.counters["peak_MB"] = peak;
     state.counters["MB"] =
         static_cast<double>(
             QFile(session->exportFolder.filePath(QStringLiteral("KolvenarAusgabe.TXT"))).size()) /
         (1024 * 1024);
+}
+
+void BM_g_CopyAllRows(benchmark::State& state) {
+    session->window->BuildOutputTable(-900, 900);
+    ResultTableView& view = TableView();
+    view.selectAll();
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        view.CopyHighlightedRows();
+        const double milliseconds = Milliseconds(Clock::now() - start);
+        Report(state, milliseconds);
+        state.counters["x_export"] = milliseconds / exportMilliseconds;
+    }
+    view.clearSelection();
+}
+
+// One click on a header of table a: h sorts by the wavelength, i returns to the built order
+// (the third click on the same header).
+void ClickHeader(int clicks, benchmark::State& state) {
+    session->window->BuildOutputTable(-900, 900);
+    ResultTableView& view = TableView();
+    const int column = 6;  // L
+    for (auto _ : state) {
+        for (int i = 1; i < clicks; ++i) {
+            view.Model().CycleSort(column);
+        }
+        const auto start = Clock::now();
+        view.Model().CycleSort(column);
+        view.viewport()->repaint();
+        Report(state, Milliseconds(Clock::now() - start));
+        while (view.Model().SortColumn() >= 0) {
+            view.Model().CycleSort(column);
+        }
+    }
+}
+
+void BM_h_SortByOneColumn(benchmark::State& state) {
+    ClickHeader(1, state);
+}
+
+void BM_i_BackToBuiltOrder(benchmark::State& state) {
+    ClickHeader(3, state);
+}
+
+void BM_j_Workbook(benchmark::State& state) {
+    session->window->BuildOutputTable(-900, 900);
+    const QString path = session->exportFolder.filePath(QStringLiteral("tabelle.xlsx"));
+    double peak = 0;
+    for (auto _ : state) {
+        ResetPeakMemory();
+        const auto start = Clock::now();
+        const auto failure =
+            WriteWorkbook(path, ExportHeaderLines(QStringLiteral("Ce=2.42611E-12 m"), QDateTime()),
+                          TableView().Model());
+        const double milliseconds = Milliseconds(Clock::now() - start);
+        peak = std::max(peak, PeakResidentMegabytes());
+        if (failure) {
+            state.SkipWithError("the workbook could not be written");
+        }
+        Report(state, milliseconds);
+    }
+    state.counters["peak_MB"] = peak;
+    state.counters["MB"] = static_cast<double>(QFile(path).size()) / (1024 * 1024);
 }
 
 void BM_d_DragNBis(benchmark::State& state) {
@@ -262,9 +392,14 @@ int main(int argc, char* argv[]) {
     Register("a_full_table_shown", BM_a_FullTable);
     Register("e_peak_memory_after_a", BM_e_PeakMemoryAfterFullTable);
     Register("b_search_all_elements", BM_b_Search);
+    Register("c0_raw_loop_to_chars_write_fsync", BM_c0_RawLoop);
     Register("c_export_full_table", BM_c_Export);
     Register("d_drag_n_bis_per_rebuild", BM_d_DragNBis);
     Register("f_start_up_to_first_table", BM_f_StartUp);
+    Register("g_copy_all_rows", BM_g_CopyAllRows);
+    Register("h_sort_by_one_column", BM_h_SortByOneColumn);
+    Register("i_back_to_built_order", BM_i_BackToBuiltOrder);
+    Register("j_workbook_written", BM_j_Workbook);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

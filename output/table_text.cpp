@@ -57,7 +57,15 @@ public:
                                         static_cast<std::size_t>(std::max(columns_ - 4, 0)));
     }
 
-    void Titles(const ResultTableModel& model, std::string& out) const {
+    // The most bytes one row can take.
+    std::size_t LongestRow() const {
+        constexpr std::size_t kLongestName = 32;
+        return kLongestName + static_cast<std::size_t>(columns_) * (kNumberTextCapacity + 1) +
+               format_.lineEnd.size();
+    }
+
+    template <typename Out>
+    void Titles(const ResultTableModel& model, Out& out) const {
         std::string titles;
         for (int c = 1; c < columns_; ++c) {
             titles += model.HeaderText(c).toStdString();
@@ -65,14 +73,15 @@ public:
                 titles += '\t';
             }
         }
-        out += texts_.Encode(titles);
+        out += std::string_view(texts_.Encode(titles));
         out += format_.lineEnd;
     }
 
-    void Row(std::size_t builtRow, std::string& out) const {
+    template <typename Out>
+    void Row(std::size_t builtRow, Out& out) const {
         const int z = table_.ElementAt(builtRow);
         if (columns_ > 1) {
-            out += texts_.Name(z);
+            out += std::string_view(texts_.Name(z));
         }
         if (columns_ > 2) {
             out += '\t';
@@ -91,9 +100,10 @@ public:
     }
 
 private:
-    void Number(double value, std::string& out) const {
+    template <typename Out>
+    void Number(double value, Out& out) const {
         if (!std::isfinite(value)) {
-            out += texts_.Overflow();
+            out += std::string_view(texts_.Overflow());
             return;
         }
         char buffer[kNumberTextCapacity];
@@ -130,12 +140,15 @@ bool WriteTableText(const ResultTableModel& model, const TableTextFormat& format
     return piece.empty() || sink(piece);
 }
 
-std::string TableToText(const ResultTableModel& model, const TableTextFormat& format) {
-    std::string text;
-    WriteTableText(model, format, nullptr, [&text](std::string_view piece) {
-        text += piece;
-        return true;
-    });
+TextBuffer TableText(const ResultTableModel& model, const TableTextFormat& format,
+                     const std::vector<int>* rows) {
+    const RowWriter writer(model, format);
+    const std::size_t count = rows != nullptr ? rows->size() : model.Table().RowCount();
+    TextBuffer text((count + 1) * writer.LongestRow() + model.columnCount() * 256);
+    writer.Titles(model, text);
+    for (std::size_t i = 0; i < count; ++i) {
+        writer.Row(model.BuiltRow(rows != nullptr ? (*rows)[i] : static_cast<int>(i)), text);
+    }
     return text;
 }
 

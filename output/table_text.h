@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "output/text_buffer.h"
+
 namespace kolvenar {
 
 class ResultTableModel;
@@ -28,7 +30,8 @@ struct TableTextFormat {
 bool WriteTableText(const ResultTableModel& model, const TableTextFormat& format,
                     const std::vector<int>* rows, const TextSink& sink);
 
-// The whole table text in one string.
-std::string TableToText(const ResultTableModel& model, const TableTextFormat& format);
+// The same text in one piece.
+TextBuffer TableText(const ResultTableModel& model, const TableTextFormat& format,
+                     const std::vector<int>* rows = nullptr);
 
 }  // namespace kolvenar

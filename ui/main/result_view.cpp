@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMimeData>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
@@ -20,6 +21,32 @@
 namespace kolvenar {
 
 namespace {
+
+// Plain UTF-8 text for the clipboard, kept as it was written: a large table is neither copied
+// nor turned into UTF-16 unless a program asks for it so.
+class TableMimeData : public QMimeData {
+public:
+    explicit TableMimeData(TextBuffer text) : text_(std::move(text)) {}
+
+    QStringList formats() const override {
+        return {QStringLiteral("text/plain;charset=utf-8"), QStringLiteral("text/plain")};
+    }
+
+protected:
+    QVariant retrieveData(const QString& mimeType, QMetaType type) const override {
+        if (!formats().contains(mimeType)) {
+            return {};
+        }
+        const auto size = static_cast<qsizetype>(text_.size());
+        if (type.id() == QMetaType::QString) {
+            return QString::fromUtf8(text_.data(), size);
+        }
+        return QByteArray::fromRawData(text_.data(), size);
+    }
+
+private:
+    TextBuffer text_;
+};
 
 // Tables up to this size are measured row by row; larger ones on this many evenly spread rows.
 constexpr int kMeasuredRows = 512;
@@ -127,12 +154,8 @@ void ResultTableView::CopyHighlightedRows() {
         return;
     }
     const BusyCursor busy;
-    std::string text;
-    WriteTableText(model_, TableTextFormat{"\n", false}, &rows, [&text](std::string_view piece) {
-        text += piece;
-        return true;
-    });
-    QGuiApplication::clipboard()->setText(FromUtf8(text));
+    QGuiApplication::clipboard()->setMimeData(
+        new TableMimeData(TableText(model_, TableTextFormat{"\n", false}, &rows)));
 }
 
 int ResultTableView::sizeHintForColumn(int column) const {

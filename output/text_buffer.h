@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+
+namespace kolvenar {
+
+// A large text written once from front to back, such as a whole table for the clipboard. Its
+// room is reserved up front for the most it can hold and taken from the system in large pages,
+// so that tens of megabytes are written without a page fault every four kilobytes and without
+// ever being moved. Appending beyond the room is the caller's error.
+class TextBuffer {
+public:
+    explicit TextBuffer(std::size_t capacity);
+    ~TextBuffer();
+    TextBuffer(TextBuffer&& other) noexcept;
+    TextBuffer& operator=(TextBuffer&&) = delete;
+    TextBuffer(const TextBuffer&) = delete;
+    TextBuffer& operator=(const TextBuffer&) = delete;
+
+    const char* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    std::string_view View() const { return {data_, size_}; }
+
+    TextBuffer& operator+=(char c) {
+        data_[size_++] = c;
+        return *this;
+    }
+    TextBuffer& operator+=(std::string_view text) {
+        std::memcpy(data_ + size_, text.data(), text.size());
+        size_ += text.size();
+        return *this;
+    }
+    void append(const char* first, const char* last) {
+        *this += std::string_view(first, static_cast<std::size_t>(last - first));
+    }
+    void append(const char* text, std::size_t length) { *this += std::string_view(text, length); }
+
+private:
+    char* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
+}  // namespace kolvenar
