@@ -1,8 +1,10 @@
 // The window commands of the main window's menu: each side window at most once, and all of
-// them closed (storing their settings) when the main window closes.
+// them closed (storing their settings) when the main window closes; the program's icon on every
+// window.
 #include <QTest>
 
 #include "support/main_window_fixture.h"
+#include "ui/main/application.h"
 #include "ui/windows/fm_auswerten.h"
 #include "ui/windows/fm_info.h"
 #include "ui/windows/fm_umrechner.h"
@@ -19,6 +21,8 @@ private:
     void Choose(const QString& entry) { f_->Find<QAction>(entry)->trigger(); }
 
 private slots:
+    void initTestCase() { SetUpApplication(); }
+
     void init() {
         f_ = std::make_unique<MainWindowFixture>();
         f_->Start();
@@ -81,6 +85,22 @@ private slots:
         QCOMPARE(store.Read("Fm_Umrechner", "Cb_EinheitX0", ""), QString("11"));
         QCOMPARE(store.Read("Fm_Umrechner", "L", ""), QString("450"));
         QCOMPARE(store.Read("Fm_Info", "WindowState", ""), QString("0"));
+    }
+
+    void everyWindowShowsTheProgramIcon() {
+        QCOMPARE(QApplication::windowIcon().availableSizes(),
+                 QList<QSize>(
+                     {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+        Choose("ME_Umrechner");
+        Choose("ME_Einstellungen");
+        Choose("ME_Info");
+        Fm_Auswerten evaluation;
+        evaluation.show();
+        const QList<QWidget*> windows = testing::TopLevelWindows<QWidget>();
+        QCOMPARE(windows.size(), 5);
+        for (QWidget* window : windows) {
+            QVERIFY2(!window->windowIcon().isNull(), qPrintable(window->objectName()));
+        }
     }
 };
 

@@ -109,10 +109,14 @@ private slots:
         }
         installed.sort();
         QStringList expected = {kProgram, kDesktopEntry, kIcon, kMetainfo};
+        for (const char* size : {"16", "24", "32", "48", "64", "128", "256"}) {
+            expected << QStringLiteral("share/icons/hicolor/%1x%1/apps/org.kolvenar.Kolvenar.png")
+                            .arg(QString::fromLatin1(size));
+        }
         expected.sort();
         QCOMPARE(installed, expected);
         QVERIFY(QFileInfo(Installed(kProgram)).permissions().testFlag(QFile::ExeOther));
-        for (const QString& data : {kDesktopEntry, kIcon, kMetainfo}) {
+        for (const QString& data : installed) {
             QVERIFY2(QFileInfo(Installed(data)).permissions().testFlag(QFile::ReadOther),
                      qPrintable(data + " is not readable for every user"));
         }
