@@ -1,6 +1,9 @@
 // The window commands of the main window's menu: each side window at most once, and all of
-// them closed (storing their settings) when the main window closes; the program's icon on every
-// window.
+// them closed (storing their settings) when the main window closes; the help menu; the
+// program's icon on every window.
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "support/main_window_fixture.h"
@@ -85,6 +88,48 @@ private slots:
         QCOMPARE(store.Read("Fm_Umrechner", "Cb_EinheitX0", ""), QString("11"));
         QCOMPARE(store.Read("Fm_Umrechner", "L", ""), QString("450"));
         QCOMPARE(store.Read("Fm_Info", "WindowState", ""), QString("0"));
+    }
+
+    void helpMenuFollowsTheWindowMenu() {
+        QStringList menus;
+        for (QAction* menu : f_->Window().menuBar()->actions()) {
+            menus << menu->text();
+        }
+        QCOMPARE(menus, QStringList({"&Datei", "&Fenster", "&Hilfe"}));
+        QStringList entries;
+        for (QAction* entry : f_->Find<QMenu>("MT_Hilfe")->actions()) {
+            entries << entry->text();
+        }
+        QCOMPARE(entries, QStringList({"Anleitung", "&Über Kolvenar"}));
+    }
+
+    void f1OpensTheGuideWithItsPictures() {
+        f_->Window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f_->Window()));
+        QTest::keyClick(&f_->Window(), Qt::Key_F1);
+        QCOMPARE(f_->desktop.openedAddresses.size(), 1);
+        const QUrl address = f_->desktop.openedAddresses.first();
+        QVERIFY2(address.isLocalFile(), qPrintable(address.toString()));
+        const QString page = QString::fromUtf8(testing::ReadFileBytes(address.toLocalFile()));
+        QVERIFY2(page.contains("<html lang=\"de\">"), qPrintable(address.toString()));
+        QVERIFY(page.contains("<title>Kolvenar – Anleitung</title>"));
+        QVERIFY(page.contains("<h1>Kolvenar – Anleitung</h1>"));
+        const QFileInfo guide(address.toLocalFile());
+        int pictures = 0;
+        for (const auto& image :
+             QRegularExpression("<img [^>]*src=\"([^\"]+)\"").globalMatch(page)) {
+            QVERIFY2(QFileInfo::exists(guide.dir().filePath(image.captured(1))),
+                     qPrintable(image.captured(1)));
+            ++pictures;
+        }
+        QCOMPARE(pictures, 4);
+    }
+
+    void aboutEntryOpensTheInfoWindow() {
+        Choose("ME_UeberKolvenar");
+        QCOMPARE(testing::TopLevelWindows<Fm_Info>().size(), 1);
+        Choose("ME_UeberKolvenar");
+        QCOMPARE(testing::TopLevelWindows<Fm_Info>().size(), 1);
     }
 
     void everyWindowShowsTheProgramIcon() {

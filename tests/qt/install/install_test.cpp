@@ -113,6 +113,10 @@ private slots:
             expected << QStringLiteral("share/icons/hicolor/%1x%1/apps/org.kolvenar.Kolvenar.png")
                             .arg(QString::fromLatin1(size));
         }
+        for (const char* doc : {"Anleitung.html", "bilder/hauptfenster.png", "bilder/suche.png",
+                                "bilder/tabelle.png", "bilder/umrechner.png"}) {
+            expected << QStringLiteral("share/doc/kolvenar/") + QString::fromLatin1(doc);
+        }
         expected.sort();
         QCOMPARE(installed, expected);
         QVERIFY(QFileInfo(Installed(kProgram)).permissions().testFlag(QFile::ExeOther));
