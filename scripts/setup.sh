@@ -23,6 +23,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation python3-markdown
     desktop-file-utils appstream
+    dpkg-dev file lintian
 )
 
 "$top/scripts/install-packages.sh" "${packages[@]}"
