@@ -20,7 +20,7 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 "$top/scripts/install-packages.sh" clang libclang-rt-14-dev cmake ninja-build qt6-base-dev \
-    libgl-dev fonts-liberation
+    libgl-dev fonts-liberation python3-markdown
 
 printf '\n== Building the fuzz targets in build-fuzz/\n'
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

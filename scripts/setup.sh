@@ -21,9 +21,9 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libxlsxwriter-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation
+    fonts-liberation python3-markdown
     desktop-file-utils appstream
-    unzip
+    dpkg-dev file lintian unzip
 )
 
 "$top/scripts/install-packages.sh" "${packages[@]}"

@@ -19,7 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "settings/settings_store.h"
+#include "ui/main/application.h"
 #include "ui/main/fm_main.h"
 #include "ui/windows/desktop_seam.h"
 
@@ -95,8 +95,7 @@ void Save(QWidget& window, const QDir& folder, const QString& name) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
-    QApplication::setOrganizationName(QString::fromLatin1(kApplicationName));
+    SetUpApplication();
     // The guide is for German users: their decimal comma in the table and the export.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     if (argc != 2) {

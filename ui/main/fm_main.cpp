@@ -139,6 +139,7 @@ void Fm_Main::CreateMenus() {
     QAction* einstellungen =
         addAction(fenster, QStringLiteral("ME_Einstellungen"), QStringLiteral("&Einstellungen"));
     QAction* info = addAction(fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
+    CreateHelpMenu(info);
 
     for (int i = 0; i < 2; ++i) {
         connect(me_Speichern_[static_cast<std::size_t>(i)], &QAction::triggered, this,

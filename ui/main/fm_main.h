@@ -87,6 +87,9 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    // The help menu after the window menu; "Über Kolvenar" does what `info` does.
+    void CreateHelpMenu(QAction* info);
+    void OpenGuide();
     void ConnectPanels();
     void Load();
     void LoadReferenceConstants();

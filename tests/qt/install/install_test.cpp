@@ -1,18 +1,17 @@
 // Installing the program into a prefix of its own: every file in its place, the desktop entry
 // and the AppStream description pointing at what was installed, and the desktop's own
 // validators accepting both.
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
 #include "core/version.h"
+#include "tool_support.h"
+
+using namespace kolvenar::testing;
 
 namespace {
 
@@ -21,24 +20,6 @@ const QString kDesktopEntry = QStringLiteral("share/applications/org.kolvenar.Ko
 const QString kIcon = QStringLiteral("share/icons/hicolor/scalable/apps/org.kolvenar.Kolvenar.svg");
 const QString kMetainfo = QStringLiteral("share/metainfo/org.kolvenar.Kolvenar.metainfo.xml");
 const QString kProgram = QStringLiteral("bin/kolvenar");
-
-struct Outcome {
-    int exitCode = -1;
-    QString output;
-};
-
-Outcome Run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DESTDIR"));  // would install somewhere else
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) {
-        return {-1, program + QStringLiteral(" did not run: ") + process.errorString()};
-    }
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAll())};
-}
 
 // The keys of the [Desktop Entry] group; translations ("Name[en]") are keys of their own.
 QMap<QString, QString> DesktopEntryKeys(const QString& path) {
@@ -58,27 +39,6 @@ QMap<QString, QString> DesktopEntryKeys(const QString& path) {
         }
     }
     return keys;
-}
-
-// Lines of a validator's report that are warnings or errors; notes and hints are not.
-QStringList Complaints(const QString& report) {
-    QStringList complaints;
-    for (const QString& line : report.split('\n')) {
-        if (line.startsWith(QStringLiteral("E:")) || line.startsWith(QStringLiteral("W:"))) {
-            complaints << line;
-        }
-    }
-    return complaints;
-}
-
-QString RequireTool(const QString& name, const QString& package) {
-    const QString path = QStandardPaths::findExecutable(name);
-    if (path.isEmpty()) {
-        QTest::qSkip(
-            qPrintable(name + QStringLiteral(" is missing; install the Debian package ") + package),
-            __FILE__, __LINE__);
-    }
-    return path;
 }
 
 }  // namespace
@@ -102,19 +62,24 @@ private slots:
     }
 
     void everyFileIsInItsPlaceAndNothingElse() {
-        QStringList installed;
-        QDirIterator it(prefix_.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            installed << QDir(prefix_.path()).relativeFilePath(it.next());
+        QStringList expected = {kProgram, kDesktopEntry, kIcon, kMetainfo,
+                                QStringLiteral("share/man/man1/kolvenar.1.gz")};
+        for (const char* size : {"16", "24", "32", "48", "64", "128", "256"}) {
+            expected << QStringLiteral("share/icons/hicolor/%1x%1/apps/org.kolvenar.Kolvenar.png")
+                            .arg(QString::fromLatin1(size));
         }
-        installed.sort();
-        QStringList expected = {kProgram, kDesktopEntry, kIcon, kMetainfo};
+        for (const char* doc :
+             {"Anleitung.html", "bilder/hauptfenster.png", "bilder/suche.png", "bilder/tabelle.png",
+              "bilder/umrechner.png", "changelog.gz", "copyright"}) {
+            expected << QStringLiteral("share/doc/kolvenar/") + QString::fromLatin1(doc);
+        }
         expected.sort();
+        const QStringList installed = FilesBelow(prefix_.path());
         QCOMPARE(installed, expected);
         QVERIFY(QFileInfo(Installed(kProgram)).permissions().testFlag(QFile::ExeOther));
-        for (const QString& data : {kDesktopEntry, kIcon, kMetainfo}) {
-            QVERIFY2(QFileInfo(Installed(data)).permissions().testFlag(QFile::ReadOther),
-                     qPrintable(data + " is not readable for every user"));
+        for (const QString& file : installed) {
+            QVERIFY2(QFileInfo(Installed(file)).permissions().testFlag(QFile::ReadOther),
+                     qPrintable(file + " is not readable for every user"));
         }
     }
 
