@@ -15,7 +15,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries: the font every window is set in. The xcb window system plugin comes
 # with libqt6gui6. Opening the guide and the export folder goes through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# German texts in Qt's own dialogs (the file dialog of "Speichern unter …").
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY

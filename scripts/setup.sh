@@ -21,7 +21,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libxlsxwriter-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation python3-markdown
+    fonts-liberation python3-markdown qt6-translations-l10n
     desktop-file-utils appstream
     dpkg-dev file lintian unzip
 )

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "settings/settings_store.h"
 
@@ -25,6 +28,14 @@ void SetUpApplication() {
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
+
+    // The program speaks German whatever the user's language, and so do Qt's own dialogs
+    // (the file dialog, the buttons of a message box) where Qt's translations are installed.
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    }
 }
 
 }  // namespace kolvenar

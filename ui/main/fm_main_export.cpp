@@ -105,9 +105,11 @@ void Fm_Main::SaveAs() {
         filters << QString::fromUtf8(entry.filter);
     }
     dialog.setNameFilters(filters);
-    dialog.setDirectory(saveAsFolder_.isEmpty()
-                            ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                            : saveAsFolder_);
+    // The first time the user's documents folder, or the home folder where there is none.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(!saveAsFolder_.isEmpty()       ? saveAsFolder_
+                        : QFileInfo(documents).isDir() ? documents
+                                                       : QDir::homePath());
     dialog.selectFile(QStringLiteral("KolvenarAusgabe.xlsx"));
     if (!desktop_.RunFileDialog(dialog) || dialog.selectedFiles().isEmpty()) {
         return;

@@ -70,7 +70,7 @@ private slots:
         QTest::newRow("Homepage") << "Homepage"
                                   << "https://kolvenar.org";
         QTest::newRow("Recommends") << "Recommends"
-                                    << "xdg-utils";
+                                    << "xdg-utils, qt6-translations-l10n";
     }
 
     void controlFields() {
