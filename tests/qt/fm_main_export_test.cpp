@@ -366,6 +366,10 @@ private slots:
                                             "b")
                                      << QByteArray("a?b");
         QTest::newRow("cut sequence") << QByteArray("a\xC3") << QByteArray("a?");
+        QTest::newRow("long broken run")
+            << QByteArray("\x80\x80\x80\x80\x80\xE2\x82") << QByteArray("???");
+        QTest::newRow("overlong and surrogate")
+            << QByteArray("\xC0\xAF\xED\xA0\x80x") << QByteArray("??x");
         QTest::newRow("empty") << QByteArray() << QByteArray();
     }
 
