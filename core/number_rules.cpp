@@ -1,8 +1,8 @@
 #include "core/number_rules.h"
 
-#include <algorithm>
-#include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -98,40 +98,6 @@ bool CollectLeadingNumber(std::string_view text, std::string& out) {
     return true;
 }
 
-// Decimal exponent of the leading digit of a collected number text (1 for "5", 3 for "500",
-// -2 for ".005", 401 for "1e400"); only its sign matters, so the exponent saturates.
-long long DecimalMagnitude(std::string_view number) {
-    constexpr long long kSaturation = 1'000'000'000'000LL;
-    long long wholeDigits = 0;
-    long long fractionZeros = 0;
-    bool significant = false;
-    bool afterPoint = false;
-    std::size_t i = number.starts_with('-') ? 1 : 0;
-    for (; i < number.size() && number[i] != 'e'; ++i) {
-        const char c = number[i];
-        if (c == '.') {
-            afterPoint = true;
-        } else if (!significant && c == '0') {
-            fractionZeros += afterPoint ? 1 : 0;
-        } else {
-            significant = true;
-            wholeDigits += afterPoint ? 0 : 1;
-            if (afterPoint) {
-                break;
-            }
-        }
-    }
-    long long exponent = 0;
-    if (const std::size_t e = number.find('e'); e != std::string_view::npos) {
-        const bool negative = e + 1 < number.size() && number[e + 1] == '-';
-        for (std::size_t k = e + (negative ? 2 : 1); k < number.size(); ++k) {
-            exponent = std::min(kSaturation, exponent * 10 + (number[k] - '0'));
-        }
-        exponent = negative ? -exponent : exponent;
-    }
-    return (wholeDigits > 0 ? wholeDigits : -fractionZeros) + exponent;
-}
-
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
@@ -139,19 +105,15 @@ double LeadingNumber(std::string_view text) {
     if (!CollectLeadingNumber(text, number)) {
         return 0.0;
     }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
-        // A number too large for a double reads as the largest one of its sign, so that it
-        // is clamped like any other large number; one too small to hold reads as 0.
-        if (DecimalMagnitude(number) <= 0) {
-            return 0.0;
-        }
-        const double largest = std::numeric_limits<double>::max();
-        return number.starts_with('-') ? -largest : largest;
+    // The C library's reading, in the C locale whatever the user's: it rounds correctly and
+    // tells a number too large for a double (an infinity) from one too small to hold (0).
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    const double value = strtod_l(number.c_str(), nullptr, cLocale);
+    if (std::isinf(value)) {
+        // The largest number of that sign, so that it is clamped like any other large number.
+        return std::copysign(std::numeric_limits<double>::max(), value);
     }
-    return error == std::errc() && std::isfinite(value) ? value : 0.0;
+    return value;
 }
 
 }  // namespace kolvenar
