@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "ui/windows/accessibility.h"
 #include "ui/windows/window_support.h"
 
 namespace kolvenar {
@@ -43,6 +44,7 @@ ElementSelection::ElementSelection(MainState& state, QWidget* container)
     lv_Elemente_->setColumnWidth(0, TwipsToPixels(1380));
     lv_Elemente_->setColumnWidth(1, TwipsToPixels(464));
     SetTabIndex(*lv_Elemente_, 2);
+    ShowFocusRing(*lv_Elemente_);
     connect(lv_Elemente_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem*, int column) {
         if (column == 0 && !state_.SuppressEvents) {
             emit selectionApplyRequested();

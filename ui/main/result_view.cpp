@@ -16,6 +16,7 @@
 
 #include "core/number_text.h"
 #include "output/table_text.h"
+#include "ui/windows/accessibility.h"
 #include "ui/windows/window_support.h"
 
 namespace kolvenar {
@@ -78,6 +79,7 @@ ResultTableView::ResultTableView(QWidget* parent) : QTreeView(parent) {
     connect(header(), &QHeaderView::sectionClicked, this, &ResultTableView::HeaderClicked);
     connect(&model_, &QAbstractItemModel::modelReset, this, &ResultTableView::ShowSortIndicator);
     CreateActions();
+    ShowFocusRing(*this);
 }
 
 void ResultTableView::CreateActions() {
