@@ -123,9 +123,9 @@ void Fm_Main::CreateMenus() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     datei->setObjectName(QStringLiteral("MT_Datei"));
     me_Speichern_[0] =
-        addAction(datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern TXT"));
+        addAction(datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern &TXT"));
     me_Speichern_[1] =
-        addAction(datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern XLS"));
+        addAction(datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern &XLS"));
     me_SpeichernUnter_ =
         addAction(datei, QStringLiteral("ME_SpeichernUnter"), QStringLiteral("Speichern unter …"));
     me_SpeichernUnter_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
