@@ -1,10 +1,12 @@
 #include "ui/main/element_selection.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "ui/windows/accessibility.h"
 #include "ui/windows/window_support.h"
 
 namespace kolvenar {
@@ -43,11 +45,27 @@ ElementSelection::ElementSelection(MainState& state, QWidget* container)
     lv_Elemente_->setColumnWidth(0, TwipsToPixels(1380));
     lv_Elemente_->setColumnWidth(1, TwipsToPixels(464));
     SetTabIndex(*lv_Elemente_, 2);
+    ShowFocusRing(*lv_Elemente_);
+    lv_Elemente_->installEventFilter(this);
     connect(lv_Elemente_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem*, int column) {
         if (column == 0 && !state_.SuppressEvents) {
             emit selectionApplyRequested();
         }
     });
+}
+
+// Space ticks the current row whichever of its cells is current; the list itself ticks only
+// when the name is.
+bool ElementSelection::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lv_Elemente_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        QTreeWidgetItem* row = lv_Elemente_->currentItem();
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier && row != nullptr) {
+            row->setCheckState(0, row->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ElementSelection::Fill() {

@@ -31,6 +31,9 @@ signals:
     // The ticks changed: take them over and rebuild the table.
     void selectionApplyRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void cmd_ElementeVisible_Click(int index);
 

@@ -17,6 +17,8 @@
 #include "ui/main/output_options_panel.h"
 #include "ui/main/result_view.h"
 #include "ui/main/units_panel.h"
+#include "ui/windows/accessibility.h"
+#include "ui/windows/control_names.h"
 #include "ui/windows/desktop_seam.h"
 #include "ui/windows/fm_auswerten.h"
 #include "ui/windows/fm_einstellungen.h"
@@ -57,6 +59,7 @@ void Fm_Main::ShowSideWindow(QPointer<W>& window, Make make) {
 }
 
 Fm_Main::Fm_Main(Desktop& desktop, QWidget* parent) : QMainWindow(parent), desktop_(desktop) {
+    InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("Fm_Main"));
     setFont(DialogFont());
     exportFolder_ = QApplication::applicationDirPath();
@@ -65,6 +68,7 @@ Fm_Main::Fm_Main(Desktop& desktop, QWidget* parent) : QMainWindow(parent), deskt
     CreateMenus();
     ConnectPanels();
     ApplyTabOrder(*this);
+    NameControls(*this);
     CloseOnEscape(*this);
     Load();
 }
@@ -119,9 +123,9 @@ void Fm_Main::CreateMenus() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     datei->setObjectName(QStringLiteral("MT_Datei"));
     me_Speichern_[0] =
-        addAction(datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern TXT"));
+        addAction(datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern &TXT"));
     me_Speichern_[1] =
-        addAction(datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern XLS"));
+        addAction(datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern &XLS"));
     me_SpeichernUnter_ =
         addAction(datei, QStringLiteral("ME_SpeichernUnter"), QStringLiteral("Speichern unter …"));
     me_SpeichernUnter_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));

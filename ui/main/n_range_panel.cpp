@@ -8,6 +8,7 @@
 
 #include "core/number_rules.h"
 #include "core/number_text.h"
+#include "ui/windows/accessibility.h"
 #include "ui/windows/window_support.h"
 
 namespace kolvenar {
@@ -43,6 +44,7 @@ NRangePanel::NRangePanel(MainState& state, QWidget* parent) : QGroupBox(parent),
         hScroll_N_[index]->setSingleStep(1);
         hScroll_N_[index]->setPageStep(10);
         hScroll_N_[index]->setFocusPolicy(Qt::StrongFocus);
+        ShowFocusRing(*hScroll_N_[index]);
         SetTabIndex(*hScroll_N_[index], row.barTab);
         connect(hScroll_N_[index], &QScrollBar::valueChanged, this,
                 [this, i] { HScroll_N_Change(i); });

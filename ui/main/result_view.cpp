@@ -16,6 +16,7 @@
 
 #include "core/number_text.h"
 #include "output/table_text.h"
+#include "ui/windows/accessibility.h"
 #include "ui/windows/window_support.h"
 
 namespace kolvenar {
@@ -78,6 +79,7 @@ ResultTableView::ResultTableView(QWidget* parent) : QTreeView(parent) {
     connect(header(), &QHeaderView::sectionClicked, this, &ResultTableView::HeaderClicked);
     connect(&model_, &QAbstractItemModel::modelReset, this, &ResultTableView::ShowSortIndicator);
     CreateActions();
+    ShowFocusRing(*this);
 }
 
 void ResultTableView::CreateActions() {
@@ -124,7 +126,10 @@ void ResultTableView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ResultTableView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    // Some platforms turn the menu key into a context menu event before it arrives here (the
+    // open menu then takes the key); on the others it opens the menu here.
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    if (menuKey || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
         QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
         contextMenuEvent(&menuEvent);
         return;

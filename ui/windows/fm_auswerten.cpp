@@ -9,6 +9,8 @@
 
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
+#include "ui/windows/accessibility.h"
+#include "ui/windows/control_names.h"
 #include "ui/windows/window_support.h"
 
 namespace kolvenar {
@@ -20,6 +22,8 @@ public:
     explicit PlotArea(QWidget* parent) : QWidget(parent) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
+        SetAccessibleRole(*this, QAccessible::Graphic);
+        ShowFocusRing(*this);
     }
 
     QImage& Image() { return image_; }
@@ -112,6 +116,7 @@ Fm_Auswerten::Fm_Auswerten(QWidget* parent)
     cmd_Test_->raise();
     connect(cmd_Test_, &QPushButton::clicked, this, &Fm_Auswerten::cmd_Test_Click);
     ApplyTabOrder(*this);
+    NameControls(*this);
 
     SettingsStore store;
     RestorePlacement(store);

@@ -8,6 +8,7 @@
 
 #include "core/number_text.h"
 #include "settings/settings_store.h"
+#include "ui/windows/control_names.h"
 #include "ui/windows/window_support.h"
 
 namespace kolvenar {
@@ -66,6 +67,7 @@ Fm_Einstellungen::Fm_Einstellungen(QWidget* parent)
         setTabOrder(txt_Cx_Wert_[i], txt_Cx_Bezeichnung_[i]);
     }
     setTabOrder(txt_Cx_Bezeichnung_[kCxSlotCount - 1], cmd_Speichern_);
+    NameControls(*this);
 
     Load();
 }

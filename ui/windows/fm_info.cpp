@@ -2,13 +2,14 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QUrl>
 
 #include "settings/settings_store.h"
+#include "ui/windows/control_names.h"
 #include "ui/windows/desktop_seam.h"
+#include "ui/windows/link_label.h"
 #include "ui/windows/window_support.h"
 
 namespace kolvenar {
@@ -49,6 +50,8 @@ constexpr std::array<const char*, 22> kEquationLines = {
 constexpr std::array<const char*, 2> kLinkCaptions = {"de.wikipedia.org/wiki/Compton-Effekt",
                                                       "physics.nist.gov"};
 constexpr std::array<int, 2> kLinkTops = {6000, 5640};
+// Tab goes from top to bottom: the upper link, Links1, comes first.
+constexpr std::array<int, 2> kLinkTabIndexes = {3, 2};
 
 void SetColours(QWidget& box, const QColor& background, const QColor& text) {
     QPalette palette = box.palette();
@@ -72,21 +75,25 @@ Fm_Info::Fm_Info(Desktop& desktop, QWidget* parent)
     heading->setText(QStringLiteral("Die Gleichung des Zuzovudezivudizers und ihre Größen"));
     heading->setCursorPosition(0);
     SetColours(*heading, QColor(255, 255, 255), QColor(0, 0, 0));
+    SetTabIndex(*heading, 0);
 
     auto* equation = PlaceControl<QPlainTextEdit>(this, MemberName(QStringLiteral("txt_Info"), 1),
                                                   120, 480, 6015, 4455);
     equation->setFont(DialogFont(true));
     equation->setReadOnly(true);
     equation->setPlainText(EquationText());
+    // A caret lets keyboard and screen reader users go through the text line by line.
+    equation->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     SetColours(*equation, QColor(224, 224, 224), QColor(0, 0, 0));
+    SetTabIndex(*equation, 1);
 
     auto* intro = PlaceControl<QLabel>(this, QStringLiteral("Lab_Info"), 120, 5280, 2775, 255);
     intro->setTextFormat(Qt::PlainText);
     intro->setText(QStringLiteral("Weitere Informationen im Internet:"));
 
     for (int i = 0; i < 2; ++i) {
-        QLabel* link = PlaceControl<QLabel>(this, MemberName(QStringLiteral("Links"), i), 120,
-                                            kLinkTops[i], 3135, 255);
+        LinkLabel* link = PlaceControl<LinkLabel>(this, MemberName(QStringLiteral("Links"), i), 120,
+                                                  kLinkTops[i], 3135, 255);
         link->setTextFormat(Qt::PlainText);
         link->setText(QString::fromLatin1(kLinkCaptions[i]));
         link->setFont(DialogFont(true));
@@ -96,10 +103,12 @@ Fm_Info::Fm_Info(Desktop& desktop, QWidget* parent)
                          palette.color(QPalette::Active, QPalette::ToolTipText));
         link->setPalette(palette);
         link->setAutoFillBackground(true);
-        link->setCursor(Qt::PointingHandCursor);
-        link->installEventFilter(this);
+        SetTabIndex(*link, kLinkTabIndexes[i]);
+        connect(link, &LinkLabel::followed, this, [this, i] { Links_Click(i); });
         links_[i] = link;
     }
+    ApplyTabOrder(*this);
+    NameControls(*this);
 
     SettingsStore store;
     RestorePlacement(store);
@@ -115,21 +124,6 @@ QString Fm_Info::EquationText() {
 
 void Fm_Info::Links_Click(int index) {
     desktop_.OpenAddress(QUrl(QStringLiteral("http://") + links_[index == 0 ? 0 : 1]->text()));
-}
-
-bool Fm_Info::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* release = static_cast<QMouseEvent*>(event);
-        for (int i = 0; i < 2; ++i) {
-            // A click is a press and a release on the same label.
-            if (watched == links_[i] && release->button() == Qt::LeftButton &&
-                links_[i]->rect().contains(release->position().toPoint())) {
-                Links_Click(i);
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace kolvenar

@@ -27,9 +27,6 @@ public:
     // Opens "http://" followed by the caption of link `index` (0 or 1).
     void Links_Click(int index);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     Desktop& desktop_;
     std::array<QLabel*, 2> links_{};

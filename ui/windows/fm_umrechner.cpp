@@ -16,6 +16,7 @@
 #include "core/resonance.h"
 #include "core/units.h"
 #include "settings/settings_store.h"
+#include "ui/windows/control_names.h"
 #include "ui/windows/desktop_seam.h"
 #include "ui/windows/window_support.h"
 
@@ -188,6 +189,7 @@ void Fm_Umrechner::CreateControls() {
         SetTabIndex(*cb_EinheitX_[i], 6 + i);
     }
     ApplyTabOrder(*this);
+    NameControls(*this);
 }
 
 // Connected only once the lists are filled, so that filling them runs no handler.

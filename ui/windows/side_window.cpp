@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "settings/settings_store.h"
+#include "ui/windows/accessibility.h"
 #include "ui/windows/window_support.h"
 
 namespace kolvenar {
@@ -23,6 +24,7 @@ Qt::WindowFlags FlagsFor(WindowBorder border) {
 SideWindow::SideWindow(const QString& name, const QString& caption, WindowBorder border,
                        QWidget* parent)
     : QWidget(parent, FlagsFor(border)), border_(border) {
+    InstallAccessibleInterfaces();
     setObjectName(name);
     setWindowTitle(caption);
     setFont(DialogFont());

@@ -1,4 +1,5 @@
 // The information window: its texts, its two links and its place.
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -129,22 +130,41 @@ private slots:
         QCOMPARE(Label("Links0")->geometry(), QRect(8, 400, 209, 17));
     }
 
+    // A link is followed with the mouse, the keyboard, or a screen reader's press action.
     void linkOpensHttpAndItsCaption_data() {
         QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("address");
-        QTest::newRow("page") << "Links0"
-                              << "http://de.wikipedia.org/wiki/Compton-Effekt";
-        QTest::newRow("host") << "Links1"
-                              << "http://physics.nist.gov";
+        const QString page = "http://de.wikipedia.org/wiki/Compton-Effekt";
+        const QString host = "http://physics.nist.gov";
+        QTest::newRow("page, click") << "Links0"
+                                     << "click" << page;
+        QTest::newRow("host, click") << "Links1"
+                                     << "click" << host;
+        QTest::newRow("page, Enter") << "Links0"
+                                     << "Enter" << page;
+        QTest::newRow("host, Space") << "Links1"
+                                     << "Space" << host;
+        QTest::newRow("page, screen reader") << "Links0"
+                                             << "press" << page;
     }
 
     void linkOpensHttpAndItsCaption() {
         QFETCH(QString, link);
+        QFETCH(QString, way);
         QFETCH(QString, address);
         Open();
         QLabel* label = Label(link);
         QCOMPARE(QStringLiteral("http://") + label->text(), address);
-        QTest::mouseClick(label, Qt::LeftButton);
+        if (way == "click") {
+            QTest::mouseClick(label, Qt::LeftButton);
+        } else if (way == "press") {
+            QAccessible::queryAccessibleInterface(label)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        } else {
+            label->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(label, way == "Enter" ? Qt::Key_Return : Qt::Key_Space);
+        }
         QCOMPARE(desktop_.openedAddresses.size(), 1);
         QCOMPARE(desktop_.openedAddresses.first().toString(), address);
         QVERIFY(window_->isVisible());
