@@ -101,6 +101,9 @@ private:
     bool ConfirmLargeTable(long long rows);
     void SetSaveEntriesEnabled(bool on);
     void ReportExportFailure(const QString& what, const FileFailure& failure);
+    // Writes the table as shown to `path`, as a workbook or as the export's text, and tells
+    // the user how it went; true when the file was saved.
+    bool SaveTableAs(const QString& path, bool workbook);
     void SetSearchMode(bool on);
     void Combo_Cx_Change();
     void Chk_Suchmodus_Click(bool on);

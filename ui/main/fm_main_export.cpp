@@ -73,25 +73,30 @@ void Fm_Main::ExportTable(int index) {
                             *folder.failure);
         return;
     }
-    const QString path =
-        QDir::toNativeSeparators(QDir(folder.path).filePath(ExportFileName(index)));
+    if (SaveTableAs(QDir(folder.path).filePath(ExportFileName(index)), false)) {
+        desktop_.OpenAddress(QUrl::fromLocalFile(folder.path));
+    }
+}
+
+bool Fm_Main::SaveTableAs(const QString& path, bool workbook) {
+    const QString shownPath = QDir::toNativeSeparators(path);
+    const QStringList header = ExportHeaderLines(outputOptions_->Lab_AusgabeCx()->text(), clock_());
     std::optional<FileFailure> failure;
     {
         const BusyCursor busy;
-        failure = WriteTextExport(
-            path, ExportHeaderLines(outputOptions_->Lab_AusgabeCx()->text(), clock_()),
-            lv_Ausgabe_->Model());
+        failure = workbook ? WriteWorkbook(path, header, lv_Ausgabe_->Model())
+                           : WriteTextExport(path, header, lv_Ausgabe_->Model());
     }
     if (failure) {
-        ReportExportFailure(
-            QStringLiteral("Konnte die Datei '") + path + QStringLiteral("' nicht speichern !?"),
-            *failure);
-        return;
+        ReportExportFailure(QStringLiteral("Konnte die Datei '") + shownPath +
+                                QStringLiteral("' nicht speichern !?"),
+                            *failure);
+        return false;
     }
     desktop_.ShowMessage(this, QStringLiteral(" Meldung"),
-                         QStringLiteral("Datei wurde gespeichert als") + kLineBreak + path,
+                         QStringLiteral("Datei wurde gespeichert als") + kLineBreak + shownPath,
                          MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
-    desktop_.OpenAddress(QUrl::fromLocalFile(folder.path));
+    return true;
 }
 
 void Fm_Main::SaveAs() {
@@ -127,23 +132,7 @@ void Fm_Main::SaveAs() {
                              MessageAnswer::No) != MessageAnswer::Yes) {
         return;
     }
-    const QStringList header = ExportHeaderLines(outputOptions_->Lab_AusgabeCx()->text(), clock_());
-    std::optional<FileFailure> failure;
-    {
-        const BusyCursor busy;
-        failure = format == SaveFormat::Workbook
-                      ? WriteWorkbook(chosen, header, lv_Ausgabe_->Model())
-                      : WriteTextExport(chosen, header, lv_Ausgabe_->Model());
-    }
-    if (failure) {
-        ReportExportFailure(
-            QStringLiteral("Konnte die Datei '") + path + QStringLiteral("' nicht speichern !?"),
-            *failure);
-        return;
-    }
-    desktop_.ShowMessage(this, QStringLiteral(" Meldung"),
-                         QStringLiteral("Datei wurde gespeichert als") + kLineBreak + path,
-                         MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
+    SaveTableAs(chosen, format == SaveFormat::Workbook);
 }
 
 }  // namespace kolvenar
