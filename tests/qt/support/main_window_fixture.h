@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "settings/settings_store.h"
+#include "support/scenario.h"
 #include "support/scripted_desktop.h"
 #include "support/test_support.h"
 #include "ui/main/fm_main.h"
@@ -67,6 +68,23 @@ public:
     }
 
     Fm_Main& Window() { return *window_; }
+
+    // Plays a user's steps on the main window (see Scenario). Settings stored by the first
+    // steps are written before the window starts; the window starts when it is first needed.
+    bool Run(const QStringList& steps) {
+        Scenario scenario(desktop, [this] { return static_cast<QWidget*>(window_.get()); });
+        qsizetype first = 0;
+        while (first < steps.size() && steps[first].startsWith(QLatin1String("store "))) {
+            ++first;
+        }
+        if (!scenario.Run(steps.mid(0, first))) {
+            return false;
+        }
+        if (!window_) {
+            Start();
+        }
+        return scenario.Run(steps.mid(first));
+    }
 
     template <typename T>
     T* Find(const QString& name) const {

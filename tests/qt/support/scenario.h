@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+#include "support/scripted_desktop.h"
+
+namespace kolvenar::testing {
+
+// Plays what a user does in a window, step by step, and checks what the user then sees. A step
+// is one line "verb arguments"; the last argument takes the rest of the line. Controls are named
+// by their objectName, in the window given or, as "Fm_Umrechner/txt_Wert0", in another open
+// window; "\n" in a text stands for the line breaks of messages and the clipboard.
+//
+// Doing:
+//   type NAME TEXT       replace a box's text and press Enter     keys NAME TEXT   without Enter
+//   click NAME           click a button, check box or option      check NAME 0|1   click if needed
+//   pick NAME ITEM       choose a list entry by its text          bar NAME VALUE   move a bar
+//   key NAME KEYS        press keys ("Escape", "Ctrl+C") with NAME focused
+//   trigger NAME         choose a menu entry                       answer Ja|Nein|OK [tick]
+//   only Z Z ...         "Keine", then tick these elements         tick Z / untick Z
+//   range FROM TO        type both N                               select ROW ROW ...
+//   header TITLE         click a column header of the result table
+//   store SECTION KEY VALUE   write a setting
+// Checking:
+//   =rows N   =row R A|B|...   =cell R C TEXT   =headers A|B|...   =order Z:N Z:N ...
+//   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1
+//   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
+//   =clipboard TEXT
+class Scenario {
+public:
+    Scenario(ScriptedDesktop& desktop, std::function<QWidget*()> window)
+        : desktop_(desktop), window_(std::move(window)) {}
+
+    // Plays the steps in order; false (with the failure recorded) at the first that fails.
+    bool Run(const QStringList& steps);
+
+    QWidget* Find(const QString& name) const;
+
+private:
+    bool Step(const QString& step);
+    bool Do(const QString& verb, const QStringList& words, const QString& rest);
+    bool Check(const QString& what, const QStringList& words, const QString& rest);
+
+    ScriptedDesktop& desktop_;
+    std::function<QWidget*()> window_;
+    QString step_;
+};
+
+}  // namespace kolvenar::testing
