@@ -124,8 +124,8 @@ bool Scenario::Do(const QString& verb, const QStringList& words, const QString& 
             QTest::mouseClick(Find(QStringLiteral("cmd_ElementeVisible0")), Qt::LeftButton);
         }
         for (const QString& z : words.mid(1)) {
-            elements->topLevelItem(z.toInt() - 1)->setCheckState(
-                0, verb == QLatin1String("untick") ? Qt::Unchecked : Qt::Checked);
+            elements->topLevelItem(z.toInt() - 1)
+                ->setCheckState(0, verb == QLatin1String("untick") ? Qt::Unchecked : Qt::Checked);
         }
     } else if (verb == QLatin1String("range")) {
         TypeAndEnter(Find(QStringLiteral("txt_N_Value0")), words.value(1));
@@ -193,8 +193,7 @@ bool Scenario::Check(const QString& what, const QStringList& words, const QStrin
     const auto cells = [model](int row) {
         QStringList texts;
         for (int c = 1; c < model->columnCount(); ++c) {
-            texts << (row < 0 ? model->headerData(c, Qt::Horizontal)
-                              : model->index(row, c).data())
+            texts << (row < 0 ? model->headerData(c, Qt::Horizontal) : model->index(row, c).data())
                          .toString();
         }
         return texts.join(QLatin1Char('|'));
@@ -227,6 +226,15 @@ bool Scenario::Check(const QString& what, const QStringList& words, const QStrin
     } else if (what == QLatin1String("=opened")) {
         seen = desktop_.openedAddresses.isEmpty() ? QString()
                                                   : desktop_.openedAddresses.last().toString();
+    } else if (what == QLatin1String("=windows")) {
+        QStringList open;
+        for (const QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && !top->objectName().isEmpty()) {
+                open << top->objectName();
+            }
+        }
+        open.sort();
+        seen = open.join(QLatin1Char(' '));
     } else if (what == QLatin1String("=clipboard")) {
         seen = QGuiApplication::clipboard()->text();
     } else if (auto* action = window_()->findChild<QAction*>(words.value(1))) {
@@ -246,7 +254,11 @@ bool Scenario::Check(const QString& what, const QStringList& words, const QStrin
         return false;
     }
     if (seen != expected) {
-        QTest::qFail(qPrintable(step_ + QStringLiteral("\n   seen: ") + seen), __FILE__, __LINE__);
+        const auto oneLine = [](QString text) {
+            return text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+        };
+        QTest::qFail(qPrintable(oneLine(step_) + QStringLiteral("\n   seen: ") + oneLine(seen)),
+                     __FILE__, __LINE__);
         return false;
     }
     return true;

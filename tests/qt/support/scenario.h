@@ -28,7 +28,7 @@ namespace kolvenar::testing {
 //   =rows N   =row R A|B|...   =cell R C TEXT   =headers A|B|...   =order Z:N Z:N ...
 //   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1
 //   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
-//   =clipboard TEXT
+//   =clipboard TEXT   =windows NAME NAME ...   (the open windows, sorted)
 class Scenario {
 public:
     Scenario(ScriptedDesktop& desktop, std::function<QWidget*()> window)
