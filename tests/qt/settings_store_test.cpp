@@ -19,169 +19,131 @@ class SettingsStoreTest : public QObject {
 private:
     std::unique_ptr<testing::FreshSettings> settings_;
 
-    void WriteRawFile(const QByteArray& content) {
-        QDir().mkpath(settings_->Folder() + QStringLiteral("/Kolvenar"));
-        QFile file(settings_->FilePath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
+    static QString Placement(const QString& section) {
+        SettingsStore store;
+        QStringList values;
+        for (const char* key : {"WindowState", "L", "T", "W", "H"}) {
+            values << store.Read(section, key, "-");
+        }
+        return values.join(' ');
     }
 
 private slots:
     void init() { settings_ = std::make_unique<testing::FreshSettings>(); }
 
-    void readGivesDefaultAndCreatesNothing() {
-        SettingsStore store;
-        QCOMPARE(store.Read("Fm_Main", "Einstellungen", "Nein"), QString("Nein"));
-        QVERIFY(store.Sync());
+    // Reading gives the default and creates nothing; written text comes back unchanged in the
+    // next run; a list where text belongs reads as missing.
+    void textComesBack() {
+        QCOMPARE(SettingsStore().Read("Fm_Main", "Einstellungen", "Nein"), QString("Nein"));
+        QVERIFY(SettingsStore().Sync());
         QVERIFY(!QFile::exists(settings_->FilePath()));
-    }
-
-    void writtenTextComesBackInTheNextRun() {
         {
             SettingsStore store;
             store.Write("Fm_Main", "txt_Toleranz", " 7,5 % ");
             store.Write("Fm_Main", "Cx_Bezeichnung0", "Tabelle=1; \"zitiert\", Ü");
-            store.Write("ElementVisible", "Z1", "0");
         }
         SettingsStore later;
-        QCOMPARE(later.Read("Fm_Main", "txt_Toleranz", "0.3"), QString(" 7,5 % "));
+        QCOMPARE(later.Read("Fm_Main", "txt_Toleranz", ""), QString(" 7,5 % "));
         QCOMPARE(later.Read("Fm_Main", "Cx_Bezeichnung0", ""),
                  QString("Tabelle=1; \"zitiert\", Ü"));
-        QCOMPARE(later.Read("ElementVisible", "Z1", "1"), QString("0"));
-        QVERIFY(QFile::exists(settings_->FilePath()));
+        QSettings(settings_->FilePath(), QSettings::IniFormat)
+            .setValue("Fm_Main/L", QStringList{"a", "b"});
+        QCOMPARE(SettingsStore().Read("Fm_Main", "L", "0"), QString("0"));
     }
 
-    void readIntFallsBackOnAnythingThatDoesNotFit_data() {
+    void numbers_data() {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("fits") << "3" << 3;
-        QTest::newRow("lowest") << "0" << 0;
-        QTest::newRow("highest") << "10" << 10;
-        QTest::newRow("blanks around") << " 4 " << 4;
-        QTest::newRow("below") << "-1" << 6;
-        QTest::newRow("above") << "11" << 6;
-        QTest::newRow("text") << "abc" << 6;
-        QTest::newRow("fraction") << "2.5" << 6;
-        QTest::newRow("empty") << "" << 6;
-        QTest::newRow("huge") << "99999999999999999999" << 6;
+        QTest::addColumn<int>("whole");
+        QTest::addColumn<double>("real");
+        QTest::newRow("fits") << "3" << 3 << 3.0;
+        QTest::newRow("lowest") << "0" << 0 << 0.0;
+        QTest::newRow("highest, blanks around") << " 10 " << 10 << 10.0;
+        QTest::newRow("below") << "-1" << 6 << -1.0;
+        QTest::newRow("above") << "11" << 6 << 11.0;
+        QTest::newRow("comma") << "1234,5" << 6 << 1234.5;
+        QTest::newRow("point") << "9600.5" << 6 << 9600.5;
+        QTest::newRow("text") << "abc" << 6 << 7.0;
+        QTest::newRow("infinite") << "inf" << 6 << 7.0;
+        QTest::newRow("huge") << "99999999999999999999" << 6 << 1e20;
     }
 
-    void readIntFallsBackOnAnythingThatDoesNotFit() {
+    // A whole number from 0 to 10 (default 6), a real one (default 7).
+    void numbers() {
         QFETCH(QString, stored);
-        QFETCH(int, expected);
+        QFETCH(int, whole);
+        QFETCH(double, real);
         SettingsStore store;
-        store.Write("Fm_Main", "Cb_Einheit3", stored);
-        QCOMPARE(store.ReadInt("Fm_Main", "Cb_Einheit3", 6, 0, 10), expected);
+        store.Write("Fm_Main", "X", stored);
+        QCOMPARE(store.ReadInt("Fm_Main", "X", 6, 0, 10), whole);
+        QCOMPARE(store.ReadReal("Fm_Main", "X", 7), real);
     }
 
-    void readRealAcceptsPointAndComma() {
-        SettingsStore store;
-        store.Write("Fm_Main", "L", "1440");
-        store.Write("Fm_Main", "T", "1234,5");
-        store.Write("Fm_Main", "W", "9600.5");
-        store.Write("Fm_Main", "H", "inf");
-        QCOMPARE(store.ReadReal("Fm_Main", "L", 0), 1440.0);
-        QCOMPARE(store.ReadReal("Fm_Main", "T", 0), 1234.5);
-        QCOMPARE(store.ReadReal("Fm_Main", "W", 0), 9600.5);
-        QCOMPARE(store.ReadReal("Fm_Main", "H", 7200), 7200.0);
+    // What a window's placement becomes when stored and restored: twips in the store, a fixed
+    // window keeping its size and its normal state, a maximized one stored with its normal
+    // place, a minimized resizable one keeping the place stored before, one stored far off
+    // every screen coming back onto the screen.
+    void placement_data() {
+        QTest::addColumn<bool>("fixed");
+        QTest::addColumn<QString>("stored");  // WindowState L T W H, "-" for missing
+        QTest::addColumn<QRect>("restored");
+        QTest::addColumn<QString>("state");  // normal, max, min
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("first run") << false << "- - - - -" << QRect(0, 0, 640, 480) << "normal"
+                                   << "0 0 0 9600 7200";
+        QTest::newRow("stored place")
+            << false << "0 450 600 7500 4500" << QRect(30, 40, 500, 300) << "normal"
+            << "0 450 600 7500 4500";
+        QTest::newRow("fixed") << true << "1 150 300 15000 15000" << QRect(10, 20, 312, 165)
+                               << "normal"
+                               << "0 150 300 4680 2475";
+        QTest::newRow("minimized")
+            << false << "0 150 300 7500 4500" << QRect(10, 20, 500, 300) << "min"
+            << "1 150 300 7500 4500";
+        QTest::newRow("fixed, minimized anyway")
+            << true << "0 150 300 7500 4500" << QRect(10, 20, 312, 165) << "min"
+            << "0 150 300 4740 2535";  // with its frame
+        QTest::newRow("maximized")
+            << false << "0 150 300 7500 4500" << QRect(10, 20, 500, 300) << "max"
+            << "0 150 300 7500 4500";
+        QTest::newRow("stored minimized")
+            << false << "1 150 300 7500 4500" << QRect(10, 20, 500, 300) << "stored min"
+            << "1 150 300 7500 4500";
     }
 
-    void damagedFileReadsAsDefaults() {
-        WriteRawFile("\x00\x01\xff[[[Fm_Main\nCb_Einheit0=a, b, c\n=\n[ElementVisible\nZ1");
+    void placement() {
+        QFETCH(bool, fixed);
+        QFETCH(QString, stored);
+        QFETCH(QRect, restored);
+        QFETCH(QString, state);
+        QFETCH(QString, saved);
+        const WindowBorder border = fixed ? WindowBorder::Fixed : WindowBorder::Resizable;
+        const QStringList values = stored.split(' ');
+        const QStringList keys = {"WindowState", "L", "T", "W", "H"};
         SettingsStore store;
-        QCOMPARE(store.Read("Fm_Main", "Cb_Einheit0", "4"), QString("4"));
-        QCOMPARE(store.ReadInt("Fm_Main", "Cb_Einheit0", 4, 0, 5), 4);
-        QCOMPARE(store.Read("ElementVisible", "Z1", "1"), QString("1"));
-    }
-
-    void placementOfAResizableWindow() {
+        for (int i = 0; i < 5; ++i) {
+            if (values[i] != "-") {
+                store.Write("Fm_Test", keys[i], values[i]);
+            }
+        }
         QWidget window;
         window.setObjectName("Fm_Test");
-        {
-            SettingsStore store;
-            RestoreWindowPlacement(window, WindowBorder::Resizable, store);
+        if (fixed) {
+            window.setFixedSize(312, 165);
         }
-        // First run: top-left corner, 9600 by 7200 twips.
-        QCOMPARE(window.pos(), QPoint(0, 0));
-        QCOMPARE(window.size(), QSize(640, 480));
-
-        window.setGeometry(30, 40, 500, 300);
-        {
-            SettingsStore store;
-            SaveWindowPlacement(window, WindowBorder::Resizable, store);
+        RestoreWindowPlacement(window, border, store);
+        QCOMPARE(window.geometry(), restored);
+        QCOMPARE(bool(window.windowState() & Qt::WindowMinimized), state == "stored min");
+        if (state == "max" || state == "min") {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.setWindowState(state == "max" ? Qt::WindowMaximized : Qt::WindowMinimized);
+            QTRY_VERIFY(window.windowState() != Qt::WindowNoState);
         }
-        SettingsStore store;
-        QCOMPARE(store.Read("Fm_Test", "WindowState", ""), QString("0"));
-        QCOMPARE(store.Read("Fm_Test", "L", ""), QString("450"));
-        QCOMPARE(store.Read("Fm_Test", "T", ""), QString("600"));
-        QCOMPARE(store.Read("Fm_Test", "W", ""), QString("7500"));
-        QCOMPARE(store.Read("Fm_Test", "H", ""), QString("4500"));
-
-        QWidget again;
-        again.setObjectName("Fm_Test");
-        RestoreWindowPlacement(again, WindowBorder::Resizable, store);
-        QCOMPARE(again.geometry(), QRect(30, 40, 500, 300));
+        SaveWindowPlacement(window, border, store);
+        QCOMPARE(Placement("Fm_Test"), saved);
     }
 
-    void fixedWindowKeepsItsSize() {
-        SettingsStore store;
-        store.Write("Fm_Fixed", "L", "150");
-        store.Write("Fm_Fixed", "T", "300");
-        store.Write("Fm_Fixed", "W", "15000");
-        store.Write("Fm_Fixed", "H", "15000");
-        store.Write("Fm_Fixed", "WindowState", "1");
-        QWidget window;
-        window.setObjectName("Fm_Fixed");
-        window.setFixedSize(312, 165);
-        RestoreWindowPlacement(window, WindowBorder::Fixed, store);
-        QCOMPARE(window.geometry(), QRect(10, 20, 312, 165));
-        QVERIFY(!(window.windowState() & Qt::WindowMinimized));
-    }
-
-    void maximizedWindowIsStoredWithItsNormalPlace() {
-        QWidget window;
-        window.setObjectName("Fm_Max");
-        window.setGeometry(40, 50, 300, 200);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        SettingsStore store;
-        SaveWindowPlacement(window, WindowBorder::Resizable, store);
-        QStringList normal;
-        for (const char* key : {"L", "T", "W", "H"}) {
-            normal << store.Read("Fm_Max", key, "");
-        }
-        window.showMaximized();
-        QTRY_VERIFY(window.isMaximized());
-        SaveWindowPlacement(window, WindowBorder::Resizable, store);
-        QCOMPARE(store.Read("Fm_Max", "WindowState", ""), QString("0"));
-        for (const char* key : {"L", "T", "W", "H"}) {
-            QCOMPARE(store.Read("Fm_Max", key, ""), normal.takeFirst());
-        }
-    }
-
-    // A resizable window reopens minimized where it was stored before; a fixed one, which a
-    // window manager may minimize although it has no button for it, is stored as if restored.
-    void minimizedWindow_data() {
-        QTest::addColumn<bool>("fixed");
-        QTest::newRow("resizable") << false;
-        QTest::newRow("fixed") << true;
-    }
-
-    void minimizedWindow() {
-        QFETCH(bool, fixed);
-        SettingsStore store;
-        store.Write("Fm_Min", "L", "150");
-        QWidget window;
-        window.setObjectName("Fm_Min");
-        window.setGeometry(300, 40, 312, 165);
-        window.setWindowState(Qt::WindowMinimized);
-        SaveWindowPlacement(window, fixed ? WindowBorder::Fixed : WindowBorder::Resizable, store);
-        QCOMPARE(store.Read("Fm_Min", "WindowState", ""), QString(fixed ? "0" : "1"));
-        QCOMPARE(store.Read("Fm_Min", "L", "") == "150", !fixed);
-        QCOMPARE(store.Read("Fm_Min", "W", "none") == "none", !fixed);
-    }
-
-    void windowStoredOffEveryScreenComesBack_data() {
+    void windowOffEveryScreenComesBack_data() {
         QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("top");
         QTest::newRow("far right") << "3000000"
@@ -192,7 +154,7 @@ private slots:
                                         << "-1E300";
     }
 
-    void windowStoredOffEveryScreenComesBack() {
+    void windowOffEveryScreenComesBack() {
         QFETCH(QString, left);
         QFETCH(QString, top);
         SettingsStore store;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -31,7 +33,16 @@ class MainWindowFixture {
 public:
     MainWindowFixture() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 
-    ~MainWindowFixture() { CloseWindow(); }
+    ~MainWindowFixture() {
+        CloseWindow();
+        // Read-only folders a test made would keep their files from being removed.
+        QDirIterator everything(files.path(), QDir::AllEntries | QDir::NoDotAndDotDot,
+                                QDirIterator::Subdirectories);
+        while (everything.hasNext()) {
+            QFile::setPermissions(everything.next(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    }
 
     Fm_Main& Start() {
         window_ = std::make_unique<Fm_Main>(desktop);
@@ -71,19 +82,41 @@ public:
 
     // Plays a user's steps on the main window (see Scenario). Settings stored by the first
     // steps are written before the window starts; the window starts when it is first needed.
+    // Besides the player's steps: "restart" closes the window and starts it again, "locale en"
+    // switches to English numbers, "=rebuilds N" checks the tables built since the last check,
+    // "exportfolder PATH" and "userfolder PATH" say where the fixed exports go. "%T" stands
+    // for a temporary folder of the test's own.
+    // The steps may also come in one text, separated by "; ".
+    bool Run(const QString& steps) { return Run(steps.split(QStringLiteral("; "))); }
     bool Run(const QStringList& steps) {
-        Scenario scenario(desktop, [this] { return static_cast<QWidget*>(window_.get()); });
-        qsizetype first = 0;
-        while (first < steps.size() && steps[first].startsWith(QLatin1String("store "))) {
-            ++first;
+        Scenario scenario(
+            desktop, [this] { return static_cast<QWidget*>(window_.get()); }, files.path());
+        for (const QString& step : steps) {
+            if (!window_ && !step.startsWith(QLatin1String("store ")) &&
+                !step.startsWith(QLatin1String("locale "))) {
+                Start();
+            }
+            if (step == QLatin1String("restart")) {
+                CloseWindow();
+                Start();
+            } else if (step.startsWith(QLatin1String("exportfolder "))) {
+                window_->SetExportFolder(QString(step.mid(13)).replace("%T", files.path()));
+            } else if (step.startsWith(QLatin1String("userfolder "))) {
+                window_->SetUserDataFolder(QString(step.mid(11)).replace("%T", files.path()));
+            } else if (step == QLatin1String("locale en")) {
+                QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+            } else if (step.startsWith(QLatin1String("=rebuilds "))) {
+                const int seen = TakeRebuilds();
+                if (seen != step.mid(10).toInt()) {
+                    QTest::qFail(qPrintable(step + " seen " + QString::number(seen)), __FILE__,
+                                 __LINE__);
+                    return false;
+                }
+            } else if (!scenario.Run({step})) {
+                return false;
+            }
         }
-        if (!scenario.Run(steps.mid(0, first))) {
-            return false;
-        }
-        if (!window_) {
-            Start();
-        }
-        return scenario.Run(steps.mid(first));
+        return true;
     }
 
     template <typename T>
@@ -156,6 +189,7 @@ public:
 
     ScriptedDesktop desktop;
     FreshSettings settings;
+    QTemporaryDir files;
 
 private:
     std::unique_ptr<Fm_Main> window_;

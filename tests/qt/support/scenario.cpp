@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -32,43 +32,43 @@ QString Rest(const QString& step, int words) {
 
 // How many words of a step come before its text.
 int WordsBeforeText(const QString& verb) {
-    static const QStringList two = {"type", "keys", "pick", "key", "=text", "=row", "=cell"};
-    static const QStringList three = {"store", "=stored"};
-    if (verb == QLatin1String("=cell") || three.contains(verb)) {
-        return 3;
-    }
-    return two.contains(verb) ? 2 : 1;
+    static const QStringList two = {"type", "keys",  "pick",     "key",      "=text",    "=row",
+                                    "file", "=file", "=enabled", "=visible", "=checked", "=value"};
+    static const QStringList three = {"store", "=stored", "=cell"};
+    return three.contains(verb) ? 3 : two.contains(verb) ? 2 : 1;
 }
 
-QString TextOf(const QWidget* control) {
-    if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
-        return edit->text();
+// What a control or menu entry shows: a list's entry, a text box's or label's text, a window's
+// caption.
+QString TextOf(const QObject* control) {
+    for (const char* property : {"currentText", "plainText", "text", "windowTitle"}) {
+        if (const QVariant value = control->property(property); value.isValid()) {
+            return value.toString();
+        }
     }
-    if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        return label->text();
-    }
-    if (const auto* list = qobject_cast<const QComboBox*>(control)) {
-        return list->currentText();
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
-        return button->text();
-    }
-    if (const auto* text = qobject_cast<const QPlainTextEdit*>(control)) {
-        return text->toPlainText();
-    }
-    return control->windowTitle();
+    return {};
 }
 
-QString Flag(bool on) {
-    return on ? QStringLiteral("1") : QStringLiteral("0");
+// One row's cells from the second column on, or the headers for row -1.
+QString Cells(const QAbstractItemModel* model, int row) {
+    QStringList texts;
+    for (int c = 1; c < model->columnCount(); ++c) {
+        texts << (row < 0 ? model->headerData(c, Qt::Horizontal) : model->index(row, c).data())
+                     .toString();
+    }
+    return texts.join(QLatin1Char('|'));
 }
 
 }  // namespace
 
 bool Scenario::Run(const QStringList& steps) {
-    for (const QString& step : steps) {
-        step_ = step;
-        if (!Step(step)) {
+    for (const QString& written : steps) {
+        step_ = QString(written).replace(QStringLiteral("%T"), folder_);
+        const QString verb = step_.section(QLatin1Char(' '), 0, 0);
+        const QStringList words = step_.split(QLatin1Char(' '));
+        const QString rest = Rest(step_, WordsBeforeText(verb));
+        if (!(verb.startsWith(QLatin1Char('=')) ? Check(verb, words, rest)
+                                                : Do(verb, words, rest))) {
             return false;
         }
     }
@@ -78,12 +78,9 @@ bool Scenario::Run(const QStringList& steps) {
 QWidget* Scenario::Find(const QString& name) const {
     const qsizetype slash = name.indexOf(QLatin1Char('/'));
     QWidget* root = window_();
-    if (slash > 0) {
-        root = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == name.left(slash) && top->isVisible()) {
-                root = top;
-            }
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (slash > 0 && top->objectName() == name.left(slash) && top->isVisible()) {
+            root = top;
         }
     }
     const QString control = name.mid(slash + 1);
@@ -93,29 +90,46 @@ QWidget* Scenario::Find(const QString& name) const {
     return root->findChild<QWidget*>(control);
 }
 
-bool Scenario::Step(const QString& step) {
-    const QString verb = step.section(QLatin1Char(' '), 0, 0);
-    const QStringList words = step.split(QLatin1Char(' '));
-    const QString rest = Rest(step, WordsBeforeText(verb));
-    return verb.startsWith(QLatin1Char('=')) ? Check(verb, words, rest) : Do(verb, words, rest);
+bool Scenario::Fail(const QString& why) const {
+    QTest::qFail(qPrintable(QString(step_).replace('\n', "\\n") + "\n   " + why), __FILE__,
+                 __LINE__);
+    return false;
 }
 
 bool Scenario::Do(const QString& verb, const QStringList& words, const QString& rest) {
     const QString name = words.value(1);
     auto* table = qobject_cast<QTreeView*>(Find(QStringLiteral("lv_Ausgabe")));
-    auto* elements = qobject_cast<QTreeWidget*>(Find(QStringLiteral("lv_Elemente")));
     if (verb == QLatin1String("store")) {
-        SettingsStore().Write(words.value(1), words.value(2), rest);
+        SettingsStore().Write(name, words.value(2), rest);
+    } else if (verb == QLatin1String("file")) {
+        QDir().mkpath(QFileInfo(name).path());
+        WriteFileBytes(name, rest.toUtf8());
+    } else if (verb == QLatin1String("folder")) {
+        QDir().mkpath(name);
+    } else if (verb == QLatin1String("readonly")) {
+        QFile::setPermissions(
+            name, QFileInfo(name).isDir() ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
     } else if (verb == QLatin1String("answer")) {
-        const MessageAnswer answer = name == QLatin1String("Ja")     ? MessageAnswer::Yes
-                                     : name == QLatin1String("Nein") ? MessageAnswer::No
-                                                                     : MessageAnswer::Ok;
-        desktop_.Answer(answer, words.value(2) == QLatin1String("tick"));
-    } else if (verb == QLatin1String("trigger")) {
-        auto* action = window_()->findChild<QAction*>(name);
+        desktop_.Answer(name == QLatin1String("Ja")     ? MessageAnswer::Yes
+                        : name == QLatin1String("Nein") ? MessageAnswer::No
+                                                        : MessageAnswer::Ok,
+                        words.value(2) == QLatin1String("tick"));
+    } else if (verb == QLatin1String("saveas")) {
+        const QStringList typed = rest.split(QStringLiteral(" | "));
+        desktop_.InFileDialog([typed](QFileDialog& dialog) {
+            if (typed.size() > 1) {
+                dialog.selectNameFilter(typed[1]);
+            }
+            // Typed at once: the completer's list would take the Enter.
+            auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            box->setText(typed[0]);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        window_()->findChild<QAction*>(QStringLiteral("ME_SpeichernUnter"))->trigger();
+    } else if (auto* action = window_()->findChild<QAction*>(name);
+               verb == QLatin1String("trigger")) {
         if (action == nullptr) {
-            QTest::qFail(qPrintable("no menu entry in: " + step_), __FILE__, __LINE__);
-            return false;
+            return Fail(QStringLiteral("no such menu entry"));
         }
         action->trigger();
     } else if (verb == QLatin1String("only") || verb == QLatin1String("tick") ||
@@ -123,12 +137,13 @@ bool Scenario::Do(const QString& verb, const QStringList& words, const QString& 
         if (verb == QLatin1String("only")) {
             QTest::mouseClick(Find(QStringLiteral("cmd_ElementeVisible0")), Qt::LeftButton);
         }
+        auto* elements = qobject_cast<QTreeWidget*>(Find(QStringLiteral("lv_Elemente")));
         for (const QString& z : words.mid(1)) {
             elements->topLevelItem(z.toInt() - 1)
                 ->setCheckState(0, verb == QLatin1String("untick") ? Qt::Unchecked : Qt::Checked);
         }
     } else if (verb == QLatin1String("range")) {
-        TypeAndEnter(Find(QStringLiteral("txt_N_Value0")), words.value(1));
+        TypeAndEnter(Find(QStringLiteral("txt_N_Value0")), name);
         TypeAndEnter(Find(QStringLiteral("txt_N_Value1")), words.value(2));
     } else if (verb == QLatin1String("select")) {
         for (const QString& row : words.mid(1)) {
@@ -137,52 +152,52 @@ bool Scenario::Do(const QString& verb, const QStringList& words, const QString& 
                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     } else if (verb == QLatin1String("header")) {
+        QHeaderView* header = table->header();
         for (int c = 0; c < table->model()->columnCount(); ++c) {
-            if (table->model()->headerData(c, Qt::Horizontal).toString() == Rest(step_, 1)) {
-                QHeaderView* header = table->header();
-                QTest::mouseClick(
-                    header->viewport(), Qt::LeftButton, {},
-                    QPoint(header->sectionViewportPosition(c) + header->sectionSize(c) / 2, 5));
+            if (table->model()->headerData(c, Qt::Horizontal).toString() == rest) {
+                const int x = header->sectionViewportPosition(c) + header->sectionSize(c) / 2;
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
             }
         }
     } else {
-        QWidget* control = Find(name);
-        if (control == nullptr) {
-            QTest::qFail(qPrintable("no control in: " + step_), __FILE__, __LINE__);
-            return false;
+        return Use(verb, Find(name), words, rest);
+    }
+    return true;
+}
+
+// The steps on one named control.
+bool Scenario::Use(const QString& verb, QWidget* control, const QStringList& words,
+                   const QString& rest) {
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    if (control == nullptr) {
+        return Fail(QStringLiteral("no such control"));
+    } else if (verb == QLatin1String("type")) {
+        TypeAndEnter(control, rest);
+    } else if (verb == QLatin1String("keys")) {
+        QTest::keyClicks(control, rest);
+    } else if (verb == QLatin1String("click") ||
+               (verb == QLatin1String("check") &&
+                button->isChecked() != (words.value(2) == QLatin1String("1")))) {
+        QTest::mouseClick(control, Qt::LeftButton);
+    } else if (verb == QLatin1String("pick")) {
+        auto* list = qobject_cast<QComboBox*>(control);
+        list->setCurrentIndex(list->findText(rest));
+    } else if (verb == QLatin1String("bar")) {
+        qobject_cast<QScrollBar*>(control)->setValue(words.value(2).toInt());
+    } else if (verb == QLatin1String("key")) {
+        // Through the window, as the window system delivers keys: shortcuts first.
+        control->window()->activateWindow();
+        if (!QTest::qWaitForWindowActive(control->window())) {
+            return Fail(QStringLiteral("the window does not become active"));
         }
-        const auto* button = qobject_cast<QAbstractButton*>(control);
-        if (verb == QLatin1String("type")) {
-            TypeAndEnter(control, rest);
-        } else if (verb == QLatin1String("keys")) {
-            QTest::keyClicks(control, rest);
-        } else if (verb == QLatin1String("click")) {
-            QTest::mouseClick(control, Qt::LeftButton);
-        } else if (verb == QLatin1String("check")) {
-            if (button->isChecked() != (words.value(2) == QLatin1String("1"))) {
-                QTest::mouseClick(control, Qt::LeftButton);
-            }
-        } else if (verb == QLatin1String("pick")) {
-            auto* list = qobject_cast<QComboBox*>(control);
-            list->setCurrentIndex(list->findText(rest));
-        } else if (verb == QLatin1String("bar")) {
-            qobject_cast<QScrollBar*>(control)->setValue(words.value(2).toInt());
-        } else if (verb == QLatin1String("key")) {
-            control->window()->activateWindow();
-            if (!QTest::qWaitForWindowActive(control->window())) {
-                QTest::qFail("window not active", __FILE__, __LINE__);
-                return false;
-            }
-            control->setFocus(Qt::OtherFocusReason);
-            const QKeySequence keys(rest);
-            for (int i = 0; i < keys.count(); ++i) {
-                QTest::keyClick(control->window()->windowHandle(), keys[i].key(),
-                                keys[i].keyboardModifiers());
-            }
-        } else {
-            QTest::qFail(qPrintable("unknown step: " + step_), __FILE__, __LINE__);
-            return false;
+        control->setFocus(Qt::OtherFocusReason);
+        const QKeySequence keys(rest);
+        for (int i = 0; i < keys.count(); ++i) {
+            QTest::keyClick(control->window()->windowHandle(), keys[i].key(),
+                            keys[i].keyboardModifiers());
         }
+    } else if (verb != QLatin1String("check")) {
+        return Fail(QStringLiteral("unknown step"));
     }
     return true;
 }
@@ -190,24 +205,14 @@ bool Scenario::Do(const QString& verb, const QStringList& words, const QString& 
 bool Scenario::Check(const QString& what, const QStringList& words, const QString& rest) {
     const auto* table = qobject_cast<QTreeView*>(Find(QStringLiteral("lv_Ausgabe")));
     const QAbstractItemModel* model = table != nullptr ? table->model() : nullptr;
-    const auto cells = [model](int row) {
-        QStringList texts;
-        for (int c = 1; c < model->columnCount(); ++c) {
-            texts << (row < 0 ? model->headerData(c, Qt::Horizontal) : model->index(row, c).data())
-                         .toString();
-        }
-        return texts.join(QLatin1Char('|'));
-    };
+    const QString name = words.value(1);
     QString seen;
-    QString expected = rest;
     if (what == QLatin1String("=rows")) {
         seen = QString::number(model->rowCount());
-    } else if (what == QLatin1String("=row")) {
-        seen = cells(words.value(1).toInt());
-    } else if (what == QLatin1String("=headers")) {
-        seen = cells(-1);
+    } else if (what == QLatin1String("=row") || what == QLatin1String("=headers")) {
+        seen = Cells(model, what == QLatin1String("=row") ? name.toInt() : -1);
     } else if (what == QLatin1String("=cell")) {
-        seen = model->index(words.value(1).toInt(), words.value(2).toInt()).data().toString();
+        seen = model->index(name.toInt(), words.value(2).toInt()).data().toString();
     } else if (what == QLatin1String("=order")) {
         QStringList rows;
         for (int row = 0; row < model->rowCount(); ++row) {
@@ -215,17 +220,33 @@ bool Scenario::Check(const QString& what, const QStringList& words, const QStrin
                         model->index(row, 3).data().toString();
         }
         seen = rows.join(QLatin1Char(' '));
+    } else if (what == QLatin1String("=sorted")) {
+        const int column = table->header()->sortIndicatorSection();
+        const bool up = table->header()->sortIndicatorOrder() == Qt::AscendingOrder;
+        seen = column < 0 ? QString()
+                          : model->headerData(column, Qt::Horizontal).toString() +
+                                (up ? QStringLiteral(" ascending") : QStringLiteral(" descending"));
+    } else if (what == QLatin1String("=ticked")) {
+        const auto* elements = qobject_cast<QTreeWidget*>(Find(QStringLiteral("lv_Elemente")));
+        QStringList ticked;
+        for (int i = 0; i < elements->topLevelItemCount(); ++i) {
+            if (elements->topLevelItem(i)->checkState(0) == Qt::Checked) {
+                ticked << elements->topLevelItem(i)->text(1);
+            }
+        }
+        seen = ticked.join(QLatin1Char(' '));
     } else if (what == QLatin1String("=stored")) {
-        seen = SettingsStore().Read(words.value(1), words.value(2), QStringLiteral("<missing>"));
+        seen = SettingsStore().Read(name, words.value(2), QStringLiteral("<missing>"));
     } else if (what == QLatin1String("=messages")) {
         seen = QString::number(desktop_.messages.size());
     } else if (what == QLatin1String("=message")) {
         const ShownMessage last = desktop_.messages.value(desktop_.messages.size() - 1);
-        seen = last.title + QLatin1Char('|') +
-               QString(last.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        seen = last.title + QLatin1Char('|') + QString(last.text).replace("\r\n", "\n");
     } else if (what == QLatin1String("=opened")) {
         seen = desktop_.openedAddresses.isEmpty() ? QString()
                                                   : desktop_.openedAddresses.last().toString();
+    } else if (what == QLatin1String("=clipboard")) {
+        seen = QGuiApplication::clipboard()->text();
     } else if (what == QLatin1String("=windows")) {
         QStringList open;
         for (const QWidget* top : QApplication::topLevelWidgets()) {
@@ -235,33 +256,33 @@ bool Scenario::Check(const QString& what, const QStringList& words, const QStrin
         }
         open.sort();
         seen = open.join(QLatin1Char(' '));
-    } else if (what == QLatin1String("=clipboard")) {
-        seen = QGuiApplication::clipboard()->text();
-    } else if (auto* action = window_()->findChild<QAction*>(words.value(1))) {
-        expected = words.value(2);
-        seen = what == QLatin1String("=enabled")   ? Flag(action->isEnabled())
-               : what == QLatin1String("=checked") ? Flag(action->isChecked())
-                                                   : action->text();
-    } else if (const QWidget* control = Find(words.value(1))) {
-        expected = what == QLatin1String("=text") ? rest : words.value(2);
-        const auto* button = qobject_cast<const QAbstractButton*>(control);
-        seen = what == QLatin1String("=text")      ? TextOf(control)
-               : what == QLatin1String("=enabled") ? Flag(control->isEnabled())
-               : what == QLatin1String("=visible") ? Flag(control->isVisible())
-                                                   : Flag(button != nullptr && button->isChecked());
+    } else if (what == QLatin1String("=file")) {
+        seen = QString::fromLatin1(ReadFileBytes(name));
+    } else if (what == QLatin1String("=files")) {
+        QStringList files = QDir(name).entryList(QDir::Files | QDir::Hidden);
+        files.sort();
+        seen = QString(name + QLatin1Char(' ') + files.join(QLatin1Char(' '))).trimmed();
+        return seen == rest.trimmed() || Fail("seen: " + seen);
+    } else if (what == QLatin1String("=dialog")) {
+        desktop_.InFileDialog([&seen](QFileDialog& dialog) {
+            seen = dialog.directory().absolutePath();
+            dialog.reject();
+        });
+        window_()->findChild<QAction*>(QStringLiteral("ME_SpeichernUnter"))->trigger();
     } else {
-        QTest::qFail(qPrintable("no control in: " + step_), __FILE__, __LINE__);
-        return false;
+        // A property of a named control or menu entry: its text, value, or whether it is
+        // enabled, visible or checked (1 or 0).
+        const QObject* target = window_()->findChild<QAction*>(name);
+        target = target != nullptr ? target : Find(name);
+        if (target == nullptr) {
+            return Fail(QStringLiteral("no such control"));
+        }
+        const QVariant value = target->property(qPrintable(what.mid(1)));
+        seen = what == QLatin1String("=text")      ? TextOf(target)
+               : value.typeId() == QMetaType::Bool ? QString::number(int(value.toBool()))
+                                                   : value.toString();
     }
-    if (seen != expected) {
-        const auto oneLine = [](QString text) {
-            return text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-        };
-        QTest::qFail(qPrintable(oneLine(step_) + QStringLiteral("\n   seen: ") + oneLine(seen)),
-                     __FILE__, __LINE__);
-        return false;
-    }
-    return true;
+    return seen == rest || Fail("seen: " + QString(seen).replace('\n', "\\n"));
 }
 
 }  // namespace kolvenar::testing

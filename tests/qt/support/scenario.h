@@ -24,15 +24,20 @@ namespace kolvenar::testing {
 //   range FROM TO        type both N                               select ROW ROW ...
 //   header TITLE         click a column header of the result table
 //   store SECTION KEY VALUE   write a setting
+//   file PATH TEXT   write a file      folder PATH   make a folder    readonly PATH
+//   saveas PATH [| FILTER]   "Speichern unter …" with that name typed, that type chosen
 // Checking:
 //   =rows N   =row R A|B|...   =cell R C TEXT   =headers A|B|...   =order Z:N Z:N ...
-//   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1
+//   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1   =value BAR N
 //   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
 //   =clipboard TEXT   =windows NAME NAME ...   (the open windows, sorted)
+//   =sorted TITLE ascending|descending   (or nothing)   =ticked Z Z ...   (the ticked elements)
+//   =file PATH TEXT   (its bytes as Latin-1)   =files FOLDER NAME NAME ...   =dialog FOLDER
+// "%T" in a step stands for the temporary folder given to the player.
 class Scenario {
 public:
-    Scenario(ScriptedDesktop& desktop, std::function<QWidget*()> window)
-        : desktop_(desktop), window_(std::move(window)) {}
+    Scenario(ScriptedDesktop& desktop, std::function<QWidget*()> window, QString folder = QString())
+        : desktop_(desktop), window_(std::move(window)), folder_(std::move(folder)) {}
 
     // Plays the steps in order; false (with the failure recorded) at the first that fails.
     bool Run(const QStringList& steps);
@@ -40,12 +45,15 @@ public:
     QWidget* Find(const QString& name) const;
 
 private:
-    bool Step(const QString& step);
     bool Do(const QString& verb, const QStringList& words, const QString& rest);
+    bool Use(const QString& verb, QWidget* control, const QStringList& words, const QString& rest);
     bool Check(const QString& what, const QStringList& words, const QString& rest);
+    // Records the failure of the current step.
+    bool Fail(const QString& why) const;
 
     ScriptedDesktop& desktop_;
     std::function<QWidget*()> window_;
+    QString folder_;
     QString step_;
 };
 
