@@ -68,41 +68,23 @@ private slots:
                "check chk_Runden 0; =rebuilds 1; =cell 0 5 2,08401262129971E-05";
         QTest::newRow("reference length")
             << "pick Combo_Cx Cp Protonen; =rebuilds 1; =text Lab_AusgabeCx Cp=1.3214098555E-15 m";
+        // Each factor box holds the reciprocal of the other, rounded to 6 places; 0 and 1 are
+        // no factor.
+        const QString factor = "type txt_Wunschfaktor1 7; =rebuilds 1; type txt_Wunschfaktor";
+        const QString boxes =
+            "; =rebuilds 1; =text txt_Wunschfaktor0 %1; =text txt_Wunschfaktor1 %2";
+        QTest::newRow("2 on f") << factor + "0 2" + boxes.arg("2", ".5");
+        QTest::newRow("3 on L") << factor + "1 3" + boxes.arg(".333333", "3");
+        QTest::newRow("6 places") << factor + "0 0.1234567" + boxes.arg(".123457", "8.099986");
+        QTest::newRow("negative") << factor + "0 -4" + boxes.arg("-4", "-.25");
+        QTest::newRow("1 is none") << factor + "0 1" + boxes.arg("", "");
+        QTest::newRow("0 is none") << factor + "1 0" + boxes.arg("", "");
+        QTest::newRow("text is none") << factor + "0 abc" + boxes.arg("", "");
     }
 
     void inputs() {
         QFETCH(QString, steps);
         QVERIFY(f_->Run(steps));
-    }
-
-    // Each factor box holds the reciprocal of the other, rounded to 6 places; 0 and 1 are no
-    // factor.
-    void factorBoxes_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("boxes");
-        QTest::newRow("2 on f") << "type txt_Wunschfaktor0 2"
-                                << "2|.5";
-        QTest::newRow("3 on L") << "type txt_Wunschfaktor1 3"
-                                << ".333333|3";
-        QTest::newRow("6 places") << "type txt_Wunschfaktor0 0.1234567"
-                                  << ".123457|8.099986";
-        QTest::newRow("negative") << "type txt_Wunschfaktor0 -4"
-                                  << "-4|-.25";
-        QTest::newRow("1 is none") << "type txt_Wunschfaktor0 1"
-                                   << "|";
-        QTest::newRow("0 is none") << "type txt_Wunschfaktor1 0"
-                                   << "|";
-        QTest::newRow("text is none") << "type txt_Wunschfaktor0 abc"
-                                      << "|";
-    }
-
-    void factorBoxes() {
-        QFETCH(QString, typed);
-        QFETCH(QString, boxes);
-        const QStringList shown = boxes.split('|');
-        QVERIFY(f_->Run({"type txt_Wunschfaktor1 7", "=rebuilds 1", typed, "=rebuilds 1",
-                         "=text txt_Wunschfaktor0 " + shown[0],
-                         "=text txt_Wunschfaktor1 " + shown[1]}));
     }
 
     // Only the user leaving an N box for another control empties it, not a message box that

@@ -7,14 +7,6 @@
 using namespace kolvenar;
 using testing::MainWindowFixture;
 
-namespace {
-
-const QString kOwnToleranceMessage = QStringLiteral(
-    "=message  Meldung|Bei der Suche mit eigener Toleranz bitte einen Wert >0 und <=50 % "
-    "eingeben .");
-
-}  // namespace
-
 class FmMainSearchTest : public QObject {
     Q_OBJECT
 
@@ -105,45 +97,30 @@ private slots:
                "txt_Suchen0 1E300; =rows 0; type txt_Suchen1 1E300; =rows 0; type txt_Suchen2 "
                "1E302; =rows 0; type txt_Suchen3 1E306; =rows 0; type txt_Suchen4 1E300; =rows 0; "
                "=text Lab_AnzGefundenerElemente 0 Elemente";
+        // Clicking into the own-value box chooses the own tolerance without a search; Enter
+        // there searches and refuses values outside 0 < t <= 50.
+        const QString own =
+            "only 1; click Chk_Suchmodus; type txt_Suchen1 0.02; =rebuilds 4; click "
+            "txt_Toleranz; =checked opt_Toleranz0 1; =rebuilds 0; ";
+        const QString refused =
+            "; =messages 1; =message  Meldung|Bei der Suche mit eigener "
+            "Toleranz bitte einen Wert >0 und <=50 % eingeben .";
+        QTest::newRow("own 50") << own + "type txt_Toleranz 50; =messages 0; =visible lv_Ausgabe 1";
+        QTest::newRow("own 50.5")
+            << own + "answer OK; type txt_Toleranz 50.5; =text txt_Toleranz 50.5" + refused;
+        QTest::newRow("own 0") << own + "answer OK; type txt_Toleranz 0" + refused;
+        QTest::newRow("own text") << own +
+                                         "answer OK; type txt_Toleranz viel; =text txt_Toleranz 0" +
+                                         refused;
+        QTest::newRow("own 7,5")
+            << own + "type txt_Toleranz 7,5; =text txt_Toleranz 7; =visible lv_Ausgabe 1";
+        QTest::newRow("own 0.3") << own +
+                                        "type txt_Toleranz 0.3; =text txt_Toleranz .3; =messages 0";
     }
 
     void search() {
         QFETCH(QString, steps);
         QVERIFY(f_->Run(steps));
-    }
-
-    // Clicking into the own-value box chooses the own tolerance without a search; Enter there
-    // searches and refuses values outside 0 < t <= 50.
-    void ownTolerance_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("rewritten");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("50 is allowed") << "50"
-                                       << "50" << false;
-        QTest::newRow("50.5 is too much") << "50.5"
-                                          << "50.5" << true;
-        QTest::newRow("0 is too little") << "0"
-                                         << "0" << true;
-        QTest::newRow("text is 0") << "viel"
-                                   << "0" << true;
-        QTest::newRow("comma ends the number") << "7,5"
-                                               << "7" << false;
-        QTest::newRow("default text") << "0.3"
-                                      << ".3" << false;
-    }
-
-    void ownTolerance() {
-        QFETCH(QString, typed);
-        QFETCH(QString, rewritten);
-        QFETCH(bool, refused);
-        QVERIFY(f_->Run({"only 1", "click Chk_Suchmodus", "type txt_Suchen1 0.02", "=rebuilds 4",
-                         "click txt_Toleranz", "=checked opt_Toleranz0 1", "=rebuilds 0"}));
-        if (refused) {
-            f_->desktop.Answer(MessageAnswer::Ok);
-        }
-        QVERIFY(f_->Run({"type txt_Toleranz " + typed, "=text txt_Toleranz " + rewritten,
-                         refused ? "=messages 1" : "=messages 0",
-                         refused ? kOwnToleranceMessage : "=visible lv_Ausgabe 1"}));
     }
 };
 

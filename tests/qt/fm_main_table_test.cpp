@@ -108,18 +108,10 @@ private slots:
             << "only 1; type txt_N_Value0 -900.5; =text txt_N_Value0 -899.5; =cell 0 3 -899,5";
         QTest::newRow("fraction rounding up to 1")
             << "only 1; type txt_N_Value0 -900.001; =text txt_N_Value0 -899; =cell 0 3 -899";
-    }
-
-    void table() {
-        QFETCH(QString, steps);
-        QVERIFY(f_->Run(steps));
-    }
-
-    // Copying puts the highlighted rows, as shown, on the clipboard; a click on a header sorts
-    // by value ("Überlauf" after every number either way, equal values in built order), the
-    // second reverses, a rebuild keeps the sort, the third returns to the built order.
-    void results_data() {
-        QTest::addColumn<QString>("steps");
+        // Copying puts the highlighted rows, as shown, on the clipboard; a click on a header
+        // sorts by value ("Überlauf" after every number either way, equal values in built
+        // order), the second reverses, a rebuild keeps the sort, the third returns to the built
+        // order.
         QTest::newRow("copy two rows")
             << kTwoByTwo +
                    "; =enabled ME_Kopieren 0; select 1 2; =enabled ME_Kopieren 1; key lv_Ausgabe "
@@ -153,15 +145,32 @@ private slots:
                    "Ctrl+C; =clipboard Element\tZ\tN\tL in m\nMolybdän\t42\t33\t0,8753\n; click "
                    "cmd_AusgewählteInListeMarkieren; =ticked 42; =order 42:33 42:34; =enabled "
                    "cmd_AusgewählteInListeMarkieren 1";
+        // Above 3600 rows the user is asked; "Ja" with "Nicht mehr fragen" ticked silences the
+        // question for good, also after a restart; "Nein" builds nothing.
+        const QString question = QStringLiteral(
+            "=message  Achtung|Die Ausgabe würde 3602 Zeilen ergeben !\nDas könnte evtl. eine "
+            "Weile dauern !\n\n<JA> Ich warte dann ...\n<NEIN> Ups , dann stelle ich N anders "
+            "ein oder wähle weniger Elemnte .");
+        QTest::newRow("3600 pass") << "untick 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18; range "
+                                      "0 35; =rows 3600; =messages 0";
+        QTest::newRow("1801 pass") << "only 1; range -900 900; =rows 1801; =messages 0";
+        QTest::newRow("3602 no, ticked")
+            << QString("only 1 2; answer Nein tick; range -900 900; ") + (question) +
+                   "; =rows 0; =visible lv_Ausgabe 0; =enabled ME_Speichern0 0; =text "
+                   "Lab_AusgabeCx ; restart; answer Nein; range -900 900; =messages 2";
+        QTest::newRow("3602 yes")
+            << "only 1 2; answer Ja; range -900 900; =rows 3602; =enabled ME_Speichern0 1; answer "
+               "Nein; type txt_N_Value1 900; =messages 2";
+        QTest::newRow("3602 yes, ticked")
+            << "only 1 2; answer Ja tick; range -900 900; =rows 3602; restart; range -900 900; "
+               "=rows 3602; =messages 1; =stored Fm_Main ZeilenfrageNichtMehrFragen 1";
     }
 
-    void results() {
+    void table() {
         QFETCH(QString, steps);
         QVERIFY(f_->Run(steps));
     }
 
-    // Every column is as wide as its header and contents, column 0 keeps its 150 twips, the
-    // last one fills the view; the lists follow the window's size but never below 1 pixel.
     void columnsAndLists() {
         QVERIFY(
             f_->Run({"only 1 26 79 118", "check chk_Runden 0", "check chk_V4 1", "range -40 40"}));
@@ -217,34 +226,6 @@ private slots:
         for (const auto& [row, column] : {std::pair{2, 1}, {-1, 1}, {0, 0}, {0, 9}}) {
             QCOMPARE(model.CellText(row, column), QString());
         }
-    }
-
-    // Above 3600 rows the user is asked; "Ja" with "Nicht mehr fragen" ticked silences the
-    // question for good, also after a restart; "Nein" builds nothing.
-    void rowCountQuestion_data() {
-        QTest::addColumn<QString>("steps");
-        const QString question = QStringLiteral(
-            "=message  Achtung|Die Ausgabe würde 3602 Zeilen ergeben !\nDas könnte evtl. eine "
-            "Weile dauern !\n\n<JA> Ich warte dann ...\n<NEIN> Ups , dann stelle ich N anders "
-            "ein oder wähle weniger Elemnte .");
-        QTest::newRow("3600 pass") << "untick 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18; range "
-                                      "0 35; =rows 3600; =messages 0";
-        QTest::newRow("1801 pass") << "only 1; range -900 900; =rows 1801; =messages 0";
-        QTest::newRow("3602 no, ticked")
-            << QString("only 1 2; answer Nein tick; range -900 900; ") + (question) +
-                   "; =rows 0; =visible lv_Ausgabe 0; =enabled ME_Speichern0 0; =text "
-                   "Lab_AusgabeCx ; restart; answer Nein; range -900 900; =messages 2";
-        QTest::newRow("3602 yes")
-            << "only 1 2; answer Ja; range -900 900; =rows 3602; =enabled ME_Speichern0 1; answer "
-               "Nein; type txt_N_Value1 900; =messages 2";
-        QTest::newRow("3602 yes, ticked")
-            << "only 1 2; answer Ja tick; range -900 900; =rows 3602; restart; range -900 900; "
-               "=rows 3602; =messages 1; =stored Fm_Main ZeilenfrageNichtMehrFragen 1";
-    }
-
-    void rowCountQuestion() {
-        QFETCH(QString, steps);
-        QVERIFY(f_->Run(steps));
     }
 };
 
