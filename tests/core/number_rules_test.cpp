@@ -2,105 +2,131 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
+#include <cstdio>
 #include <string>
+#include <tuple>
+#include <vector>
 
-namespace kolvenar {
-namespace {
+#include "core/number_text.h"
+#include "core/reference_constants.h"
+#include "random_doubles.h"
 
-struct LeadingNumberCase {
-    const char* text;
-    double expected;
-};
+using namespace kolvenar;
 
-void PrintTo(const LeadingNumberCase& c, std::ostream* os) {
-    *os << '"' << c.text << '"';
+constexpr double kMax = 1.7976931348623157e308;
+using Text = std::pair<std::string, double>;
+
+TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText) {
+    for (const auto& [text, number] :
+         {// Sign, one point, an exponent with E or D in either case.
+          Text{"2.42611E-12", 2.42611E-12}, Text{"+3", 3}, Text{"-.25", -0.25}, Text{".5", 0.5},
+          Text{"5.", 5}, Text{"2.5e3", 2500}, Text{"2.5D3", 2500}, Text{"2.5d-3", 0.0025},
+          Text{"1E+2", 100}, Text{"-0", 0},
+          // Blanks, tabs and line feeds are skipped anywhere, a carriage return is not.
+          Text{"  7", 7}, Text{"- 5 . 5", -5.5}, Text{"\t1\n2", 12}, Text{"1 E 3", 1000},
+          Text{std::string(100000, ' ') + "42", 42}, Text{"3\r4", 3},
+          // Reading stops at the first character that does not fit; a comma never separates.
+          Text{"5,5", 5}, Text{"2,5E-12", 2}, Text{"2.5E-3xyz", 0.0025}, Text{"1.2.3", 1.2},
+          Text{"5E", 5}, Text{"5E-", 5}, Text{"", 0}, Text{"   ", 0}, Text{"abc", 0}, Text{"-", 0},
+          Text{"+", 0}, Text{".", 0}, Text{"E5", 0}, Text{"+-5", 0}, Text{",5", 0},
+          Text{"Überlauf", 0}, Text{std::string(100000, 'x'), 0},
+          // Too large for a double: the largest of its sign; too small to hold: 0.
+          Text{"1E400", kMax}, Text{"-1D999", -kMax}, Text{"1E99999999999999999999", kMax},
+          Text{"0.001E312", kMax}, Text{"1.7976931348623157E308", kMax},
+          Text{std::string(100000, '9'), kMax}, Text{"1" + std::string(700, '0') + "E-300", kMax},
+          Text{"1" + std::string(100000, '0') + "E-99600", kMax},
+          Text{"1" + std::string(100000, '0') + "E-99999", 10}, Text{"1E-400", 0},
+          Text{"-1E-400", 0}, Text{"1000E-330", 0}, Text{"4.9E-324", 4.9406564584124654e-324}}) {
+        EXPECT_EQ(LeadingNumber(text), number) << text.substr(0, 30);
+    }
 }
 
-class LeadingNumberExamples : public ::testing::TestWithParam<LeadingNumberCase> {};
-
-TEST_P(LeadingNumberExamples, ReadsTheNumberAtTheStart) {
-    const auto& c = GetParam();
-    EXPECT_EQ(LeadingNumber(c.text), c.expected) << '"' << c.text << '"';
+TEST(Rounding, HalvesGoToTheEvenNeighbour) {
+    using Half = std::pair<double, double>;
+    for (const auto& [x, rounded] :
+         {Half{0.5, 0}, Half{1.5, 2}, Half{2.5, 2}, Half{2.6, 3}, Half{-2.5, -2}, Half{-3.5, -4},
+          Half{2.4999999999999996, 2}, Half{-0.7, -1}, Half{HUGE_VAL, HUGE_VAL},
+          Half{4503599627370497.0, 4503599627370497.0}}) {
+        EXPECT_EQ(RoundHalfToEven(x), rounded) << x;
+    }
+    // Values whose scaled form leaves the double range stay unrounded.
+    using Places = std::tuple<double, int, double>;
+    for (const auto& [x, places, rounded] :
+         {Places{0.03125, 4, 0.0312}, Places{0.09375, 4, 0.0938},
+          Places{0.3333333333333333, 6, 0.333333}, Places{1e-30, 18, 0}, Places{0.001, 18, 0.001},
+          Places{1e306, 4, 1e306}, Places{-1e306, 4, -1e306}, Places{kMax, 6, kMax}}) {
+        EXPECT_EQ(RoundToPlaces(x, places), rounded) << x << " to " << places;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, LeadingNumberExamples,
-    ::testing::Values(
-        // Plain numbers, signs and exponents in every spelling.
-        LeadingNumberCase{"2.42611E-12", 2.42611E-12}, LeadingNumberCase{"+3", 3.0},
-        LeadingNumberCase{"-12", -12.0}, LeadingNumberCase{".5", 0.5},
-        LeadingNumberCase{"-.25", -0.25}, LeadingNumberCase{"5.", 5.0},
-        LeadingNumberCase{"2.5e3", 2500.0}, LeadingNumberCase{"2.5D3", 2500.0},
-        LeadingNumberCase{"2.5d-3", 0.0025}, LeadingNumberCase{"1E+2", 100.0},
-        // Blanks, tabs and line feeds are skipped anywhere.
-        LeadingNumberCase{"  7", 7.0}, LeadingNumberCase{"1 2 3", 123.0},
-        LeadingNumberCase{"- 5 . 5", -5.5}, LeadingNumberCase{"\t1\n2", 12.0},
-        LeadingNumberCase{"1 E 3", 1000.0},
-        // Reading stops at the first character that does not fit.
-        LeadingNumberCase{"5,5", 5.0}, LeadingNumberCase{"7,5", 7.0},
-        LeadingNumberCase{"2,5E-12", 2.0}, LeadingNumberCase{"2.5E-3xyz", 0.0025},
-        LeadingNumberCase{"1.2.3", 1.2}, LeadingNumberCase{"5E", 5.0},
-        LeadingNumberCase{"5E-", 5.0}, LeadingNumberCase{"12abc", 12.0},
-        LeadingNumberCase{"3\r4", 3.0},
-        // Texts without a leading number.
-        LeadingNumberCase{"", 0.0}, LeadingNumberCase{"   ", 0.0}, LeadingNumberCase{"abc", 0.0},
-        LeadingNumberCase{"-", 0.0}, LeadingNumberCase{"+", 0.0}, LeadingNumberCase{".", 0.0},
-        LeadingNumberCase{"E5", 0.0}, LeadingNumberCase{"+-5", 0.0}, LeadingNumberCase{",5", 0.0},
-        LeadingNumberCase{"Überlauf", 0.0}, LeadingNumberCase{"\xD0\x96", 0.0},
-        // Beyond the double range: the largest double of that sign, never an infinity; too
-        // small to hold: 0.
-        LeadingNumberCase{"1E400", 1.7976931348623157e308},
-        LeadingNumberCase{"-1D999", -1.7976931348623157e308},
-        LeadingNumberCase{"1E99999999999999999999", 1.7976931348623157e308},
-        LeadingNumberCase{"0.001E312", 1.7976931348623157e308}, LeadingNumberCase{"1E-400", 0.0},
-        LeadingNumberCase{"-1E-400", 0.0}, LeadingNumberCase{"1000E-330", 0.0},
-        LeadingNumberCase{"0.00001E-320", 0.0},
-        LeadingNumberCase{"4.9E-324", 4.9406564584124654e-324},
-        LeadingNumberCase{"1.7976931348623157E308", 1.7976931348623157e308}));
-
-TEST(LeadingNumber, NegativeZeroStaysZero) {
-    const double value = LeadingNumber("-0");
-    EXPECT_EQ(value, 0.0);
+TEST(ReferenceLength, ZeroOrNoNumberMeansOne) {
+    for (const auto& [text, length] : {Text{"2.5E-3xyz", 0.0025}, Text{"-2", -2}, Text{"0", 1},
+                                       Text{"", 1}, Text{"1E-400", 1}}) {
+        EXPECT_EQ(ReferenceLengthFromText(text), length) << text;
+    }
+    const CxEntry entry = CxEntryFromTexts("Ce", "0,5", "Elektronen");  // "0,5" reads as 0
+    EXPECT_EQ(std::tie(entry.Cx, entry.Cx_Wert, entry.Cx_Bezeichnung),
+              std::make_tuple("Ce", 1.0, "Elektronen"));
 }
 
-TEST(LeadingNumber, HugeTextsAreReadWithoutTrouble) {
-    EXPECT_EQ(LeadingNumber(std::string(100000, '9')), std::numeric_limits<double>::max());
-    EXPECT_EQ(LeadingNumber("1" + std::string(100000, '0') + "E-99999"), 10.0);
-    EXPECT_EQ(LeadingNumber(std::string(100000, ' ') + "42"), 42.0);
-    EXPECT_EQ(LeadingNumber(std::string(100000, 'x')), 0.0);
+TEST(NumberText, FifteenDigitsPlainOrScientific) {
+    using Row = std::pair<double, const char*>;
+    for (const auto& [value, text] :
+         {Row{0.0, "0"}, Row{-0.0, "0"}, Row{0.5, ".5"}, Row{-0.25, "-.25"},
+          Row{2.42611E-12, "2.42611E-12"}, Row{57910000000.0, "57910000000"},
+          Row{1.2356919430693578e20, "1.23569194306936E+20"},
+          Row{8.092631870011887e-21, "8.09263187001189E-21"},
+          Row{14385347523.13697, "14385347523.137"}, Row{0.02084012621299712, ".0208401262129971"},
+          Row{6.951517844053675e-11, "6.95151784405368E-11"}, Row{1.0005, "1.0005"},
+          Row{123456789012345.6, "123456789012346"},
+          Row{1.23456789012345678e17, "1.23456789012346E+17"},
+          // Plain from 0.0001 to below 10^15 after rounding to 15 digits.
+          Row{0.0001, ".0001"}, Row{-0.0001, "-.0001"}, Row{0.00001, "1E-05"},
+          Row{0.000099999999999999995, ".0001"}, Row{9.99999999999999e-5, "9.99999999999999E-05"},
+          Row{1e14, "100000000000000"}, Row{1e15, "1E+15"}, Row{999999999999999.5, "1E+15"},
+          Row{1e100, "1E+100"}, Row{-1e-300, "-1E-300"},
+          Row{4.9406564584124654e-324, "4.94065645841247E-324"},
+          // The largest doubles would round beyond the range; they keep digits that read back.
+          Row{kMax, "1.79769313486231E+308"},
+          Row{-1.797693134862315e308, "-1.79769313486231E+308"}}) {
+        EXPECT_EQ(NumText(value), text);
+    }
+    // The table: the locale's separator, cut to 8 bytes, and a leading zero.
+    using Table = std::tuple<double, const char*, const char*>;
+    for (const auto& [value, separator, text] :
+         {Table{0.5, ",", "0,5"}, Table{-0.25, ",", "-0,25"}, Table{0, ",", "0"},
+          Table{2.42611E-12, ",", "2,42611E-12"}, Table{14385347523.13697, ",", "14385347523,137"},
+          Table{0.02084012621299712, ",", "0,0208401262129971"}, Table{1234.5, ".", "1234.5"},
+          Table{kMax, ",", "1,79769313486231E+308"}, Table{0.5, "\u066B", "0\u066B5"},
+          Table{-0.5, "123456789", "-0123456785"}}) {
+        EXPECT_EQ(TableNumberText(value, separator), text);
+    }
+    for (double x : {HUGE_VAL, -HUGE_VAL, std::nan(""), -std::nan("")}) {
+        EXPECT_EQ(NumText(x), "Überlauf");
+        EXPECT_EQ(TableNumberText(x, "."), "Überlauf");
+    }
 }
 
-TEST(RoundHalfToEven, ExactHalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(RoundHalfToEven(0.5), 0.0);
-    EXPECT_EQ(RoundHalfToEven(1.5), 2.0);
-    EXPECT_EQ(RoundHalfToEven(2.5), 2.0);
-    EXPECT_EQ(RoundHalfToEven(-2.5), -2.0);
-    EXPECT_EQ(RoundHalfToEven(-3.5), -4.0);
-    EXPECT_EQ(RoundHalfToEven(2.4999999999999996), 2.0);
-    EXPECT_EQ(RoundHalfToEven(-0.7), -1.0);
-    EXPECT_EQ(RoundHalfToEven(4503599627370497.0), 4503599627370497.0);
-    EXPECT_TRUE(std::isinf(RoundHalfToEven(std::numeric_limits<double>::infinity())));
+TEST(NumberTextProperty, TextReadsBackAsTheValueRoundedTo15Digits) {
+    std::vector<double> values = kolvenar::testing::RandomDoubles(200000);
+    for (double x = kMax; values.size() < 200200; x = std::nextafter(x, 0.0)) {
+        values.insert(values.end(), {x, -x});  // rounded up these would leave the double range
+    }
+    for (double x : values) {
+        char buffer[64];  // the C library rounds to 15 digits independently
+        std::snprintf(buffer, sizeof buffer, "%.14e", x);
+        const double rounded =
+            std::clamp(std::strtod(buffer, nullptr), -1.79769313486231E+308, 1.79769313486231E+308);
+        const std::string text = NumText(x);
+        ASSERT_EQ(LeadingNumber(text), rounded) << text << " from " << x;
+        // Plain exactly from 0.0001 to below 10^15; "E", sign and two digits at least; no zeros
+        // at the end of the digits after the point.
+        const auto e = text.find('E');
+        ASSERT_EQ(e == std::string::npos, std::fabs(rounded) >= 0.0001 && std::fabs(rounded) < 1e15)
+            << text;
+        ASSERT_TRUE(e == std::string::npos || text.size() - e >= 4) << text;
+        ASSERT_FALSE(text.find('.') < e && text.substr(0, e).ends_with('0')) << text;
+    }
 }
-
-TEST(RoundToPlaces, RoundsToTheGivenNumberOfDecimals) {
-    EXPECT_EQ(RoundToPlaces(0.03125, 4), 0.0312);
-    EXPECT_EQ(RoundToPlaces(0.09375, 4), 0.0938);
-    EXPECT_EQ(RoundToPlaces(0.25, 1), 0.2);
-    EXPECT_EQ(RoundToPlaces(0.678, 2), 0.68);
-    EXPECT_EQ(RoundToPlaces(1.0 / 3.0, 6), 0.333333);
-    EXPECT_EQ(RoundToPlaces(1e-30, 18), 0.0);
-    EXPECT_EQ(RoundToPlaces(0.001, 18), 0.001);
-}
-
-TEST(RoundToPlaces, ValuesTooLargeToScaleStayUnrounded) {
-    const double huge = 1e306;
-    EXPECT_EQ(RoundToPlaces(huge, 4), huge);
-    EXPECT_EQ(RoundToPlaces(-huge, 4), -huge);
-    EXPECT_EQ(RoundToPlaces(std::numeric_limits<double>::max(), 6),
-              std::numeric_limits<double>::max());
-}
-
-}  // namespace
-}  // namespace kolvenar
