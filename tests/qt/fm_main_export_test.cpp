@@ -198,9 +198,11 @@ private slots:
     // Numbers are numbers holding the value the table shows, "Überlauf" and names are text, the
     // titles are bold and frozen, the sheet is named after the program.
     void workbookReadsBack() {
-        QVERIFY(f_->Run({"only 1 42", "check chk_Feldauswahl0 0", "check chk_Feldauswahl1 0",
-                         "check chk_Feldauswahl2 0", "check chk_Feldauswahl4 0", "range 550 551",
-                         "=cell 0 4 7,9949583610818E+307", "answer OK", "saveas %T/t.xlsx"}));
+        QVERIFY(
+            f_->Run("only 5 55; check chk_Runden 0; check chk_Feldauswahl0 0; check "
+                    "chk_Feldauswahl2 0; check chk_Feldauswahl4 0; range 546 546; =row 0 "
+                    "Bor|5|546|2,79420409499627E+153|7,80757652449394E+306; answer OK; "
+                    "saveas %T/t.xlsx"));
         const auto part = [this](const QString& name) {
             QProcess unzip;
             unzip.start("unzip", {"-p", f_->files.filePath("t.xlsx"), name});
@@ -216,12 +218,16 @@ private slots:
               "m</t></is></c>",
               "<pane ySplit=\"5\" topLeftCell=\"A6\" activePane=\"bottomLeft\" state=\"frozen\"/>",
               "<c r=\"A5\" s=\"1\" t=\"inlineStr\"><is><t>Element</t></is></c>",
-              "<c r=\"D5\" s=\"1\" t=\"inlineStr\"><is><t>A in m²</t></is></c>",
-              "<c r=\"B6\"><v>1</v></c><c r=\"C6\"><v>550</v></c>"
-              "<c r=\"D6\"><v>7.9949583610818E+307</v></c>",
-              "<c r=\"D7\" t=\"inlineStr\"><is><t>Überlauf</t></is></c>",
-              "<c r=\"A8\" t=\"inlineStr\"><is><t>Molybdän</t></is></c>",
-              "<col min=\"1\" max=\"1\" width=\"13.7109375\" customWidth=\"1\"/>"}) {
+              "<c r=\"E5\" s=\"1\" t=\"inlineStr\"><is><t>A in m²</t></is></c>",
+              // The values as the table shows them, to 15 digits, not the values computed.
+              "<c r=\"B6\"><v>5</v></c><c r=\"C6\"><v>546</v></c><c "
+              "r=\"D6\"><v>2.79420409499627E+153"
+              "</v></c><c r=\"E6\"><v>7.80757652449394E+306</v></c>",
+              "<c r=\"A7\" t=\"inlineStr\"><is><t>Cäsium</t></is></c>",
+              "<c r=\"E7\" t=\"inlineStr\"><is><t>Überlauf</t></is></c>",
+              // As wide as the longest text, here the title "Element", and never below 6.
+              "<col min=\"1\" max=\"1\" width=\"9.7109375\" customWidth=\"1\"/>",
+              "<col min=\"2\" max=\"2\" width=\"6.7109375\" customWidth=\"1\"/>"}) {
             QVERIFY2(sheet.contains(QString::fromUtf8(expected)), expected);
         }
     }
@@ -263,6 +269,7 @@ private slots:
             << QByteArray("a\xFF\x62\x80\x80\x80\x80\x80\xE2\x82") << QByteArray("a?b???");
         QTest::newRow("overlong, surrogate, cut")
             << QByteArray("\xC0\xAF\xED\xA0\x80x\xC3") << QByteArray("??x?");
+        QTest::newRow("lead without its follower") << QByteArray("\xC3\x62") << QByteArray("?b");
     }
 
     void windows1252() {

@@ -122,6 +122,8 @@ private slots:
                    "; key lv_Ausgabe Ctrl+A; key lv_Ausgabe Ctrl+C; =clipboard Element\tZ\tN\tL in "
                    "m\nWasserstoff\t1\t33\t0.0208\nWasserstoff\t1\t34\t0.0417\nMolybdän\t42\t33\t0."
                    "8753\nMolybdän\t42\t34\t1.7506\n";
+        QTest::newRow("copy of the whole first table")
+            << QString("key lv_Ausgabe Ctrl+A; key lv_Ausgabe Ctrl+C; =copied 119");
         QTest::newRow("area with Überlauf")
             << kOverflowEdge +
                    "; header A in m²; =order 1:549 1:550 2:549 1:551 2:550 2:551; =sorted A in m² "
@@ -132,7 +134,8 @@ private slots:
         QTest::newRow("negative numbers")
             << kOverflowEdge +
                    "; header f * -2 in MHz; =order 1:549 1:550 2:549 1:551 2:550 2:551; header f * "
-                   "-2 in MHz; =order 2:551 1:551 2:550 1:550 2:549 1:549";
+                   "-2 in MHz; =order 2:551 1:551 2:550 1:550 2:549 1:549; header f in MHz; =order "
+                   "2:551 1:551 2:550 1:550 2:549 1:549";
         QTest::newRow("N") << kOverflowEdge +
                                   "; header N; =order 1:549 2:549 1:550 2:550 1:551 2:551; header "
                                   "N; =order 1:551 2:551 1:550 2:550 1:549 2:549";

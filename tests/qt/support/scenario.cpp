@@ -247,6 +247,8 @@ bool Scenario::Check(const QString& what, const QStringList& words, const QStrin
                                                   : desktop_.openedAddresses.last().toString();
     } else if (what == QLatin1String("=clipboard")) {
         seen = QGuiApplication::clipboard()->text();
+    } else if (what == QLatin1String("=copied")) {
+        seen = QString::number(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')));
     } else if (what == QLatin1String("=windows")) {
         QStringList open;
         for (const QWidget* top : QApplication::topLevelWidgets()) {

@@ -30,7 +30,7 @@ namespace kolvenar::testing {
 //   =rows N   =row R A|B|...   =cell R C TEXT   =headers A|B|...   =order Z:N Z:N ...
 //   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1   =value BAR N
 //   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
-//   =clipboard TEXT   =windows NAME NAME ...   (the open windows, sorted)
+//   =clipboard TEXT   =copied LINES   =windows NAME NAME ...   (the open windows, sorted)
 //   =sorted TITLE ascending|descending   (or nothing)   =ticked Z Z ...   (the ticked elements)
 //   =file PATH TEXT   (its bytes as Latin-1)   =files FOLDER NAME NAME ...   =dialog FOLDER
 // "%T" in a step stands for the temporary folder given to the player.
