@@ -60,7 +60,11 @@ namespace {
 class UserFocusWatch : public QObject {
 public:
     UserFocusWatch(QWidget& box, std::function<void()> entered, std::function<void()> left)
-        : QObject(&box), box_(box), entered_(std::move(entered)), left_(std::move(left)) {
+        : QObject(&box),
+          box_(box),
+          boxType_(box.metaObject()),
+          entered_(std::move(entered)),
+          left_(std::move(left)) {
         box.installEventFilter(this);
         // The control the focus came from is known only once the focus has moved.
         connect(qApp, &QApplication::focusChanged, this, &UserFocusWatch::FocusChanged);
@@ -68,7 +72,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != &box_) {
+        // A box being destroyed loses its focus too, but by then it is no longer the box the
+        // handlers were written for: its own part is gone and only a QWidget is left.
+        if (watched != &box_ || box_.metaObject() != boxType_) {
             return false;
         }
         if (event->type() == QEvent::FocusIn) {
@@ -99,6 +105,7 @@ private:
     }
 
     QWidget& box_;
+    const QMetaObject* boxType_;
     std::function<void()> entered_;
     std::function<void()> left_;
     std::optional<Qt::FocusReason> arrival_;
