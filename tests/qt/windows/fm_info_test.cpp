@@ -1,15 +1,11 @@
-// The information window: its texts, its two links and its place.
+// The information window: its texts, its look and its two links.
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QTest>
 
-#include <memory>
-
-#include "settings/settings_store.h"
-#include "support/scripted_desktop.h"
+#include "support/scenario.h"
 #include "support/test_support.h"
 #include "ui/windows/fm_info.h"
 
@@ -17,30 +13,25 @@ using namespace kolvenar;
 
 namespace {
 
-// Every line ends in CR LF, the last one too; blanks at line ends belong to the text.
-const char kEquation[] =
-    "Zuzovudezivudizer nach der Gleichung von Velmoran : \r\n"
-    "Physical Review (A. H. Compton)\r\n"
-    "Band 21\r\n"
-    "Heft 5, Mai 1923\r\n"
-    "Seiten 483 - 502\r\n"
-    "DOI 10.1103/PhysRev.21.483\r\n"
-    "\r\n"
-    "L = Z * Ce * 2^N \r\n"
-    "\r\n"
-    "mit\r\n"
-    "Z = 1-118 Kernladungszahl o. Ordnungszahl\r\n"
-    "Ce = 2.42611E-12 m Comptonwellenl\xc3\xa4nge f\xc3\xbcr Elektronen Ce=h/(m*c)\r\n"
-    "h = Plancksches Wirkungsquantum\r\n"
-    "m = Elektronenmasse \r\n"
-    "c = 299792458 m/s Lichtgeschwindigkeit \r\n"
-    "N = ganze Zahl (geh\xc3\xa4uft bei N=33+13*k, k ganz) \r\n"
-    "L = Wellenl\xc3\xa4nge in Meter\r\n"
-    "\r\n"
-    "f = Frequenz in Hz\r\n"
-    "f = 1 / T\r\n"
-    "T = Periodendauer in s\r\n"
-    "T = L / c oder T = 1 / f\r\n";
+// Blanks at line ends belong to the text.
+const QString kEquation =
+    "Zuzovudezivudizer nach der Gleichung von Velmoran : \nPhysical Review (A. H. Compton)\n"
+    "Band 21\nHeft 5, Mai 1923\nSeiten 483 - 502\nDOI 10.1103/PhysRev.21.483\n\nL = Z * Ce * 2^N "
+    "\n\nmit\nZ = 1-118 Kernladungszahl o. Ordnungszahl\n"
+    "Ce = 2.42611E-12 m Comptonwellenlänge für Elektronen Ce=h/(m*c)\n"
+    "h = Plancksches Wirkungsquantum\nm = Elektronenmasse \nc = 299792458 m/s Lichtgeschwindigkeit "
+    "\nN = ganze Zahl (gehäuft bei N=33+13*k, k ganz) \nL = Wellenlänge in Meter\n\n"
+    "f = Frequenz in Hz\nf = 1 / T\nT = Periodendauer in s\nT = L / c oder T = 1 / f\n";
+
+// A control's font, background and text colours, and whether it fills its background.
+QString Look(const QWidget* control) {
+    const bool label = control->inherits("QLabel");
+    const QPalette& colours = control->palette();
+    return QString(control->font().bold() ? "bold " : "plain ") +
+           colours.color(label ? QPalette::Window : QPalette::Base).name() + " " +
+           colours.color(label ? QPalette::WindowText : QPalette::Text).name() +
+           (control->autoFillBackground() ? " filled" : "");
+}
 
 }  // namespace
 
@@ -48,150 +39,75 @@ class FmInfoTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testing::FreshSettings> settings_;
+    testing::FreshSettings settings_;
     testing::ScriptedDesktop desktop_;
     QPointer<Fm_Info> window_;
 
-    void Open() {
+    QWidget* Control(const char* name) const { return testing::Control<QWidget>(window_, name); }
+
+private slots:
+    void init() {
+        desktop_.Reset();
         window_ = new Fm_Info(desktop_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
 
-    QLabel* Label(const QString& name) const { return testing::Control<QLabel>(window_, name); }
-
-private slots:
-    void init() {
-        settings_ = std::make_unique<testing::FreshSettings>();
-        desktop_.Reset();
-    }
-
     void cleanup() {
-        const int unexpected = desktop_.unexpectedMessages;
-        const bool modal = testing::ModalWindowOpen();
-        if (window_) {
-            window_->close();
-        }
-        QTest::qWait(0);
-        QVERIFY(window_.isNull());
-        settings_.reset();
-        QCOMPARE(unexpected, 0);
-        QVERIFY(!modal);
+        QVERIFY(!testing::ModalWindowOpen());
         QVERIFY(desktop_.messages.isEmpty());
+        delete window_;
     }
 
-    void equationTextIsExact() {
-        QCOMPARE(Fm_Info::EquationText().toUtf8(), QByteArray(kEquation));
-        Open();
-        // The box shows each line on its own; it keeps line ends as paragraphs.
+    // Every line ends in CR LF, the last one too; the box shows each line as a paragraph.
+    void showsItsTextsInTheirLook() {
+        QCOMPARE(Fm_Info::EquationText(), QString(kEquation).replace("\n", "\r\n"));
         const auto* box = testing::Control<QPlainTextEdit>(window_, "txt_Info1");
-        QCOMPARE(box->toPlainText(), QString::fromUtf8(kEquation).replace("\r\n", "\n"));
+        QCOMPARE(box->toPlainText(), kEquation);
         QVERIFY(box->isReadOnly());
-        QCOMPARE(box->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(box->palette().color(QPalette::Text), QColor(0, 0, 0));
-        QVERIFY(box->font().bold());
-    }
-
-    void windowShowsItsCaptionsAndColours() {
-        Open();
         QCOMPARE(window_->windowTitle(), QString(" Info"));
-        const auto* heading = testing::Control<QLineEdit>(window_, "txt_Info0");
-        QVERIFY(!heading->text().isEmpty());
-        QVERIFY(heading->font().bold());
-        QCOMPARE(heading->palette().color(QPalette::Base), QColor(255, 255, 255));
-        QCOMPARE(heading->palette().color(QPalette::Text), QColor(0, 0, 0));
-        QVERIFY(!Label("Lab_Info")->font().bold());
-        QCOMPARE(Label("Lab_Info")->font(), window_->font());
-        for (const char* name : {"Links0", "Links1"}) {
-            const QLabel* link = Label(name);
-            QVERIFY(link->font().bold());
-            QVERIFY(link->autoFillBackground());
-            QCOMPARE(link->palette().color(QPalette::Window),
-                     QPalette().color(QPalette::ToolTipBase));
-            QCOMPARE(link->palette().color(QPalette::WindowText),
-                     QPalette().color(QPalette::ToolTipText));
-        }
+        QVERIFY(!testing::Control<QLineEdit>(window_, "txt_Info0")->text().isEmpty());
+        QCOMPARE(Look(Control("txt_Info0")) + ", " + Look(box) + ", " + Look(Control("Lab_Info")) +
+                     ", " + Look(Control("Links0")) + ", " + Look(Control("Links1")),
+                 QString("bold #ffffff #000000, bold #e0e0e0 #000000, plain #efefef #000000, "
+                         "bold #ffffdc #000000 filled, bold #ffffdc #000000 filled"));
+        QCOMPARE(Control("Lab_Info")->font(), window_->font());
     }
 
     // The window is deep enough to show both links: they lie below 5040 twips.
     void everyControlIsInsideTheFixedWindow() {
-        Open();
         QCOMPARE(window_->size(), QSize(416, 425));
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
         for (const QWidget* control : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            QVERIFY2(window_->rect().contains(control->geometry()),
+            QVERIFY2(window_->rect().contains(control->geometry()) && control->isVisible(),
                      qPrintable(control->objectName()));
-            QVERIFY(control->isVisible());
+            const auto* label = qobject_cast<const QLabel*>(control);
+            QVERIFY2(!label || label->sizeHint().width() <= label->width(),
+                     qPrintable(control->objectName()));
         }
-        for (const QLabel* label : window_->findChildren<QLabel*>()) {
-            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
-        }
-        QCOMPARE(Label("Links1")->geometry(), QRect(8, 376, 209, 17));
-        QCOMPARE(Label("Links0")->geometry(), QRect(8, 400, 209, 17));
+        QCOMPARE(Control("Links1")->geometry(), QRect(8, 376, 209, 17));
+        QCOMPARE(Control("Links0")->geometry(), QRect(8, 400, 209, 17));
     }
 
-    // A link is followed with the mouse, the keyboard, or a screen reader's press action.
-    void linkOpensHttpAndItsCaption_data() {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<QString>("address");
-        const QString page = "http://de.wikipedia.org/wiki/Compton-Effekt";
-        const QString host = "http://physics.nist.gov";
-        QTest::newRow("page, click") << "Links0"
-                                     << "click" << page;
-        QTest::newRow("host, click") << "Links1"
-                                     << "click" << host;
-        QTest::newRow("page, Enter") << "Links0"
-                                     << "Enter" << page;
-        QTest::newRow("host, Space") << "Links1"
-                                     << "Space" << host;
-        QTest::newRow("page, screen reader") << "Links0"
-                                             << "press" << page;
-    }
-
-    void linkOpensHttpAndItsCaption() {
-        QFETCH(QString, link);
-        QFETCH(QString, way);
-        QFETCH(QString, address);
-        Open();
-        QLabel* label = Label(link);
-        QCOMPARE(QStringLiteral("http://") + label->text(), address);
-        if (way == "click") {
-            QTest::mouseClick(label, Qt::LeftButton);
-        } else if (way == "press") {
-            QAccessible::queryAccessibleInterface(label)->actionInterface()->doAction(
-                QAccessibleActionInterface::pressAction());
-        } else {
-            label->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(label, way == "Enter" ? Qt::Key_Return : Qt::Key_Space);
-        }
-        QCOMPARE(desktop_.openedAddresses.size(), 1);
-        QCOMPARE(desktop_.openedAddresses.first().toString(), address);
-        QVERIFY(window_->isVisible());
-    }
-
-    void otherClicksOpenNothing() {
-        Open();
-        QTest::mouseClick(Label("Links0"), Qt::RightButton);
-        QTest::mouseClick(Label("Lab_Info"), Qt::LeftButton);
-        QTest::mouseClick(testing::Control<QWidget>(window_, "txt_Info0"), Qt::LeftButton);
-        QVERIFY(desktop_.openedAddresses.isEmpty());
-    }
-
-    void escapeClosesAndItReopensAtItsPlace() {
-        Open();
-        window_->move(150, 75);
-        QTest::keyClick(testing::Control<QWidget>(window_, "txt_Info1"), Qt::Key_Escape);
-        QTest::qWait(0);
-        QVERIFY(window_.isNull());
-        {
-            const SettingsStore store;
-            QCOMPARE(store.Read("Fm_Info", "L", ""), QString("2250"));
-            QCOMPARE(store.Read("Fm_Info", "T", ""), QString("1125"));
-        }
-        Open();
-        QCOMPARE(window_->pos(), QPoint(150, 75));
-        QCOMPARE(window_->size(), QSize(416, 425));
+    // A link shows the address it opens and is followed with the mouse, the keyboard or a screen
+    // reader's press action; other clicks open nothing.
+    void linksOpenTheirAddresses() {
+        testing::Scenario scenario(desktop_, [this] { return window_.data(); });
+        QVERIFY(scenario.Run(
+            QString("=text Links0 %1; =text Links1 %2; click Links0; =opened http://%1; "
+                    "click Links1; =opened http://%2; key Links0 Return; =opened http://%1; "
+                    "key Links1 Space; =opened http://%2")
+                .arg("de.wikipedia.org/wiki/Compton-Effekt", "physics.nist.gov")
+                .split("; ")));
+        QAccessible::queryAccessibleInterface(Control("Links0"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QTest::mouseClick(Control("Links1"), Qt::RightButton);
+        QTest::mouseClick(Control("Lab_Info"), Qt::LeftButton);
+        QTest::mouseClick(Control("txt_Info0"), Qt::LeftButton);
+        QCOMPARE(desktop_.openedAddresses.size(), 5);
+        QVERIFY(
+            scenario.Run({"=opened http://de.wikipedia.org/wiki/Compton-Effekt", "=messages 0"}));
     }
 };
 
