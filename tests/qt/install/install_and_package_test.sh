@@ -137,7 +137,7 @@ QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data 
 program=$!
 sleep 3
 if kill "$program" 2>/dev/null; then
-    wait "$program"
+    wait "$program" 2>/dev/null
 else
     wait "$program"
     fail "the unpacked program ended at once (exit $?): $(cat "$work/program")"

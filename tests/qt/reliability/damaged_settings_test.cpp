@@ -53,11 +53,12 @@ private slots:
             "opt_Toleranz=2.5\nCombo_Cx=Ja\nchk_Runden=\\t\nchk_Feldauswahl4=\\\nchk_A2=zwei\n"
             "chk_V4=6\ntxt_Toleranz=@Invalid()\nWindowState=7\nL=-1E300\nT=nan\nW=0\nH=-100\n"
             "[ElementVisible]\nZ1=@ByteArray(\\xff)\nZ2=\nZ3=0\nZ4=kaputt\n",
-            "start; =rows 117; =text Cb_Einheit0 MHz Mega e+6; =text Cb_Einheit3 m²; "
-            "=checked opt_Toleranz1 1; =text Combo_Cx -- ---; =checked chk_Runden 1; "
-            "=text Lab_AusgabeCx --=1.79769313486231E+308 m; =checked chk_V4 0; close; "
-            "=stored Fm_Main Cb_Einheit0 4; =stored Fm_Main WindowState 0; =stored Fm_Main L 0; "
-            "=stored Fm_Main T 0; =stored Fm_Main W 9600; =stored Fm_Main H 7200");
+            "start; =rows 117; =text Cb_Einheit0 MHz Mega e+6; =text Cb_Einheit1 m; "
+            "=text Cb_Einheit3 m²; =checked opt_Toleranz1 1; =text Combo_Cx -- ---; "
+            "=checked chk_Runden 1; =text Lab_AusgabeCx --=1.79769313486231E+308 m; "
+            "=checked chk_V4 0; close; =stored Fm_Main Cb_Einheit0 4; "
+            "=stored Fm_Main WindowState 0; =stored Fm_Main L 0; =stored Fm_Main T 0; "
+            "=stored Fm_Main W 9600; =stored Fm_Main H 7200");
         row("numbers at the edges",
             "[Fm_Main]\nCb_Einheit0=6\nCb_Einheit1=0\nCb_Einheit2=\" 4 \"\nCb_Einheit3=10\n"
             "Cb_Einheit4=99999999999999999999\nCombo_Cx=3\nopt_Toleranz=0\nchk_Runden=0\n"
