@@ -50,9 +50,10 @@ expect() {
         stored | grep -qx "$line" || fail "$2: no $line"
     done
     [ "$(stored | grep -c '^ElementVisible/Z[0-9]*=1$')" = 117 ] || fail "$2: not 117 elements ticked"
-    # Nothing but sections and settings: a file cut off or written twice shows here.
+    # Nothing but sections and settings, each once: a file cut off or written twice shows here.
     ! grep -vE '^(\[[A-Za-z_]+\]|[A-Za-z_0-9%]+=.*|)$' "$work/Kolvenar/Kolvenar.conf" ||
         fail "$2: the file is damaged"
+    [ -z "$(stored | cut -d= -f1 | sort | uniq -d)" ] || fail "$2: a setting is stored twice"
     rm -rf "$work"/in? "$work"/out? "$work/Kolvenar" # each round starts without settings
 }
 
