@@ -1,191 +1,118 @@
-// Settings files that are damaged, unreadable or unwritable: the program starts with the
-// defaults for what it cannot read, and says once when it cannot write.
-#include <QDir>
-#include <QFile>
-#include <QScreen>
+// Settings that are damaged, unreadable or unwritable: the program starts with the defaults for
+// what it cannot read, says once when it cannot write, and stores what it can.
+#include <QCryptographicHash>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "support/main_window_fixture.h"
-#include "ui/windows/fm_einstellungen.h"
 
 using namespace kolvenar;
-using testing::Control;
-using testing::MainWindowFixture;
 
 class DamagedSettingsTest : public QObject {
     Q_OBJECT
 
-private:
-    std::unique_ptr<MainWindowFixture> f_;
-
-    QString ConfFile() const { return f_->settings.FilePath(); }
-
-    void WriteConfFile(const QByteArray& content) {
-        QDir().mkpath(QFileInfo(ConfFile()).path());
-        QFile file(ConfFile());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    QByteArray ReadConfFile() const {
-        QFile file(ConfFile());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    void ExpectDefaults() {
-        QCOMPARE(f_->Rows(), 118);
-        QCOMPARE(f_->Find<QComboBox>("Cb_Einheit0")->currentText(), QString("MHz Mega e+6"));
-        QVERIFY(f_->Find<QRadioButton>("opt_Toleranz1")->isChecked());
-    }
-
-    int NotWrittenMessages() const {
-        int count = 0;
-        for (const auto& message : f_->desktop.messages) {
-            count += message.text.startsWith("Die Einstellungen konnten nicht") ? 1 : 0;
-        }
-        return count;
-    }
-
 private slots:
-    void init() { f_ = std::make_unique<MainWindowFixture>(); }
-
-    void cleanup() {
-        f_->ExpectNoStrayDialogs();
-        f_.reset();
-        QTest::qWait(0);
-    }
-
-    void fileThatIsNoSettingsFile() {
-        QByteArray garbage;
-        for (int i = 0; i < 2048; ++i) {
-            garbage.append(static_cast<char>((i * 7919) % 256));
+    // A row: what is written where below the configuration folder (no file: a folder), the
+    // permissions it then gets (-1: as it is), and what the user does and sees. Steps before
+    // "start" come before the window starts, those after "close" check what is stored; $CONF
+    // is the settings file.
+    void damage_data() {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("steps");
+        const auto row = [](const char* name, const QByteArray& file, const QString& steps,
+                            int mode = -1, const QString& where = "Kolvenar/Kolvenar.conf") {
+            QTest::newRow(name) << where << file << mode << steps;
+        };
+        const QString defaults =
+            "=rows 118; =text Cb_Einheit0 MHz Mega e+6; =checked opt_Toleranz1 1";
+        const QString notWritten =
+            "=messages 1; =message  Fehler|Die Einstellungen konnten nicht in die Datei '$CONF' "
+            "geschrieben werden !?";
+        // The constants of the first start stay in memory, and so do those saved later; closing
+        // a side window or the main window does not say it again.
+        const QString unwritable =
+            "answer OK; start; " + defaults + "; " + notWritten +
+            "; =text Lab_AusgabeCx Ce=2.42611E-12 m; =cell 0 4 14385,3475; "
+            "pick Combo_Cx Cx Merkurbahnradius; =text Combo_Cx Cx Merkurbahnradius; "
+            "pick Combo_Cx Ce Elektronen; trigger ME_Einstellungen; "
+            "type Fm_Einstellungen/txt_Cx_Wert0 1E-12; click Fm_Einstellungen/cmd_Speichern; "
+            "=text Lab_AusgabeCx Ce=1E-12 m; =text Combo_Cx Ce Elektronen; "
+            "key Fm_Einstellungen/cmd_Speichern Escape; =windows Fm_Main; close; " +
+            notWritten;
+        row("file that is no settings file",
+            QCryptographicHash::hash("noise", QCryptographicHash::Sha512).repeated(32),
+            "start; " + defaults +
+                "; pick Cb_Einheit0 kHz Kilo e+3; close; =stored Fm_Main Cb_Einheit0 3");
+        row("every key holding garbage",
+            "[Fm_Main]\nEinstellungen=Ja\nCx0=@Invalid()\nCx_Wert0=1E999\nCx_Bezeichnung0=a, b\n"
+            "Cb_Einheit0=\nCb_Einheit1=a, b, c\nCb_Einheit2=-7\nCb_Einheit3=99\nCb_Einheit4=1E400\n"
+            "opt_Toleranz=2.5\nCombo_Cx=Ja\nchk_Runden=\\t\nchk_Feldauswahl4=\\\nchk_A2=zwei\n"
+            "chk_V4=6\ntxt_Toleranz=@Invalid()\nWindowState=7\nL=-1E300\nT=nan\nW=0\nH=-100\n"
+            "[ElementVisible]\nZ1=@ByteArray(\\xff)\nZ2=\nZ3=0\nZ4=kaputt\n",
+            "start; =rows 117; =text Cb_Einheit0 MHz Mega e+6; =text Cb_Einheit1 m; "
+            "=text Cb_Einheit3 m²; =checked opt_Toleranz1 1; =text Combo_Cx -- ---; "
+            "=checked chk_Runden 1; =text Lab_AusgabeCx --=1.79769313486231E+308 m; "
+            "=checked chk_V4 0; close; =stored Fm_Main Cb_Einheit0 4; "
+            "=stored Fm_Main WindowState 0; =stored Fm_Main L 0; =stored Fm_Main T 0; "
+            "=stored Fm_Main W 9600; =stored Fm_Main H 7200");
+        row("numbers at the edges",
+            "[Fm_Main]\nCb_Einheit0=6\nCb_Einheit1=0\nCb_Einheit2=\" 4 \"\nCb_Einheit3=10\n"
+            "Cb_Einheit4=99999999999999999999\nCombo_Cx=3\nopt_Toleranz=0\nchk_Runden=0\n"
+            "chk_V2=1\nL=1440\nT=\"1234,5\"\nW=12000.5\nH=inf\n",
+            "start; =text Cb_Einheit0 MHz Mega e+6; =text Cb_Einheit1 pm Pico e-12; "
+            "=text Cb_Einheit2 µs Mikro e-6; =text Cb_Einheit3 Parsec²; =text Cb_Einheit4 m³; "
+            "=text Combo_Cx Cx Merkurbahnradius; =checked opt_Toleranz0 1; "
+            "=checked chk_Runden 0; =checked chk_V2 1; close; =stored Fm_Main L 1440; "
+            "=stored Fm_Main T 1230; =stored Fm_Main W 12000; =stored Fm_Main H 7200");
+        // A window stored off every screen opens at the top left of the primary screen.
+        for (const char* place :
+             {"L=3000000 T=0", "L=0 T=-3000000", "L=1E300 T=-1E300", "L=150000000 T=-150000000"}) {
+            row(place, "[Fm_Main]\n" + QByteArray(place).replace(' ', '\n'),
+                "start; close; =stored Fm_Main L 0; =stored Fm_Main T 0");
         }
-        WriteConfFile(garbage);
-        f_->Start();
-        ExpectDefaults();
-        f_->SelectUnit(0, "kHz Kilo e+3");
-        f_->CloseWindow();
-        // The unreadable file was replaced by a proper one.
-        QCOMPARE(SettingsStore().Read("Fm_Main", "Cb_Einheit0", ""), QString("3"));
+        row("settings file is a folder", QByteArray(), unwritable);
+        row("Kolvenar is a file", "x", unwritable, -1, "Kolvenar");
+        row("read-only configuration folder", QByteArray(), unwritable, 0500, "");
+        const QByteArray edited = "[Fm_Main]\nEinstellungen=Ja\nCb_Einheit0=2\n";
+        row("read-only file", edited,
+            "answer OK; start; =text Cb_Einheit0 Hz; pick Cb_Einheit0 GHz Giga e+9; close; " +
+                notWritten,
+            0400);
+        row("unreadable file", edited, "answer OK; start; " + defaults + "; close; =messages 1", 0);
     }
 
-    // A store that cannot be written: the program says so once and keeps the constants in
-    // memory, those of the first start and those the settings window saves later.
-    void unwritableStoreKeepsTheConstants_data() {
-        QTest::addColumn<QString>("damage");
-        QTest::newRow("settings file is a folder") << "folder";
-        QTest::newRow("Kolvenar is a file") << "file";
-        QTest::newRow("read-only configuration folder") << "read-only";
-    }
-
-    void unwritableStoreKeepsTheConstants() {
-        QFETCH(QString, damage);
-        const QString programFolder = QFileInfo(ConfFile()).path();
-        if (damage == "folder") {
-            QVERIFY(QDir().mkpath(ConfFile()));
-        } else if (damage == "file") {
-            testing::WriteFileBytes(programFolder, "x");
-        } else {
-            if (geteuid() == 0) {
-                QSKIP("needs an unprivileged user; see the _unprivileged test");
-            }
-            QVERIFY(
-                QFile::setPermissions(f_->settings.Folder(), QFile::ReadOwner | QFile::ExeOwner));
+    void damage() {
+        QFETCH(QString, where);
+        QFETCH(QByteArray, file);
+        QFETCH(int, mode);
+        QFETCH(QString, steps);
+        testing::MainWindowFixture f;
+        const QString path = QDir(f.settings.Folder()).filePath(where);
+        QVERIFY(QDir().mkpath(file.isNull() ? path : QFileInfo(path).path()));
+        if (!file.isNull()) {
+            testing::WriteFileBytes(path, file);
         }
-        f_->desktop.Answer(MessageAnswer::Ok);  // the first start cannot store its constants
-        f_->Start();
-        ExpectDefaults();
-        QCOMPARE(NotWrittenMessages(), 1);
-        const auto& message = f_->desktop.messages.first();
-        QCOMPARE(message.title, QString(" Fehler"));
-        QCOMPARE(message.text, "Die Einstellungen konnten nicht in die Datei '" + ConfFile() +
-                                   "' geschrieben werden !?");
-        QCOMPARE(message.icon, MessageIcon::Exclamation);
-        auto* combo = f_->Find<QComboBox>("Combo_Cx");
-        QCOMPARE(combo->itemText(3), QString("Cx Merkurbahnradius"));
-        QCOMPARE(f_->Caption("Lab_AusgabeCx"), QString("Ce=2.42611E-12 m"));
-        QCOMPARE(f_->Cell(0, 4), QString("14385,3475"));  // f of hydrogen at N = 33 in MHz
-
-        f_->Find<QAction>("ME_Einstellungen")->trigger();
-        QWidget* settings = testing::TopLevelWindows<Fm_Einstellungen>().first();
-        testing::TypeAndEnter(Control<QLineEdit>(settings, "txt_Cx_Wert0"), "1E-12");
-        QTest::mouseClick(Control<QPushButton>(settings, "cmd_Speichern"), Qt::LeftButton);
-        QCOMPARE(f_->Caption("Lab_AusgabeCx"), QString("Ce=1E-12 m"));
-        QCOMPARE(combo->itemText(0), QString("Ce Elektronen"));
-
-        // Said once: neither saving, nor closing a side window or the main window says it again.
-        settings->close();
-        f_->CloseWindow();
-        QCOMPARE(NotWrittenMessages(), 1);
-        QFile::setPermissions(f_->settings.Folder(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    void everyKeyHoldingGarbage() {
-        QByteArray content = "[Fm_Main]\n";
-        for (const char* key :
-             {"Einstellungen=Ja", "Cx0=@Invalid()", "Cx_Wert0=1E999", "Cx_Bezeichnung0=a, b",
-              "Cb_Einheit0=-7", "Cb_Einheit1=1E3", "Cb_Einheit2=\\", "Combo_Cx=99",
-              "opt_Toleranz=6", "txt_Toleranz=@Invalid()", "chk_Runden=-1", "chk_A2=zwei",
-              "chk_Feldauswahl0=", "WindowState=7", "L=-1E300", "T=nan", "W=0", "H=-100"}) {
-            content += key;
-            content += '\n';
+        if (mode >= 0 && geteuid() == 0) {
+            QSKIP("permission bits do not stop root; the _unprivileged test runs this row");
         }
-        content += "[ElementVisible]\nZ1=@ByteArray(\\xff)\nZ2=\nZ3=0\n";
-        WriteConfFile(content);
-        f_->Start();
-        QCOMPARE(f_->Rows(), 117);  // only Z3 reads as unticked
-        QCOMPARE(f_->Find<QComboBox>("Cb_Einheit0")->currentIndex(), 4);
-        QCOMPARE(f_->Find<QComboBox>("Combo_Cx")->currentIndex(), 0);
-        QCOMPARE(f_->Caption("Lab_AusgabeCx"), QString("--=1.79769313486231E+308 m"));
-        QVERIFY(f_->Find<QCheckBox>("chk_Runden")->isChecked());
-        QVERIFY(!f_->Window().isMinimized());
-        QVERIFY(f_->Window().width() >= 1 && f_->Window().height() >= 1);
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY(screen.intersects(f_->Window().frameGeometry()));
-        f_->CloseWindow();
-        QCOMPARE(SettingsStore().Read("Fm_Main", "Cb_Einheit0", ""), QString("4"));
-    }
-
-    void windowStoredOffEveryScreenOpensOnThePrimaryScreen() {
-        WriteConfFile("[Fm_Main]\nL=150000000\nT=-150000000\n");
-        f_->Start();
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY(screen.intersects(f_->Window().frameGeometry()));
-    }
-
-    // Permission bits do not stop root; CTest runs this case once more as an unprivileged user.
-    void readOnlyFileIsLeftAsItWasAndSaidOnce() {
-        if (geteuid() == 0) {
-            QSKIP("needs an unprivileged user; see the _unprivileged test");
-        }
-        WriteConfFile("[Fm_Main]\nEinstellungen=Ja\nCb_Einheit0=2\n");
-        QFile::setPermissions(ConfFile(), QFile::ReadOwner);
-        const QByteArray before = ReadConfFile();
-        f_->Start();
-        QCOMPARE(f_->Find<QComboBox>("Cb_Einheit0")->currentIndex(), 2);
-        f_->SelectUnit(0, "GHz Giga e+9");
-        f_->desktop.Answer(MessageAnswer::Ok);
-        f_->CloseWindow();
-        QCOMPARE(NotWrittenMessages(), 1);
-        QCOMPARE(ReadConfFile(), before);
-    }
-
-    void unreadableFileGivesTheDefaults() {
-        if (geteuid() == 0) {
-            QSKIP("needs an unprivileged user; see the _unprivileged test");
-        }
-        WriteConfFile("[Fm_Main]\nEinstellungen=Ja\nCb_Einheit0=2\n");
-        QFile::setPermissions(ConfFile(), QFileDevice::Permissions());
-        f_->desktop.Answer(MessageAnswer::Ok);
-        f_->Start();
-        ExpectDefaults();
-        f_->CloseWindow();
-        QVERIFY(NotWrittenMessages() <= 1);
-        QFile::setPermissions(ConfFile(), QFile::ReadOwner | QFile::WriteOwner);
-        QVERIFY(ReadConfFile().contains("Cb_Einheit0=2"));  // not overwritten
+        QVERIFY(mode < 0 || ::chmod(QFile::encodeName(path).constData(), mode) == 0);
+        const QStringList played = steps.replace("$CONF", f.settings.FilePath()).split("; ");
+        const qsizetype start = played.indexOf("start"), close = played.indexOf("close");
+        testing::Scenario closed(f.desktop, [] { return nullptr; });
+        QVERIFY(closed.Run(played.mid(0, start)));
+        QVERIFY(f.Run(played.mid(start + 1, close - start - 1)));
+        f.CloseWindow();
+        ::chmod(QFile::encodeName(path).constData(), 0700);
+        QVERIFY(closed.Run(played.mid(close + 1)));
+        // A file the program may not write is left as it was.
+        QVERIFY(mode < 0 || file.isNull() || testing::ReadFileBytes(path) == file);
+        QVERIFY(f.desktop.messages.isEmpty() ||
+                f.desktop.messages[0].icon == MessageIcon::Exclamation);
+        f.ExpectNoStrayDialogs();
     }
 };
 
