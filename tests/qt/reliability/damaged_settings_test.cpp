@@ -72,7 +72,7 @@ private slots:
         for (const char* place :
              {"L=3000000 T=0", "L=0 T=-3000000", "L=1E300 T=-1E300", "L=150000000 T=-150000000"}) {
             row(place, "[Fm_Main]\n" + QByteArray(place).replace(' ', '\n'),
-                "start; close; =stored Fm_Main L 0; =stored Fm_Main T 0");
+                "start; =rows 118; close; =stored Fm_Main L 0; =stored Fm_Main T 0");
         }
         row("settings file is a folder", QByteArray(), unwritable);
         row("Kolvenar is a file", "x", unwritable, -1, "Kolvenar");
