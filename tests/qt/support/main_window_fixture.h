@@ -63,13 +63,6 @@ public:
         }
     }
 
-    // How often the table was built since the last call.
-    int TakeRebuilds() {
-        const auto count = static_cast<int>(rebuilds_->count());
-        rebuilds_->clear();
-        return count;
-    }
-
     // The checks a window test ends with: no message that nobody scripted, no scripted answer
     // left over, and no modal window left open.
     void ExpectNoStrayDialogs() const {
@@ -106,7 +99,8 @@ public:
             } else if (step == QLatin1String("locale en")) {
                 QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
             } else if (step.startsWith(QLatin1String("=rebuilds "))) {
-                const int seen = TakeRebuilds();
+                const auto seen = static_cast<int>(rebuilds_->count());
+                rebuilds_->clear();
                 if (seen != step.mid(10).toInt()) {
                     QTest::qFail(qPrintable(step + " seen " + QString::number(seen)), __FILE__,
                                  __LINE__);
@@ -127,65 +121,6 @@ public:
     QTreeView* Table() const { return Find<QTreeView>(QStringLiteral("lv_Ausgabe")); }
     QTreeWidget* ElementList() const { return Find<QTreeWidget>(QStringLiteral("lv_Elemente")); }
     QAbstractItemModel* TableModel() const { return Table()->model(); }
-
-    int Rows() const { return TableModel()->rowCount(); }
-
-    QString Cell(int row, int column) const {
-        return TableModel()->index(row, column).data().toString();
-    }
-
-    QStringList Headers() const {
-        QStringList headers;
-        for (int c = 0; c < TableModel()->columnCount(); ++c) {
-            headers << TableModel()->headerData(c, Qt::Horizontal).toString();
-        }
-        return headers;
-    }
-
-    QStringList Row(int row) const {
-        QStringList cells;
-        for (int c = 1; c < TableModel()->columnCount(); ++c) {
-            cells << Cell(row, c);
-        }
-        return cells;
-    }
-
-    QString Caption(const QString& labelName) const { return Find<QLabel>(labelName)->text(); }
-
-    // Ticks exactly the given elements, the way the user does: "Keine", then each tick.
-    void ChooseOnly(std::initializer_list<int> elements) {
-        QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmd_ElementeVisible0")),
-                          Qt::LeftButton);
-        for (int z : elements) {
-            ElementList()->topLevelItem(z - 1)->setCheckState(0, Qt::Checked);
-        }
-    }
-
-    void SetChecked(const QString& name, bool checked) {
-        auto* box = Find<QCheckBox>(name);
-        if (box->isChecked() != checked) {
-            QTest::mouseClick(box, Qt::LeftButton);
-        }
-    }
-
-    void SelectUnit(int quantity, const QString& label) {
-        auto* units = Find<QComboBox>(MemberName(QStringLiteral("Cb_Einheit"), quantity));
-        const int index = units->findText(label);
-        if (index < 0) {
-            QTest::qFail(qPrintable("no unit " + label), __FILE__, __LINE__);
-        }
-        units->setCurrentIndex(index);
-    }
-
-    // Sets N von and N bis by typing into their boxes.
-    void SetRange(const QString& from, const QString& to) {
-        TypeAndEnter(Find<QLineEdit>(QStringLiteral("txt_N_Value0")), from);
-        TypeAndEnter(Find<QLineEdit>(QStringLiteral("txt_N_Value1")), to);
-    }
-
-    static QString MemberName(const QString& group, int index) {
-        return group + QString::number(index);
-    }
 
     ScriptedDesktop desktop;
     FreshSettings settings;
