@@ -30,8 +30,11 @@ private slots:
             << "bar HScroll_N1 20; =rebuilds 1; bar HScroll_N0 10; =rebuilds 1; =value HScroll_N1 "
                "10; =text Lab_N1 N bis 10; =rows 118; =cell 0 3 10";
         QTest::newRow("arrow and track steps")
-            << "key HScroll_N1 PgDown; =value HScroll_N1 43; =text Lab_N1 N bis 43; key HScroll_N0 "
-               "Home; =value HScroll_N0 -900; =value HScroll_N1 -900";
+            << "key HScroll_N1 PgDown; =value HScroll_N1 43; =text Lab_N1 N bis 43; "
+               "key HScroll_N1 Right; =value HScroll_N1 44; key HScroll_N1 Left; "
+               "key HScroll_N1 Left; =value HScroll_N1 42; key HScroll_N1 PgUp; "
+               "=value HScroll_N1 32; answer Nein; key HScroll_N1 End; =value HScroll_N1 900; "
+               "key HScroll_N0 Home; =value HScroll_N0 -900; =value HScroll_N1 -900";
         QTest::newRow("typed N is clamped")
             << "type txt_N_Value0 -1000; =value HScroll_N0 -900; =value HScroll_N1 -900; =text "
                "txt_N_Value0 -900; answer Nein; type txt_N_Value1 1E400; =value HScroll_N1 900; "

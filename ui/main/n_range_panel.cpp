@@ -1,5 +1,6 @@
 #include "ui/main/n_range_panel.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -44,6 +45,7 @@ NRangePanel::NRangePanel(MainState& state, QWidget* parent) : QGroupBox(parent),
         hScroll_N_[index]->setSingleStep(1);
         hScroll_N_[index]->setPageStep(10);
         hScroll_N_[index]->setFocusPolicy(Qt::StrongFocus);
+        hScroll_N_[index]->installEventFilter(this);
         ShowFocusRing(*hScroll_N_[index]);
         SetTabIndex(*hScroll_N_[index], row.barTab);
         connect(hScroll_N_[index], &QScrollBar::valueChanged, this,
@@ -59,6 +61,22 @@ NRangePanel::NRangePanel(MainState& state, QWidget* parent) : QGroupBox(parent),
         connect(txt_N_Value_[index], &QLineEdit::returnPressed, this,
                 [this, i] { txt_N_Value_KeyDown(i); });
     }
+}
+
+bool NRangePanel::eventFilter(QObject* watched, QEvent* event) {
+    // Qt's scroll bars step backwards on Right and forwards on Left (their controls are
+    // inverted so that PgDown and the wheel go down); on these bars Right must raise N.
+    auto* bar = qobject_cast<QScrollBar*>(watched);
+    if (bar == nullptr || event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right) {
+        return false;
+    }
+    bar->triggerAction(key == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
+                                            : QAbstractSlider::SliderSingleStepSub);
+    return true;
 }
 
 double NRangePanel::Value(int index) const {

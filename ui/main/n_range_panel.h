@@ -32,6 +32,9 @@ public:
     // Writes the three captions of the N range.
     void ShowNRange();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // The table must be built again for the N range the bars now show.
     void rebuildRequested();
