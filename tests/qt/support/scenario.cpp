@@ -280,6 +280,9 @@ bool Scenario::Check(const QString& what, const QStringList& words, const QStrin
             return Fail(QStringLiteral("no such control"));
         }
         const QVariant value = target->property(qPrintable(what.mid(1)));
+        if (!value.isValid() && what != QLatin1String("=text")) {
+            return Fail(QStringLiteral("no such check"));
+        }
         seen = what == QLatin1String("=text")      ? TextOf(target)
                : value.typeId() == QMetaType::Bool ? QString::number(int(value.toBool()))
                                                    : value.toString();
