@@ -1,5 +1,7 @@
 // The inputs of the main window: N bars and boxes, factor boxes, element list, field selection,
 // units and reference length; each rebuilds the table exactly as often as it should.
+#include <QScopeGuard>
+#include <QStyle>
 #include <QTest>
 
 #include "support/main_window_fixture.h"
@@ -98,6 +100,25 @@ private slots:
                          "=text txt_N_Value1 900"}));
         QVERIFY(f_->desktop.focusTaken);
         QVERIFY(f_->Run({"key txt_N_Value1 Tab", "=text txt_N_Value1 ", "=value HScroll_N0 33"}));
+    }
+
+    // Every list of units or prefixes opens with all its entries in view, also in a style whose
+    // lists scroll.
+    void unitListsShowEveryEntry() {
+        const QString style = QApplication::style()->name();
+        QApplication::setStyle("Windows");
+        const auto restore = qScopeGuard([&style] { QApplication::setStyle(style); });
+        QVERIFY(f_->Run(QString("trigger ME_Umrechner")));
+        testing::Scenario windows(f_->desktop, [this] { return &f_->Window(); });
+        for (const QString name :
+             {"Cb_Einheit0", "Cb_Einheit1", "Cb_Einheit2", "Cb_Einheit3", "Cb_Einheit4", "Combo_Cx",
+              "Fm_Umrechner/Cb_Einheit0", "Fm_Umrechner/Cb_Einheit1", "Fm_Umrechner/Cb_EinheitX0",
+              "Fm_Umrechner/Cb_EinheitX1"}) {
+            auto* list = qobject_cast<QComboBox*>(windows.Find(name));
+            list->showPopup();
+            QVERIFY2(list->view()->verticalScrollBar()->maximum() == 0, qPrintable(name));
+            list->hidePopup();
+        }
     }
 };
 

@@ -95,6 +95,8 @@ QComboBox* UnitList(QWidget* parent, const QString& name, int top,
     for (std::string_view label : labels) {
         list->addItem(FromUtf8(label));
     }
+    // The whole list in view: some styles scroll after ten entries.
+    list->setMaxVisibleItems(list->count());
     return list;
 }
 
