@@ -212,6 +212,8 @@ private slots:
         QTest::newRow("overlong, surrogate, cut")
             << QByteArray("\xC0\xAF\xED\xA0\x80x\xC3") << QByteArray("??x?");
         QTest::newRow("lead without its follower") << QByteArray("\xC3\x62") << QByteArray("?b");
+        QTest::newRow("a long broken run")
+            << QByteArray(100000, '\xFF') + "ä" << QByteArray(100000, '?') + "\xE4";
     }
 
     void windows1252() {
