@@ -154,7 +154,7 @@ private slots:
     // titles are bold and frozen, the sheet is named after the program.
     void workbookReadsBack() {
         QVERIFY(
-            f_->Run("only 5 55; check chk_Runden 0; check chk_Feldauswahl0 0; check "
+            f_->Run("only 5 55 104; check chk_Runden 0; check chk_Feldauswahl0 0; check "
                     "chk_Feldauswahl2 0; check chk_Feldauswahl4 0; range 546 546; answer OK; "
                     "saveas %T/t.xlsx"));
         const auto part = [this](const QString& name) {
@@ -165,8 +165,8 @@ private slots:
         };
         QVERIFY(part("xl/workbook.xml").contains("<sheet name=\"Kolvenar\""));
         // Each line a piece of the sheet. The values are those the table shows, to 15 digits,
-        // not those computed; a column is as wide as its longest text, here the title
-        // "Element", and never below 6.
+        // not those computed; a column is as wide as its longest text, a name or a title, and
+        // never below 6.
         const QString expected = QString::fromUtf8(
             R"(<c r="A1" t="inlineStr"><is><t>REM Kolvenar ist ein Programm von Quorvin</t></is></c>
 <c r="A4" t="inlineStr"><is><t>REM Comptonwellenlänge Ce=2.42611E-12 m</t></is></c>
@@ -177,7 +177,7 @@ private slots:
 <c r="D6"><v>2.79420409499627E+153</v></c><c r="E6"><v>7.80757652449394E+306</v></c>
 <c r="A7" t="inlineStr"><is><t>Cäsium</t></is></c>
 <c r="E7" t="inlineStr"><is><t>Überlauf</t></is></c>
-<col min="1" max="1" width="9.7109375" customWidth="1"/>
+<col min="1" max="1" width="16.7109375" customWidth="1"/>
 <col min="2" max="2" width="6.7109375" customWidth="1"/>)");
         const QString sheet = part("xl/worksheets/sheet1.xml");
         for (const QString& piece : expected.split('\n')) {

@@ -100,7 +100,9 @@ private slots:
         QTest::newRow("no element")
             << "click cmd_ElementeVisible0; =visible lv_Ausgabe 0; =rows 0; =visible "
                "cmd_AusgewählteInListeMarkieren 0; =enabled ME_Speichern1 0; =enabled "
-               "ME_SpeichernUnter 0; =text Lab_AusgabeCx ; =messages 0";
+               "ME_SpeichernUnter 0; =text Lab_AusgabeCx ; =messages 0; click "
+               "cmd_ElementeVisible1; "
+               "=visible cmd_AusgewählteInListeMarkieren 1; =enabled ME_SpeichernUnter 1";
         QTest::newRow("fractional N at the top")
             << "only 1; type txt_N_Value0 900.5; =text txt_N_Value0 900.5; =text Lab_N0 N von "
                "900.5; =cell 0 3 900,5";
