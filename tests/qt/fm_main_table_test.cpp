@@ -217,6 +217,10 @@ private slots:
         window.resize(120, 150);
         QCOMPARE(table->size(), QSize(1, 1));
         QCOMPARE(elements->height(), 1);
+        // A search that finds nothing keeps its titles across the view.
+        QVERIFY(f_->Run(QString("click Chk_Suchmodus; type txt_Suchen1 -1; =rows 0")));
+        window.resize(1000, 700);
+        QCOMPARE(table->header()->length(), table->viewport()->width());
     }
 
     // The model keeps Qt's contract through rebuilds, sorting and clearing, and gives nothing for

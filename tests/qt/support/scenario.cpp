@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -191,6 +192,14 @@ bool Scenario::Use(const QString& verb, QWidget* control, const QStringList& wor
             return Fail(QStringLiteral("the window does not become active"));
         }
         control->setFocus(Qt::OtherFocusReason);
+        // A menu the keys open would wait for a person: it is closed again, unused.
+        QTimer closer;
+        closer.callOnTimeout([] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                menu->close();
+            }
+        });
+        closer.start(0);
         const QKeySequence keys(rest);
         for (int i = 0; i < keys.count(); ++i) {
             QTest::keyClick(control->window()->windowHandle(), keys[i].key(),
