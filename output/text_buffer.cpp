@@ -21,6 +21,16 @@ TextBuffer::TextBuffer(std::size_t capacity) : capacity_(std::max<std::size_t>(c
     data_ = static_cast<char*>(room);
 }
 
+void TextBuffer::Grow(std::size_t more) {
+    const std::size_t capacity = std::max(size_ + more, 2 * capacity_);
+    void* room = ::mremap(data_, capacity_, capacity, MREMAP_MAYMOVE);
+    if (room == MAP_FAILED) {
+        throw std::bad_alloc();
+    }
+    data_ = static_cast<char*>(room);
+    capacity_ = capacity;
+}
+
 TextBuffer::~TextBuffer() {
     if (data_ != nullptr) {
         ::munmap(data_, capacity_);

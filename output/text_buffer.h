@@ -8,8 +8,8 @@ namespace kolvenar {
 
 // A large text written once from front to back, such as a whole table for the clipboard. Its
 // room is reserved up front for the most it can hold and taken from the system in large pages,
-// so that tens of megabytes are written without a page fault every four kilobytes and without
-// ever being moved. Appending beyond the room is the caller's error.
+// so that tens of megabytes are written without a page fault every four kilobytes and, as long
+// as the room reserved suffices, without ever being moved. More text makes the room grow.
 class TextBuffer {
 public:
     explicit TextBuffer(std::size_t capacity);
@@ -24,10 +24,16 @@ public:
     std::string_view View() const { return {data_, size_}; }
 
     TextBuffer& operator+=(char c) {
+        if (size_ == capacity_) {
+            Grow(1);
+        }
         data_[size_++] = c;
         return *this;
     }
     TextBuffer& operator+=(std::string_view text) {
+        if (text.size() > capacity_ - size_) {
+            Grow(text.size());
+        }
         std::memcpy(data_ + size_, text.data(), text.size());
         size_ += text.size();
         return *this;
@@ -38,6 +44,9 @@ public:
     void append(const char* text, std::size_t length) { *this += std::string_view(text, length); }
 
 private:
+    // Makes room for `more` bytes beyond the text, at least doubling it.
+    void Grow(std::size_t more);
+
     char* data_ = nullptr;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;

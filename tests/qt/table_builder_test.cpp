@@ -1,10 +1,11 @@
 // The table builder without a window: every N of a range, the largest table, and a run that
-// ends on a division by zero.
+// ends on a division by zero; and the buffer the copied text is written into.
 #include <QTest>
 
 #include <cmath>
 
 #include "output/table_builder.h"
+#include "output/text_buffer.h"
 
 using namespace kolvenar;
 
@@ -73,6 +74,18 @@ private slots:
         QCOMPARE(run.error->Number, 11);
         QCOMPARE(std::string(run.error->Description), std::string("Division durch Null"));
         QCOMPARE(run.table.RowCount(), std::size_t{2});
+    }
+
+    // More text than the room first reserved is kept whole, in order.
+    void textBufferGrowsWithItsText() {
+        TextBuffer text(3);
+        std::string expected;
+        for (int i = 0; i < 5000; ++i) {
+            text += std::string_view("Wasserstoff\t");
+            text += '1';
+            expected += "Wasserstoff\t1";
+        }
+        QCOMPARE(text.View(), std::string_view(expected));
     }
 };
 
