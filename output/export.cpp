@@ -4,9 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
-
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -127,39 +124,6 @@ std::optional<FileFailure> WriteTextExport(const QString& path, const QStringLis
                WriteTableText(model, TableTextFormat{"\r\n", true}, nullptr, write) &&
                write(kLineEnd);
     });
-}
-
-std::optional<FileFailure> ReplaceFile(
-    const QString& path, const std::function<std::optional<FileFailure>(const QString&)>& write) {
-    if (auto refused = RefuseProtectedFile(path)) {
-        return refused;
-    }
-    // Beside the target, so that putting it in place is a rename within one file system.
-    QTemporaryFile temporary(path + QStringLiteral(".XXXXXX"));
-    errno = 0;
-    if (!temporary.open()) {
-        return DescribeFileFailure(temporary, errno);
-    }
-    temporary.close();
-    if (auto failure = write(temporary.fileName())) {
-        return failure;
-    }
-    // The new file gets the permissions of the one it replaces, or those any new file gets.
-    const QByteArray target = QFile::encodeName(path);
-    const QByteArray written = QFile::encodeName(temporary.fileName());
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    struct stat earlier {};
-    const mode_t mode = ::stat(target.constData(), &earlier) == 0
-                            ? (earlier.st_mode & 07777)
-                            : static_cast<mode_t>(0666 & ~mask);
-    ::chmod(written.constData(), mode);
-    errno = 0;
-    if (std::rename(written.constData(), target.constData()) != 0) {
-        return SystemFailure(errno);
-    }
-    temporary.setAutoRemove(false);
-    return std::nullopt;
 }
 
 }  // namespace kolvenar

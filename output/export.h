@@ -60,9 +60,4 @@ std::optional<FileFailure> WriteWholeFile(const QString& path, const FileProduce
 std::optional<FileFailure> WriteTextExport(const QString& path, const QStringList& headerLines,
                                            const ResultTableModel& model);
 
-// Like WriteWholeFile for a writer that needs a file name of its own: `write` fills a new
-// file beside `path`, which then takes the place of any earlier file.
-std::optional<FileFailure> ReplaceFile(
-    const QString& path, const std::function<std::optional<FileFailure>(const QString&)>& write);
-
 }  // namespace kolvenar

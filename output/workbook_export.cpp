@@ -1,156 +1,190 @@
 #include "output/workbook_export.h"
 
-#include <xlsxwriter.h>
+#include <QDateTime>
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
-#include <cmath>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "core/elements.h"
-#include "core/number_text.h"
-#include "output/result_table_model.h"
+#include "output/sheet_xml.h"
+#include "output/zip_archive.h"
 
 namespace kolvenar {
 
 namespace {
 
-constexpr int kFixedColumns = 4;
-constexpr double kNarrowest = 6;
-constexpr double kWidest = 60;
+constexpr char kXmlDeclaration[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 
-// Characters of a UTF-8 text, the unit of a column width.
-std::size_t Characters(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+constexpr char kContentTypes[] =
+    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+    "<Default Extension=\"rels\" "
+    "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+    "<Override PartName=\"/docProps/core.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"
+    "<Override PartName=\"/xl/styles.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
+    "<Override PartName=\"/xl/workbook.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
+    "<Override PartName=\"/xl/worksheets/sheet1.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+    "</Types>";
+
+constexpr char kPackageRelations[] =
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+    "Target=\"xl/workbook.xml\"/>"
+    "<Relationship Id=\"rId2\" "
+    "Type=\"http://schemas.openxmlformats.org/package/2006/relationships/metadata/"
+    "core-properties\" Target=\"docProps/core.xml\"/>"
+    "</Relationships>";
+
+constexpr char kWorkbook[] =
+    "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+    "<bookViews><workbookView/></bookViews>"
+    "<sheets><sheet name=\"Kolvenar\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>";
+
+constexpr char kWorkbookRelations[] =
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+    "Target=\"worksheets/sheet1.xml\"/>"
+    "<Relationship Id=\"rId2\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+    "Target=\"styles.xml\"/>"
+    "</Relationships>";
+
+// Style 0 plain, style 1 bold (the column titles).
+constexpr char kStyles[] =
+    "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+    "<fonts count=\"2\"><font><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font>"
+    "<font><b/><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font></fonts>"
+    "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+    "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
+    "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
+    "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/>"
+    "</cellStyleXfs><cellXfs count=\"2\">"
+    "<xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>"
+    "<xf numFmtId=\"0\" fontId=\"1\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyFont=\"1\"/>"
+    "</cellXfs><cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/>"
+    "</cellStyles></styleSheet>";
+
+std::string CoreProperties(const QDateTime& written) {
+    const std::string when =
+        written.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString();
+    return "<cp:coreProperties "
+           "xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
+           "xmlns:dcterms=\"http://purl.org/dc/terms/\" "
+           "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">"
+           "<dcterms:created xsi:type=\"dcterms:W3CDTF\">" +
+           when + "</dcterms:created><dcterms:modified xsi:type=\"dcterms:W3CDTF\">" + when +
+           "</dcterms:modified></cp:coreProperties>";
 }
 
-class SheetWriter {
+// Hands pieces of text from one thread to another through a few buffers that are used over and
+// over: fresh memory for each piece would cost a page fault every four kilobytes.
+class PiecePipe {
 public:
-    SheetWriter(lxw_workbook* workbook, const ResultTableModel& model)
-        : model_(model), sheet_(workbook_add_worksheet(workbook, "Kolvenar")) {
-        bold_ = workbook_add_format(workbook);
-        format_set_bold(bold_);
-        widths_.assign(static_cast<std::size_t>(std::max(model.columnCount() - 1, 0)), 0);
-    }
-
-    bool Valid() const { return sheet_ != nullptr; }
-
-    void Write(const QStringList& headerLines) {
-        for (const QString& line : headerLines) {
-            String(row_++, 0, line.toStdString(), nullptr, false);
-        }
-        for (int c = 1; c < model_.columnCount(); ++c) {
-            String(row_, static_cast<lxw_col_t>(c - 1), model_.HeaderText(c).toStdString(), bold_,
-                   true);
-        }
-        ++row_;
-        worksheet_freeze_panes(sheet_, row_, 0);
-        const ResultTable& table = model_.Table();
-        const std::size_t values =
-            std::min<std::size_t>(table.ValueCount(), widths_.size() > 3 ? widths_.size() - 3 : 0);
-        for (int shown = 0; shown < model_.rowCount(); ++shown) {
-            const std::size_t built = model_.BuiltRow(shown);
-            const int z = table.ElementAt(built);
-            String(row_, 0, std::string(ElementName(z)), nullptr, true);
-            Number(row_, 1, z);
-            Number(row_, 2, table.NAt(built));
-            for (std::size_t v = 0; v < values; ++v) {
-                Number(row_, static_cast<lxw_col_t>(kFixedColumns - 1 + v),
-                       table.ValueAt(built, v));
-            }
-            ++row_;
-        }
-        for (std::size_t c = 0; c < widths_.size(); ++c) {
-            const double width =
-                std::clamp(static_cast<double>(widths_[c]) + 2, kNarrowest, kWidest);
-            worksheet_set_column(sheet_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                                 width, nullptr);
+    explicit PiecePipe(std::size_t buffers) : buffers_(buffers) {
+        for (std::string& buffer : buffers_) {
+            empty_.push_back(&buffer);
         }
     }
 
-    lxw_error Error() const { return error_; }
+    std::string* TakeEmpty() { return Take(empty_); }
+    void PutFull(std::string* piece) { Put(full_, piece); }
+    // Null once the writer has closed the pipe and every piece has been taken.
+    std::string* TakeFull() { return Take(full_); }
+    void PutEmpty(std::string* buffer) { Put(empty_, buffer); }
+
+    void Close() {
+        const std::lock_guard lock(mutex_);
+        closed_ = true;
+        changed_.notify_all();
+    }
 
 private:
-    void String(lxw_row_t row, lxw_col_t column, const std::string& text, lxw_format* format,
-                bool measured) {
-        Note(worksheet_write_string(sheet_, row, column, text.c_str(), format));
-        if (measured) {
-            Widen(column, Characters(text));
+    std::string* Take(std::deque<std::string*>& from) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return !from.empty() || (&from == &full_ && closed_); });
+        if (from.empty()) {
+            return nullptr;
         }
+        std::string* piece = from.front();
+        from.pop_front();
+        return piece;
     }
 
-    // A value as the table shows it: rounded to its 15 significant digits, or "Überlauf".
-    void Number(lxw_row_t row, lxw_col_t column, double value) {
-        if (!std::isfinite(value)) {
-            String(row, column, std::string(kOverflowText), nullptr, true);
-            return;
-        }
-        char text[kNumberTextCapacity];
-        const std::size_t length = FormatNumber(value, NumberStyle{".", true}, text);
-        double shown = value;
-        std::from_chars(text, text + length, shown);
-        Note(worksheet_write_number(sheet_, row, column, shown, nullptr));
-        Widen(column, length);
+    void Put(std::deque<std::string*>& to, std::string* piece) {
+        const std::lock_guard lock(mutex_);
+        to.push_back(piece);
+        changed_.notify_all();
     }
 
-    void Widen(lxw_col_t column, std::size_t characters) {
-        if (column < widths_.size()) {
-            widths_[column] = std::max(widths_[column], characters);
-        }
-    }
-
-    void Note(lxw_error error) {
-        if (error_ == LXW_NO_ERROR) {
-            error_ = error;
-        }
-    }
-
-    const ResultTableModel& model_;
-    lxw_worksheet* sheet_;
-    lxw_format* bold_ = nullptr;
-    std::vector<std::size_t> widths_;
-    lxw_row_t row_ = 0;
-    lxw_error error_ = LXW_NO_ERROR;
+    std::vector<std::string> buffers_;
+    std::deque<std::string*> empty_;
+    std::deque<std::string*> full_;
+    bool closed_ = false;
+    std::mutex mutex_;
+    std::condition_variable changed_;
 };
 
-std::optional<FileFailure> Failure(lxw_error error) {
-    if (error == LXW_NO_ERROR) {
-        return std::nullopt;
+// The sheet, compressed. Compressing takes most of the time, so the rows are turned into XML
+// on a second thread meanwhile.
+bool CompressSheet(const SheetXml& sheet, DeflatedFile& compressed) {
+    constexpr int kRowsPerPiece = 4096;
+    PiecePipe pipe(4);
+    std::thread formatter([&] {
+        for (int first = 0; first < sheet.RowCount(); first += kRowsPerPiece) {
+            std::string* piece = pipe.TakeEmpty();
+            piece->clear();
+            sheet.AppendRows(first, std::min(first + kRowsPerPiece, sheet.RowCount()), *piece);
+            pipe.PutFull(piece);
+        }
+        pipe.Close();
+    });
+    bool whole = compressed.Feed(sheet.Head());
+    // Every piece is taken even after a failure, so that the formatter can finish.
+    while (std::string* piece = pipe.TakeFull()) {
+        whole = whole && compressed.Feed(*piece);
+        pipe.PutEmpty(piece);
     }
-    if (errno != 0) {
-        return SystemFailure(errno);
-    }
-    return FileFailure{static_cast<int>(error), QString::fromUtf8(lxw_strerror(error))};
+    formatter.join();
+    return whole && compressed.Feed(SheetXml::Tail()) && compressed.Finish();
+}
+
+bool WritePart(ZipWriter& zip, std::string_view name, std::string_view xml) {
+    return zip.Add(name, kXmlDeclaration + std::string(xml));
 }
 
 }  // namespace
 
 std::optional<FileFailure> WriteWorkbook(const QString& path, const QStringList& headerLines,
                                          const ResultTableModel& model) {
-    return ReplaceFile(path, [&](const QString& temporaryPath) -> std::optional<FileFailure> {
-        // Rows go to a temporary file as they are written, so the table is never held twice.
-        lxw_workbook_options options{};
-        options.constant_memory = LXW_TRUE;
-        const QByteArray fileName = temporaryPath.toLocal8Bit();
-        errno = 0;
-        lxw_workbook* workbook = workbook_new_opt(fileName.constData(), &options);
-        if (workbook == nullptr) {
-            return Failure(LXW_ERROR_MEMORY_MALLOC_FAILED);
-        }
-        SheetWriter sheet(workbook, model);
-        if (sheet.Valid()) {
-            sheet.Write(headerLines);
-        }
-        errno = 0;
-        const lxw_error closing = workbook_close(workbook);
-        if (!sheet.Valid()) {
-            return Failure(LXW_ERROR_CREATING_TMPFILE);
-        }
-        return Failure(sheet.Error() != LXW_NO_ERROR ? sheet.Error() : closing);
+    const SheetXml sheet(model, headerLines);
+    // About 130 bytes a row compressed; more makes the room grow.
+    DeflatedFile compressedSheet(static_cast<std::size_t>(sheet.RowCount()) * 160 + 65536);
+    if (!CompressSheet(sheet, compressedSheet)) {
+        return SystemFailure(ENOMEM);
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    return WriteWholeFile(path, [&](const TextSink& write) {
+        ZipWriter zip(write, now.toSecsSinceEpoch());
+        return WritePart(zip, "[Content_Types].xml", kContentTypes) &&
+               WritePart(zip, "_rels/.rels", kPackageRelations) &&
+               WritePart(zip, "docProps/core.xml", CoreProperties(now)) &&
+               WritePart(zip, "xl/workbook.xml", kWorkbook) &&
+               WritePart(zip, "xl/_rels/workbook.xml.rels", kWorkbookRelations) &&
+               WritePart(zip, "xl/styles.xml", kStyles) &&
+               zip.Add("xl/worksheets/sheet1.xml", compressedSheet) && zip.Finish();
     });
 }
 

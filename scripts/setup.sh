@@ -18,8 +18,8 @@ cd "$top"
 say() { printf '\n== %s\n' "$*"; }
 
 packages=(
-    g++ cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libxlsxwriter-dev
+    g++ cmake ninja-build
+    qt6-base-dev libgl-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation python3-markdown qt6-translations-l10n
     desktop-file-utils appstream

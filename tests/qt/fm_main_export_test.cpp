@@ -153,10 +153,17 @@ private slots:
     // Numbers are numbers holding the value the table shows, "Überlauf" and names are text, the
     // titles are bold and frozen, the sheet is named after the program.
     void workbookReadsBack() {
-        QVERIFY(
-            f_->Run("only 5 55 104; check chk_Runden 0; check chk_Feldauswahl0 0; check "
-                    "chk_Feldauswahl2 0; check chk_Feldauswahl4 0; range 546 546; answer OK; "
-                    "saveas %T/t.xlsx"));
+        f_->CloseWindow();
+        QVERIFY(f_->Run(
+            "store Fm_Main Einstellungen Ja; store Fm_Main Cx4 <&_x0041_\x01>; store Fm_Main "
+            "Cx_Wert4 2.42611E-12; store Fm_Main Combo_Cx 4; only 5 55 104; check chk_Runden 0; "
+            "check chk_Feldauswahl0 0; check "
+            "chk_Feldauswahl2 0; check chk_Feldauswahl4 0; range 546 546; answer OK; "
+            "saveas %T/t.xlsx"));
+        QProcess check;
+        check.start("unzip", {"-tq", f_->files.filePath("t.xlsx")});
+        check.waitForFinished();
+        QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput().constData());
         const auto part = [this](const QString& name) {
             QProcess unzip;
             unzip.start("unzip", {"-p", f_->files.filePath("t.xlsx"), name});
@@ -164,12 +171,13 @@ private slots:
             return QString::fromUtf8(unzip.readAllStandardOutput());
         };
         QVERIFY(part("xl/workbook.xml").contains("<sheet name=\"Kolvenar\""));
-        // Each line a piece of the sheet. The values are those the table shows, to 15 digits,
+        // Each line a piece of the sheet. A name the user gave stays text that reads as typed. The
+        // values are those the table shows, to 15 digits,
         // not those computed; a column is as wide as its longest text, a name or a title, and
         // never below 6.
         const QString expected = QString::fromUtf8(
             R"(<c r="A1" t="inlineStr"><is><t>REM Kolvenar ist ein Programm von Quorvin</t></is></c>
-<c r="A4" t="inlineStr"><is><t>REM Comptonwellenlänge Ce=2.42611E-12 m</t></is></c>
+<c r="A4" t="inlineStr"><is><t>REM Comptonwellenlänge &lt;&amp;_x005F_x0041__x0001_&gt;=2.42611E-12 m</t></is></c>
 <pane ySplit="5" topLeftCell="A6" activePane="bottomLeft" state="frozen"/>
 <c r="A5" s="1" t="inlineStr"><is><t>Element</t></is></c>
 <c r="E5" s="1" t="inlineStr"><is><t>A in m²</t></is></c>
