@@ -3,7 +3,7 @@
 #include <QDateTime>
 
 #include <algorithm>
-#include <cerrno>
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -139,11 +139,12 @@ private:
 
 // The sheet, compressed. Compressing takes most of the time, so the rows are turned into XML
 // on a second thread meanwhile.
-bool CompressSheet(const SheetXml& sheet, DeflatedFile& compressed) {
-    constexpr int kRowsPerPiece = 4096;
+bool CompressSheet(const SheetXml& sheet, DeflateStream& compressed) {
+    constexpr int kRowsPerPiece = 1024;
     PiecePipe pipe(4);
+    std::atomic<bool> failed = !compressed.Feed(sheet.Head());
     std::thread formatter([&] {
-        for (int first = 0; first < sheet.RowCount(); first += kRowsPerPiece) {
+        for (int first = 0; first < sheet.RowCount() && !failed; first += kRowsPerPiece) {
             std::string* piece = pipe.TakeEmpty();
             piece->clear();
             sheet.AppendRows(first, std::min(first + kRowsPerPiece, sheet.RowCount()), *piece);
@@ -151,14 +152,15 @@ bool CompressSheet(const SheetXml& sheet, DeflatedFile& compressed) {
         }
         pipe.Close();
     });
-    bool whole = compressed.Feed(sheet.Head());
-    // Every piece is taken even after a failure, so that the formatter can finish.
+    // After a failure the pieces still on their way are taken, so that the formatter can stop.
     while (std::string* piece = pipe.TakeFull()) {
-        whole = whole && compressed.Feed(*piece);
+        if (!failed && !compressed.Feed(*piece)) {
+            failed = true;
+        }
         pipe.PutEmpty(piece);
     }
     formatter.join();
-    return whole && compressed.Feed(SheetXml::Tail()) && compressed.Finish();
+    return !failed && compressed.Feed(SheetXml::Tail());
 }
 
 bool WritePart(ZipWriter& zip, std::string_view name, std::string_view xml) {
@@ -170,11 +172,6 @@ bool WritePart(ZipWriter& zip, std::string_view name, std::string_view xml) {
 std::optional<FileFailure> WriteWorkbook(const QString& path, const QStringList& headerLines,
                                          const ResultTableModel& model) {
     const SheetXml sheet(model, headerLines);
-    // About 130 bytes a row compressed; more makes the room grow.
-    DeflatedFile compressedSheet(static_cast<std::size_t>(sheet.RowCount()) * 160 + 65536);
-    if (!CompressSheet(sheet, compressedSheet)) {
-        return SystemFailure(ENOMEM);
-    }
     const QDateTime now = QDateTime::currentDateTime();
     return WriteWholeFile(path, [&](const TextSink& write) {
         ZipWriter zip(write, now.toSecsSinceEpoch());
@@ -184,7 +181,9 @@ std::optional<FileFailure> WriteWorkbook(const QString& path, const QStringList&
                WritePart(zip, "xl/workbook.xml", kWorkbook) &&
                WritePart(zip, "xl/_rels/workbook.xml.rels", kWorkbookRelations) &&
                WritePart(zip, "xl/styles.xml", kStyles) &&
-               zip.Add("xl/worksheets/sheet1.xml", compressedSheet) && zip.Finish();
+               zip.Add("xl/worksheets/sheet1.xml",
+                       [&](DeflateStream& stream) { return CompressSheet(sheet, stream); }) &&
+               zip.Finish();
     });
 }
 

@@ -10,10 +10,12 @@ namespace {
 
 constexpr std::size_t kOutputPiece = 64 * 1024;
 constexpr std::uint32_t kLocalHeaderSignature = 0x04034b50;
+constexpr std::uint32_t kSizesSignature = 0x08074b50;
 constexpr std::uint32_t kDirectoryHeaderSignature = 0x02014b50;
 constexpr std::uint32_t kDirectoryEndSignature = 0x06054b50;
 constexpr std::uint16_t kVersion = 20;  // 2.0: deflate
 constexpr std::uint16_t kDeflated = 8;
+constexpr std::uint16_t kSizesAfterData = 1 << 3;
 
 bool Fits32(std::uint64_t value) {
     return value <= std::numeric_limits<std::uint32_t>::max();
@@ -43,34 +45,33 @@ private:
 
 }  // namespace
 
-DeflatedFile::DeflatedFile(std::size_t expectedSize)
-    : compressed_(std::max<std::size_t>(expectedSize, 4096)),
-      crc_(static_cast<std::uint32_t>(crc32(0, nullptr, 0))) {
+DeflateStream::DeflateStream(const TextSink& out)
+    : out_(out), crc_(static_cast<std::uint32_t>(crc32(0, nullptr, 0))) {
     // Raw deflate (negative window bits): the zip headers carry the check sum themselves.
-    ready_ =
+    initialized_ =
         deflateInit2(&stream_, Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) == Z_OK;
 }
 
-DeflatedFile::~DeflatedFile() {
-    if (ready_) {
+DeflateStream::~DeflateStream() {
+    if (initialized_) {
         deflateEnd(&stream_);
     }
 }
 
-bool DeflatedFile::Feed(std::string_view piece) {
+bool DeflateStream::Feed(std::string_view piece) {
     return Deflate(piece, Z_NO_FLUSH);
 }
 
-bool DeflatedFile::Finish() {
+bool DeflateStream::Finish() {
     return Deflate({}, Z_FINISH);
 }
 
-bool DeflatedFile::Deflate(std::string_view piece, int flush) {
-    if (!ready_) {
+bool DeflateStream::Deflate(std::string_view piece, int flush) {
+    if (!initialized_ || failed_) {
         return false;
     }
     size_ += piece.size();
-    std::array<unsigned char, kOutputPiece> out;
+    std::array<char, kOutputPiece> out;
     // zlib counts in 32 bits; a long piece goes in several turns.
     while (true) {
         const std::size_t turn = std::min<std::size_t>(piece.size(), 1u << 30);
@@ -84,15 +85,15 @@ bool DeflatedFile::Deflate(std::string_view piece, int flush) {
         const int turnFlush = piece.empty() ? flush : Z_NO_FLUSH;
         int result = Z_OK;
         do {
-            stream_.next_out = out.data();
+            stream_.next_out = reinterpret_cast<Bytef*>(out.data());
             stream_.avail_out = static_cast<uInt>(out.size());
             result = deflate(&stream_, turnFlush);
-            if (result == Z_STREAM_ERROR) {
-                ready_ = false;
+            const std::size_t made = out.size() - stream_.avail_out;
+            compressedSize_ += made;
+            if (result == Z_STREAM_ERROR || (made > 0 && !out_({out.data(), made}))) {
+                failed_ = true;
                 return false;
             }
-            compressed_.append(reinterpret_cast<const char*>(out.data()),
-                               out.size() - stream_.avail_out);
         } while (stream_.avail_out == 0 || (turnFlush == Z_FINISH && result != Z_STREAM_END));
         if (piece.empty()) {
             return true;
@@ -116,32 +117,43 @@ bool ZipWriter::Write(std::string_view bytes) {
     return sink_(bytes);
 }
 
-bool ZipWriter::Add(std::string_view name, const DeflatedFile& file) {
-    const std::string_view data = file.Compressed();
-    if (!Fits32(file.Size()) || !Fits32(data.size()) || !Fits32(written_)) {
+bool ZipWriter::Add(std::string_view name, const std::function<bool(DeflateStream&)>& fill) {
+    if (!Fits32(written_)) {
         return false;
     }
-    Entry entry{std::string(name), file.Crc(), static_cast<std::uint32_t>(data.size()),
-                static_cast<std::uint32_t>(file.Size()), static_cast<std::uint32_t>(written_)};
+    Entry entry{std::string(name), 0, 0, 0, static_cast<std::uint32_t>(written_)};
+    // The sizes and the check sum are known only at the end: they follow the data, and the
+    // header says so.
     LittleEndian header;
-    header.U32(kLocalHeaderSignature).U16(kVersion).U16(0).U16(kDeflated);
-    header.U16(dosTime_).U16(dosDate_);
-    header.U32(entry.crc).U32(entry.compressedSize).U32(entry.size);
+    header.U32(kLocalHeaderSignature).U16(kVersion).U16(kSizesAfterData).U16(kDeflated);
+    header.U16(dosTime_).U16(dosDate_).U32(0).U32(0).U32(0);
     header.U16(static_cast<std::uint16_t>(name.size())).U16(0).Text(name);
+    if (!Write(header.Bytes())) {
+        return false;
+    }
+    DeflateStream stream([this](std::string_view bytes) { return Write(bytes); });
+    if (!fill(stream) || !stream.Finish() || !Fits32(stream.Size()) ||
+        !Fits32(stream.CompressedSize())) {
+        return false;
+    }
+    entry.crc = stream.Crc();
+    entry.compressedSize = static_cast<std::uint32_t>(stream.CompressedSize());
+    entry.size = static_cast<std::uint32_t>(stream.Size());
+    LittleEndian sizes;
+    sizes.U32(kSizesSignature).U32(entry.crc).U32(entry.compressedSize).U32(entry.size);
     entries_.push_back(std::move(entry));
-    return Write(header.Bytes()) && Write(data);
+    return Write(sizes.Bytes());
 }
 
 bool ZipWriter::Add(std::string_view name, std::string_view content) {
-    DeflatedFile file(content.size());
-    return file.Feed(content) && file.Finish() && Add(name, file);
+    return Add(name, [content](DeflateStream& stream) { return stream.Feed(content); });
 }
 
 bool ZipWriter::Finish() {
     const std::uint64_t directoryStart = written_;
     LittleEndian directory;
     for (const Entry& entry : entries_) {
-        directory.U32(kDirectoryHeaderSignature).U16(kVersion).U16(kVersion).U16(0);
+        directory.U32(kDirectoryHeaderSignature).U16(kVersion).U16(kVersion).U16(kSizesAfterData);
         directory.U16(kDeflated).U16(dosTime_).U16(dosDate_);
         directory.U32(entry.crc).U32(entry.compressedSize).U32(entry.size);
         directory.U16(static_cast<std::uint16_t>(entry.name.size())).U16(0).U16(0);

@@ -4,55 +4,56 @@
 
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "output/table_text.h"
-#include "output/text_buffer.h"
 
 namespace kolvenar {
 
-// The compressed content of one file of a zip archive, fed piece by piece and kept in memory
-// until the archive takes it. Compressed at zlib's fastest level: a workbook's sheet is
-// a hundred megabytes of very repetitive XML, which the fastest level shrinks almost as well
-// as the default one at a third of the time.
-class DeflatedFile {
+// One file of a zip archive being compressed, fed piece by piece; the compressed bytes go to
+// the archive as they come. Compressed at zlib's fastest level: a workbook's sheet is a hundred
+// megabytes of very repetitive XML, which the fastest level shrinks almost as well as the
+// default one in a third of the time.
+class DeflateStream {
 public:
-    // `expectedSize` is a guess of the compressed size, to reserve room; more text still fits.
-    explicit DeflatedFile(std::size_t expectedSize = 0);
-    ~DeflatedFile();
-    DeflatedFile(const DeflatedFile&) = delete;
-    DeflatedFile& operator=(const DeflatedFile&) = delete;
+    explicit DeflateStream(const TextSink& out);
+    ~DeflateStream();
+    DeflateStream(const DeflateStream&) = delete;
+    DeflateStream& operator=(const DeflateStream&) = delete;
 
-    // False when zlib could not be set up or failed; the file is then unusable.
+    // False when zlib could not be set up or the archive could not take the bytes.
     bool Feed(std::string_view piece);
     bool Finish();
 
-    std::string_view Compressed() const { return compressed_.View(); }
     std::uint32_t Crc() const { return crc_; }
     std::uint64_t Size() const { return size_; }
+    std::uint64_t CompressedSize() const { return compressedSize_; }
 
 private:
     bool Deflate(std::string_view piece, int flush);
 
+    TextSink out_;
     z_stream stream_{};
-    bool ready_ = false;
-    TextBuffer compressed_;
+    bool initialized_ = false;
+    bool failed_ = false;
     std::uint32_t crc_ = 0;
     std::uint64_t size_ = 0;
+    std::uint64_t compressedSize_ = 0;
 };
 
-// Writes a zip archive to a sink: each file's header and data as the file is added, the
-// directory when the archive is finished. Without zip64, so no file or archive may exceed
-// 4 GiB; a file that would is refused.
+// Writes a zip archive to a sink, front to back: each file's header, its data as it is
+// compressed and its sizes after it, then the directory. Without zip64, so no file or archive
+// may reach 4 GiB; one that would is refused.
 class ZipWriter {
 public:
     // Every file is dated `modified`, in local time as zip wants it.
     ZipWriter(const TextSink& sink, std::time_t modified);
 
-    bool Add(std::string_view name, const DeflatedFile& file);
-    // A small file given whole.
+    // Adds the file `name` with what `fill` feeds into it.
+    bool Add(std::string_view name, const std::function<bool(DeflateStream&)>& fill);
     bool Add(std::string_view name, std::string_view content);
     // Writes the directory; nothing may be added after it.
     bool Finish();

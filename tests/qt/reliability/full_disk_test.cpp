@@ -1,6 +1,7 @@
 // An export onto a full disk: a small memory file system stands in for the disk. Where none can
 // be mounted the program says so and exits with 77, which CTest reports as skipped, never as
 // passed.
+#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -17,18 +18,36 @@ public:
     QTemporaryDir disk;  // where the small disk is mounted
 
 private slots:
-    // Full but for a few kilobytes, far less than the table needs: the earlier export stays,
-    // and no half-written file is left behind.
-    void fullDiskKeepsThePreviousExport() {
+    void fullDiskKeepsTheEarlierFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("save");
+        QTest::newRow("fixed export") << "KolvenarAusgabe.TXT"
+                                      << "answer OK; trigger ME_Speichern0";
+        QTest::newRow("workbook") << "tabelle.xlsx"
+                                  << "answer Ja; answer OK; saveas " + disk.path() +
+                                         "/tabelle.xlsx";
+    }
+
+    // Full but for a few kilobytes, far less than the table needs: the earlier file stays, and
+    // no half-written file is left behind.
+    void fullDiskKeepsTheEarlierFile() {
+        QFETCH(QString, name);
+        QFETCH(QString, save);
+        QStringList files{name, "filler"};
+        files.sort();
         testing::MainWindowFixture f;
         const QString folder = disk.path();
-        QVERIFY(f.Run({"exportfolder " + folder, "file " + folder + "/KolvenarAusgabe.TXT alt",
-                       "file " + folder + "/filler " + QString(56 * 1024, 'x'),
-                       "check chk_Runden 0", "answer OK", "trigger ME_Speichern0", "=messages 1",
-                       "=message  Fehler|ERR SUB ME_Speichern_Click\nKonnte die Datei '" + folder +
-                           "/KolvenarAusgabe.TXT' nicht speichern !?\n28 : No space left on device",
-                       "=opened ", "=file " + folder + "/KolvenarAusgabe.TXT alt",
-                       "=files " + folder + " KolvenarAusgabe.TXT filler"}));
+        for (const QString& earlier : QDir(folder).entryList(QDir::Files)) {
+            QFile::remove(folder + "/" + earlier);
+        }
+        QVERIFY(f.Run("exportfolder " + folder + "; file " + folder + "/" + name + " alt; file " +
+                      folder + "/filler " + QString(56 * 1024, 'x') + "; check chk_Runden 0; " +
+                      save +
+                      "; =message  Fehler|ERR SUB ME_Speichern_Click\nKonnte die "
+                      "Datei '" +
+                      folder + "/" + name +
+                      "' nicht speichern !?\n28 : No space left on device; =opened ; =file " +
+                      folder + "/" + name + " alt; =files " + folder + " " + files.join(' ')));
         f.ExpectNoStrayDialogs();
     }
 };
