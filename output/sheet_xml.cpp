@@ -1,6 +1,7 @@
 #include "output/sheet_xml.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr std::size_t kFixedColumns = 3;  // element, Z, N
 constexpr std::size_t kNarrowest = 6;
-constexpr std::size_t kWidest = 60;
 constexpr NumberStyle kXmlNumber{".", true};
 constexpr int kBoldStyle = 1;
 
@@ -40,8 +40,13 @@ std::string ColumnLetters(std::size_t column) {
     return letters;
 }
 
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+// Whether the text starts like a character written as "_xHHHH_".
+bool ReadsAsEscape(std::string_view text) {
+    const auto hex = [](char c) {
+        return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+    };
+    return text.size() >= 7 && text.substr(0, 2) == "_x" &&
+           std::all_of(text.begin() + 2, text.begin() + 6, hex) && text[6] == '_';
 }
 
 // Text as a spreadsheet cell holds it: XML's special characters escaped, control characters
@@ -50,11 +55,7 @@ std::string EscapedCellText(std::string_view text) {
     std::string escaped;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        const bool looksEscaped =
-            c == '_' && i + 6 < text.size() && text[i + 1] == 'x' &&
-            std::all_of(text.begin() + static_cast<long>(i) + 2,
-                        text.begin() + static_cast<long>(i) + 6, IsHexDigit) &&
-            text[i + 6] == '_';
+        const bool looksEscaped = ReadsAsEscape(text.substr(i));
         if (c == '&') {
             escaped += "&amp;";
         } else if (c == '<') {
@@ -134,12 +135,12 @@ int SheetXml::SheetRow(int tableRow) const {
     return static_cast<int>(headerLines_.size()) + 2 + tableRow;
 }
 
-// Two characters of room, kept within readable bounds. Excel stores a width with the five
+// Two characters of room, and never narrower than six. Excel stores a width with the five
 // pixels of padding of its default font, whose digits are seven pixels wide.
 std::string SheetXml::ColumnWidths() const {
     std::string cols = "<cols>";
     for (std::size_t c = 0; c < widths_.size(); ++c) {
-        const std::size_t characters = std::clamp(widths_[c] + 2, kNarrowest, kWidest);
+        const std::size_t characters = std::max(widths_[c] + 2, kNarrowest);
         const double stored = std::floor((static_cast<double>(characters) * 7 + 5) / 7 * 256) / 256;
         char width[32];
         const auto end = std::to_chars(width, width + sizeof width, stored).ptr;

@@ -171,22 +171,23 @@ private slots:
             return QString::fromUtf8(unzip.readAllStandardOutput());
         };
         QVERIFY(part("xl/workbook.xml").contains("<sheet name=\"Kolvenar\""));
-        // Each line a piece of the sheet. A name the user gave stays text that reads as typed. The
-        // values are those the table shows, to 15 digits,
-        // not those computed; a column is as wide as its longest text, a name or a title, and
-        // never below 6.
+        // Each line a piece of the sheet. A name the user gave stays text that reads as typed.
+        // The values are those the table shows, to 15 digits, not those computed; a column is as
+        // wide as its longest text, a name, a value or a title, and never below 6.
         const QString expected = QString::fromUtf8(
             R"(<c r="A1" t="inlineStr"><is><t>REM Kolvenar ist ein Programm von Quorvin</t></is></c>
 <c r="A4" t="inlineStr"><is><t>REM Comptonwellenlänge &lt;&amp;_x005F_x0041__x0001_&gt;=2.42611E-12 m</t></is></c>
 <pane ySplit="5" topLeftCell="A6" activePane="bottomLeft" state="frozen"/>
 <c r="A5" s="1" t="inlineStr"><is><t>Element</t></is></c>
 <c r="E5" s="1" t="inlineStr"><is><t>A in m²</t></is></c>
-<c r="B6"><v>5</v></c><c r="C6"><v>546</v></c><c r="D6"><v>2.79420409499627E+153</v></c>
+<dimension ref="A1:E8"/>
+<row r="6"><c r="A6" t="inlineStr"><is><t>Bor</t></is></c><c r="B6"><v>5</v></c><c r="C6"><v>546</v></c>
 <c r="D6"><v>2.79420409499627E+153</v></c><c r="E6"><v>7.80757652449394E+306</v></c>
 <c r="A7" t="inlineStr"><is><t>Cäsium</t></is></c>
 <c r="E7" t="inlineStr"><is><t>Überlauf</t></is></c>
 <col min="1" max="1" width="16.7109375" customWidth="1"/>
-<col min="2" max="2" width="6.7109375" customWidth="1"/>)");
+<col min="2" max="2" width="6.7109375" customWidth="1"/>
+<col min="4" max="4" width="23.7109375" customWidth="1"/>)");
         const QString sheet = part("xl/worksheets/sheet1.xml");
         for (const QString& piece : expected.split('\n')) {
             QVERIFY2(sheet.contains(piece), qPrintable(piece));
