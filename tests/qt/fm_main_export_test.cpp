@@ -164,9 +164,9 @@ private slots:
         check.start("unzip", {"-tq", f_->files.filePath("t.xlsx")});
         check.waitForFinished();
         QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput().constData());
-        const auto part = [this](const QString& name) {
+        const auto part = [this](const QString& name, const QString& file = "t.xlsx") {
             QProcess unzip;
-            unzip.start("unzip", {"-p", f_->files.filePath("t.xlsx"), name});
+            unzip.start("unzip", {"-p", f_->files.filePath(file), name});
             unzip.waitForFinished();
             return QString::fromUtf8(unzip.readAllStandardOutput());
         };
@@ -192,6 +192,9 @@ private slots:
         for (const QString& piece : expected.split('\n')) {
             QVERIFY2(sheet.contains(piece), qPrintable(piece));
         }
+        QVERIFY(f_->Run("type txt_N_Value0 545.5; =cell 0 3 545,5; answer OK; saveas %T/n.xlsx"));
+        QVERIFY(part("xl/worksheets/sheet1.xml", "n.xlsx")
+                    .contains(R"(<col min="3" max="3" width="7.7109375" customWidth="1"/>)"));
     }
 
     // Without a system error a failure is described by Qt's error, or as unknown; it never

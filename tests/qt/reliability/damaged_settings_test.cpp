@@ -51,7 +51,7 @@ private slots:
             "[Fm_Main]\nEinstellungen=nein\nCx0=@Invalid()\nCx_Wert0=1E999\nCx_Bezeichnung0=a, b\n"
             "Cx1=Ca\nCx_Wert1=2.5E-3xyz\nCx2=Cb\nCx_Wert2=\"2,5E-12\"\nCx3=Cc\nCx_Wert3=0\n"
             "Cb_Einheit0=\nCb_Einheit1=a, b, c\nCb_Einheit2=-7\nCb_Einheit3=99\nCb_Einheit4=1E400\n"
-            "opt_Toleranz=2.5\nCombo_Cx=Ja\nchk_Runden=\\t\nchk_Feldauswahl4=\\\nchk_A2=zwei\n"
+            "opt_Toleranz=2.5\nCombo_Cx=5\nchk_Runden=\\t\nchk_Feldauswahl4=\\\nchk_A2=zwei\n"
             "chk_V4=6\ntxt_Toleranz=@Invalid()\nWindowState=7\nL=-1E300\nT=nan\nW=0\nH=-100\n"
             "[ElementVisible]\nZ1=@ByteArray(\\xff)\nZ2=\nZ3=0\nZ4=kaputt\n",
             "start; =rows 117; =text Cb_Einheit0 MHz Mega e+6; =text Cb_Einheit1 m; =text "
