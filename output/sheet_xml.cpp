@@ -96,12 +96,14 @@ SheetXml::SheetXml(const ResultTableModel& model, const QStringList& headerLines
         titles_.push_back(model.HeaderText(c).toStdString());
     }
     widths_.assign(titles_.size(), 0);
+    overflowCell_ = TextCellRest(kOverflowText);
     nameCells_.emplace_back();
     for (int z = 1; z <= kElementCount; ++z) {
         nameCells_.push_back(TextCellRest(ElementName(z)));
     }
     for (std::size_t c = 0; c < titles_.size(); ++c) {
         Widen(c, Characters(titles_[c]));
+        cellStarts_.push_back("<c r=\"" + ColumnLetters(c));
     }
     const ResultTable& table = model.Table();
     valueColumns_ =
@@ -181,22 +183,17 @@ std::string SheetXml::Head() const {
 
 void SheetXml::AppendRows(int first, int last, std::string& out) const {
     const ResultTable& table = model_.Table();
-    std::vector<std::string> cellStarts;
-    for (std::size_t c = 0; c < titles_.size(); ++c) {
-        cellStarts.push_back("<c r=\"" + ColumnLetters(c));
-    }
-    const std::string overflow = TextCellRest(kOverflowText);
     char text[kNumberTextCapacity];
     for (int shown = first; shown < last; ++shown) {
         const int sheetRow = SheetRow(shown);
         const auto cellStart = [&](std::size_t column) {
-            out += cellStarts[column];
+            out += cellStarts_[column];
             AppendNumber(out, sheetRow);
         };
         const auto number = [&](std::size_t column, double value) {
             cellStart(column);
             if (!std::isfinite(value)) {
-                out += overflow;
+                out += overflowCell_;
                 return;
             }
             out += "\"><v>";

@@ -36,8 +36,11 @@ private:
     std::vector<std::string> headerLines_;
     std::vector<std::string> titles_;
     std::vector<std::size_t> widths_;
-    // The cell text of each element's name, by Z.
+    // Pieces every row repeats: the start of each column's cells, each element's name cell
+    // by Z and the rest of an "Überlauf" cell.
+    std::vector<std::string> cellStarts_;
     std::vector<std::string> nameCells_;
+    std::string overflowCell_;
     std::size_t valueColumns_ = 0;
 };
 
