@@ -1,6 +1,5 @@
 // Settings that are damaged, unreadable or unwritable: the program starts with the defaults for
 // what it cannot read, says once when it cannot write, and stores what it can.
-#include <QCryptographicHash>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -42,10 +41,6 @@ private slots:
             "Fm_Einstellungen/cmd_Speichern; =text Lab_AusgabeCx Ce=1E-12 m; =text Combo_Cx Ce "
             "Elektronen; key Fm_Einstellungen/cmd_Speichern Escape; =windows Fm_Main; close; " +
             notWritten;
-        row("file that is no settings file",
-            QCryptographicHash::hash("noise", QCryptographicHash::Sha512).repeated(32),
-            "start; " + defaults +
-                "; pick Cb_Einheit0 kHz Kilo e+3; close; =stored Fm_Main Cb_Einheit0 3");
         // Any marker but "Nein" means the constants are stored: they are read as they are.
         row("every key holding garbage",
             "[Fm_Main]\nEinstellungen=nein\nCx0=@Invalid()\nCx_Wert0=1E999\nCx_Bezeichnung0=a, b\n"

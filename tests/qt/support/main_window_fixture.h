@@ -1,15 +1,10 @@
 #pragma once
 
-#include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDirIterator>
-#include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>

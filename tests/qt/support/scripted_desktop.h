@@ -20,7 +20,6 @@ struct ShownMessage {
     MessageIcon icon;
     MessageButtons buttons;
     MessageAnswer defaultAnswer;
-    QString checkBoxText;
 };
 
 // Answers message boxes and file dialogs from a script instead of a person, and records every
@@ -39,14 +38,14 @@ public:
                               MessageIcon icon, MessageButtons buttons,
                               MessageAnswer defaultAnswer) override {
         bool checked = false;
-        return Respond({title, text, icon, buttons, defaultAnswer, QString()}, owner, checked);
+        return Respond({title, text, icon, buttons, defaultAnswer}, owner, checked);
     }
 
     MessageAnswer ShowMessageWithCheckBox(QWidget* owner, const QString& title, const QString& text,
                                           MessageIcon icon, MessageButtons buttons,
-                                          MessageAnswer defaultAnswer, const QString& checkBoxText,
+                                          MessageAnswer defaultAnswer, const QString&,
                                           bool& checked) override {
-        return Respond({title, text, icon, buttons, defaultAnswer, checkBoxText}, owner, checked);
+        return Respond({title, text, icon, buttons, defaultAnswer}, owner, checked);
     }
 
     bool RunFileDialog(QFileDialog& dialog) override {
@@ -68,14 +67,6 @@ public:
 
     // Scripted answers and dialogs that nothing used up.
     int UnusedAnswers() const { return static_cast<int>(answers_.size() + dialogs_.size()); }
-
-    void Reset() {
-        messages.clear();
-        openedAddresses.clear();
-        answers_.clear();
-        dialogs_.clear();
-        unexpectedMessages = 0;
-    }
 
     // Whether each message takes the focus away from the window for as long as it is open.
     bool takeFocus = false;
