@@ -186,10 +186,9 @@ void TableRows() {
     QTest::newRow("fraction rounding up to 1")
         << "only 1; type txt_N_Value0 -900.001; =text txt_N_Value0 -899; =cell 0 3 -899";
     // Copying puts the highlighted rows, as shown, on the clipboard (Down highlights the row
-    // below the current one instead); a click on a header
-    // sorts by value ("Überlauf" after every number either way, equal values in built
-    // order), the second reverses, a rebuild keeps the sort, the third returns to the built
-    // order.
+    // below the current one instead); a click on a header sorts by value ("Überlauf" after every
+    // number either way, equal values in built order), the second reverses, a rebuild keeps the
+    // sort, the third returns to the built order.
     QTest::newRow("copy two rows")
         << kTwoByTwo +
                "; =enabled ME_Kopieren 0; select 1 2; =enabled ME_Kopieren 1; key lv_Ausgabe "
