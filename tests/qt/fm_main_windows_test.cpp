@@ -2,7 +2,7 @@
 // all of them. Each side window at most once, Escape, their places and settings kept, the
 // program's icon, the guide behind F1; every control that takes the focus has a name and a role,
 // Tab reaches all of them in the design order and each shows that it has the focus; the result
-// table's menu and the menus work from the keyboard.
+// table's menu, the element ticks and the menus work from the keyboard.
 #include <QAccessible>
 #include <QFileInfo>
 #include <QMenu>
@@ -310,6 +310,22 @@ private slots:
         QCOMPARE(at, table->viewport()->mapToGlobal(table->visualRect(row).bottomLeft()));
         QVERIFY(QApplication::activePopupWidget() == nullptr);
         QCOMPARE(f_->Window().focusWidget(), table);
+    }
+
+    // Space on the current element, on its name or on Z, unticks and ticks it; a screen reader
+    // hears it.
+    void spaceTicksTheCurrentElement() {
+        for (int column : {0, 1}) {
+            QVERIFY(f_->Run(QString("=rows 118")));
+            f_->ElementList()->setCurrentItem(f_->ElementList()->topLevelItem(2), column);
+            QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(f_->ElementList())
+                                             ->tableInterface()
+                                             ->cellAt(2, 0);
+            QVERIFY(f_->Run(QString("key lv_Elemente Space; =rows 117; =cell 2 1 Beryllium")));
+            QVERIFY(!cell->state().checked);
+            QVERIFY(f_->Run(QString("key lv_Elemente Space; =rows 118; =cell 2 1 Lithium")));
+            QVERIFY(cell->state().checked);
+        }
     }
 
     // Every menu and entry has an access key ("&" before a letter, none twice in a menu) or a

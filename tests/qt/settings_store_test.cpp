@@ -30,25 +30,40 @@ private slots:
         QCOMPARE(later.ReadReal("Fm_Main", "Cx_Bezeichnung0", 7), 7.0);
     }
 
-    // A window's placement stored and restored: a fixed window keeps its size and is stored
-    // with its frame and in its normal state even when minimized; a maximized one is stored with
-    // its normal place.
+    // What a window's placement becomes when stored and restored: a fixed window keeping its
+    // size, stored in its normal state even when minimized; a maximized one stored with its
+    // normal place; one stored minimized coming back minimized.
     void placement_data() {
         QTest::addColumn<bool>("fixed");
-        QTest::addColumn<QString>("saved");  // WindowState L T W H, in twips
-        QTest::newRow("fixed, minimized") << true << QString("0 150 300 4740 2535");
-        QTest::newRow("maximized") << false << QString("0 150 300 7500 4500");
+        QTest::addColumn<QString>("stored");  // WindowState L T W H, in twips
+        QTest::addColumn<QRect>("restored");
+        QTest::addColumn<QString>("state");  // max, min, stored min
+        QTest::addColumn<QString>("saved");
+        const auto row = [](const char* name, bool fixed, const char* stored, QRect restored,
+                            const char* state, const char* saved) {
+            QTest::newRow(name) << fixed << QString(stored) << restored << QString(state)
+                                << QString(saved);
+        };
+        // Stored with its frame.
+        row("fixed, minimized anyway", true, "0 150 300 7500 4500", {10, 20, 312, 165}, "min",
+            "0 150 300 4740 2535");
+        row("maximized", false, "0 150 300 7500 4500", {10, 20, 500, 300}, "max",
+            "0 150 300 7500 4500");
+        row("stored minimized", false, "1 150 300 7500 4500", {10, 20, 500, 300}, "stored min",
+            "1 150 300 7500 4500");
     }
 
     void placement() {
         QFETCH(bool, fixed);
+        QFETCH(QString, stored);
+        QFETCH(QRect, restored);
+        QFETCH(QString, state);
         QFETCH(QString, saved);
         const WindowBorder border = fixed ? WindowBorder::Fixed : WindowBorder::Resizable;
         const testing::FreshSettings settings;
         SettingsStore store;
         for (int i = 0; i < 5; ++i) {
-            store.Write("Fm_Test", kPlacementKeys[i],
-                        QString("0 150 300 7500 4500").section(' ', i, i));
+            store.Write("Fm_Test", kPlacementKeys[i], stored.section(' ', i, i));
         }
         QWidget window;
         window.setObjectName("Fm_Test");
@@ -56,11 +71,14 @@ private slots:
             window.setFixedSize(312, 165);
         }
         RestoreWindowPlacement(window, border, store);
-        QCOMPARE(window.geometry(), QRect(10, 20, fixed ? 312 : 500, fixed ? 165 : 300));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.setWindowState(fixed ? Qt::WindowMinimized : Qt::WindowMaximized);
-        QTRY_VERIFY(window.windowState() != Qt::WindowNoState);
+        QCOMPARE(window.geometry(), restored);
+        QCOMPARE(bool(window.windowState() & Qt::WindowMinimized), state == "stored min");
+        if (state == "max" || state == "min") {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.setWindowState(state == "max" ? Qt::WindowMaximized : Qt::WindowMinimized);
+            QTRY_VERIFY(window.windowState() != Qt::WindowNoState);
+        }
         SaveWindowPlacement(window, border, store);
         QStringList placement;
         for (const char* key : kPlacementKeys) {
