@@ -326,23 +326,26 @@ void SearchRows() {
 
 // The editor of the reference constants ("E/" names its controls).
 void SettingsWindowRows() {
-    QTest::newRow("shows the stored constants, Save disabled")
-        << "trigger ME_Einstellungen; =text E/Fm_Einstellungen  Einstellungen; =enabled "
-           "E/cmd_Speichern 0; =text E/txt_Cx0 Ce; =text E/txt_Cx_Wert0 2.42611E-12; =text "
-           "E/txt_Cx_Bezeichnung0 Elektronen; =text E/txt_Cx1 Cp; =text E/txt_Cx_Wert1 "
-           "1.3214098555E-15; =text E/txt_Cx_Bezeichnung1 Protonen; =text E/txt_Cx2 Cn; =text "
-           "E/txt_Cx_Wert2 1.3195909067E-15; =text E/txt_Cx_Bezeichnung2 Neutronen; =text "
-           "E/txt_Cx3 Cx; =text E/txt_Cx_Wert3 57910000000; =text E/txt_Cx_Bezeichnung3 "
-           "Merkurbahnradius; =text E/txt_Cx4 Cx; =text E/txt_Cx_Wert4 1; =text "
-           "E/txt_Cx_Bezeichnung4 Freie Eingabe";
+    const auto row = [](const char* name, QString steps) {
+        QTest::newRow(name) << steps.replace("E/", "Fm_Einstellungen/");
+    };
+    row("shows the stored constants, Save disabled",
+        "trigger ME_Einstellungen; =text E/Fm_Einstellungen  Einstellungen; =enabled "
+        "E/cmd_Speichern 0; =text E/txt_Cx0 Ce; =text E/txt_Cx_Wert0 2.42611E-12; =text "
+        "E/txt_Cx_Bezeichnung0 Elektronen; =text E/txt_Cx1 Cp; =text E/txt_Cx_Wert1 "
+        "1.3214098555E-15; =text E/txt_Cx_Bezeichnung1 Protonen; =text E/txt_Cx2 Cn; =text "
+        "E/txt_Cx_Wert2 1.3195909067E-15; =text E/txt_Cx_Bezeichnung2 Neutronen; =text "
+        "E/txt_Cx3 Cx; =text E/txt_Cx_Wert3 57910000000; =text E/txt_Cx_Bezeichnung3 "
+        "Merkurbahnradius; =text E/txt_Cx4 Cx; =text E/txt_Cx_Wert4 1; =text "
+        "E/txt_Cx_Bezeichnung4 Freie Eingabe");
     // Saved without surrounding blanks; the main window reads the leading number.
-    QTest::newRow("saving updates the main window at once")
-        << "pick Combo_Cx Cn Neutronen; trigger ME_Einstellungen; keys E/txt_Cx_Bezeichnung0 "
-           "X; =enabled E/cmd_Speichern 1; type E/txt_Cx0   Ca  ; type E/txt_Cx_Wert0 2,5E-12; "
-           "click E/cmd_Speichern; =enabled E/cmd_Speichern 0; =windows Fm_Einstellungen "
-           "Fm_Main; =stored Fm_Main Cx0 Ca; =stored Fm_Main Cx_Wert0 2,5E-12; =stored Fm_Main "
-           "Cx_Bezeichnung0 ElektronenX; =text Combo_Cx Ca ElektronenX; =text Lab_AusgabeCx "
-           "Ca=2 m; =rows 118";
+    row("saving updates the main window at once",
+        "pick Combo_Cx Cn Neutronen; trigger ME_Einstellungen; keys E/txt_Cx_Bezeichnung0 "
+        "X; =enabled E/cmd_Speichern 1; type E/txt_Cx0   Ca  ; type E/txt_Cx_Wert0 2,5E-12; "
+        "click E/cmd_Speichern; =enabled E/cmd_Speichern 0; =windows Fm_Einstellungen "
+        "Fm_Main; =stored Fm_Main Cx0 Ca; =stored Fm_Main Cx_Wert0 2,5E-12; =stored Fm_Main "
+        "Cx_Bezeichnung0 ElektronenX; =text Combo_Cx Ca ElektronenX; =text Lab_AusgabeCx "
+        "Ca=2 m; =rows 118");
 }
 
 }  // namespace
@@ -372,7 +375,7 @@ private slots:
 
     void play() {
         QFETCH(QString, steps);
-        QVERIFY(f_->Run(steps.replace("E/", "Fm_Einstellungen/")));
+        QVERIFY(f_->Run(steps));
     }
 
     // Only the user leaving an N box for another control empties it, not a message box that
