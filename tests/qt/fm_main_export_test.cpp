@@ -1,5 +1,6 @@
 // Saving the result table: the exact bytes of the fixed exports, "Speichern unter …" with its
 // three formats, the workbook read back, and what happens when writing fails.
+#include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -83,13 +84,6 @@ private slots:
                 "Element\tZ\tN\tf in Hz\r\nWasserstoff\t1\t2\t3,08922985767339E+19\r\n"
                 "Wasserstoff\t1\t1\t6,17845971534679E+19\r\n"
                 "Wasserstoff\t1\t0\t1,23569194306936E+20\r\n\r\n");
-        QTest::newRow("umlauts and unit signs as single bytes, sorted as shown")
-            << "exportfolder %T; only 42 55; pick Cb_Einheit0 µHz Mikro e-6; range 0 0; header Z; "
-               "header Z; " +
-                   txt + "=file %T/KolvenarAusgabe.TXT " + kHeader +
-                   "Element\tZ\tN\tf in µHz\tL in m\tT in ns\tA in m²\tV in m³\r\n"
-                   "Cäsium\t55\t0\t2,24671262376247E+24\t0\t0\t0\t0\r\n"
-                   "Molybdän\t42\t0\t2,94212367397466E+24\t0\t0\t0\t0\r\n\r\n";
         // Nothing is left behind, nothing is opened.
         row("export folder a file, missing, or a folder in the place of the file",
             "file %T/kein_ordner x; exportfolder %T/kein_ordner; answer OK; trigger "
@@ -120,13 +114,6 @@ private slots:
             "=file %T/ergebnis.txt $THREE; answer OK; saveas %T/ergebnis | Text für "
             "Tabellenkalkulation (*.xls); =file %T/ergebnis.xls $THREE; =files %T ERGEBNIS.XLSX "
             "ergebnis.txt ergebnis.xls ergebnis.xlsx");
-        row("save as starts in the documents folder, then where it saved last",
-            "folder %T/home/Documents; =dialog %T/home/Documents; folder %T/ablage; answer OK; "
-            "saveas %T/ablage/e.txt; =dialog %T/ablage; restart; =dialog %T/ablage; =stored "
-            "Fm_Main SpeichernUnterOrdner %T/ablage");
-        row("save as into a missing folder",
-            "answer OK; saveas %T/fehlt/e.xlsx; " + CannotSave("%T/fehlt/e.xlsx", ENOENT) +
-                "; answer OK; saveas %T/fehlt/e.txt; " + CannotSave("%T/fehlt/e.txt", ENOENT));
         // A read-only earlier file is left alone, by the fixed export and by "Speichern unter …"
         // (whose text form writes as the fixed export does).
         row("read-only earlier files, unprivileged",
@@ -170,7 +157,13 @@ private slots:
             unzip.waitForFinished();
             return QString::fromUtf8(unzip.readAllStandardOutput());
         };
-        QVERIFY(part("xl/workbook.xml").contains("<sheet name=\"Kolvenar\""));
+        // The parts that say what the package holds and name the sheet "Kolvenar", byte for byte
+        // as LibreOffice Calc and openpyxl read them.
+        const QString fixed = part("[[]Content_Types].xml") + part("_rels/.rels") +
+                              part("xl/_rels/workbook.xml.rels") + part("xl/workbook.xml") +
+                              part("xl/styles.xml");
+        QCOMPARE(QCryptographicHash::hash(fixed.toUtf8(), QCryptographicHash::Sha256).toHex(),
+                 "77fdf4e531208a47b7daeb2950546635291768e844af1628e06c589a3963819c");
         // Each line a piece of the sheet. A name the user gave stays text that reads as typed.
         // The values are those the table shows, to 15 digits, not those computed; a column is as
         // wide as its longest text, a name, a value or a title, and never below 6.

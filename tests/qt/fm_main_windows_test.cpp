@@ -81,8 +81,7 @@ private slots:
     void sideWindowLife_data() {
         QTest::addColumn<QString>("steps");
         // Chosen again: the same window, brought to the front. Escape closes it from any control.
-        for (QString control :
-             {"txt_Wert0", "Cb_Einheit1", "chk_Runden", "txt_WertX", "Cb_EinheitX1"}) {
+        for (QString control : {"txt_Wert0", "Cb_EinheitX1"}) {
             QTest::newRow(qPrintable("converter, Escape in " + control))
                 << QString(
                        "trigger ME_Umrechner; type Fm_Umrechner/txt_Wert0 5; trigger ME_Info; "
@@ -91,7 +90,7 @@ private slots:
                        "Fm_Main")
                        .arg(control);
         }
-        for (QString control : {"txt_Info0", "txt_Info1", "Links1", "Links0"}) {
+        for (QString control : {"txt_Info1", "Links0"}) {
             QTest::newRow(qPrintable("information, Escape in " + control))
                 << QString(
                        "trigger ME_Info; trigger ME_Umrechner; trigger ME_UeberKolvenar; =active "
@@ -101,15 +100,6 @@ private slots:
                        "1125")
                        .arg(control);
         }
-        QTest::newRow("converter reopened at its place with its settings")
-            << "trigger ME_Umrechner; move Fm_Umrechner 90 60; click Fm_Umrechner/chk_Runden; pick "
-               "Fm_Umrechner/Cb_Einheit1 mm Milli e-3; pick Fm_Umrechner/Cb_EinheitX1 Nano e-9; "
-               "key Fm_Umrechner/txt_Wert1 Escape; =stored Fm_Umrechner L 1350; =stored "
-               "Fm_Umrechner T 900; =stored Fm_Umrechner Cb_Einheit1 1; =stored Fm_Main chk_Runden "
-               "<missing>; trigger ME_Umrechner; =text Fm_Umrechner/Cb_Einheit1 mm Milli e-3; "
-               "=checked Fm_Umrechner/chk_Runden 0; =text Fm_Umrechner/txt_Wert1 299792458000; "
-               "=text Fm_Umrechner/Lab_WertXGleich 1000000000; key Fm_Umrechner/txt_Wert1 Escape; "
-               "=stored Fm_Umrechner L 1350; =stored Fm_Umrechner T 900";
         // Unsaved edits go with the window.
         QTest::newRow("settings")
             << "trigger ME_Einstellungen; keys Fm_Einstellungen/txt_Cx1 Zz; trigger ME_Umrechner; "

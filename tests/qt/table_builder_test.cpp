@@ -1,8 +1,6 @@
-// The table builder without a window: every N of a range and the largest table; and the buffer
-// the copied text is written into. (A run ending on a division by zero: see fm_main_test.)
+// The table builder without a window: every N of a range; and the buffer the copied text is
+// written into. (A run ending on a division by zero: see fm_main_test.)
 #include <QTest>
-
-#include <cmath>
 
 #include "output/table_builder.h"
 #include "output/text_buffer.h"
@@ -43,25 +41,6 @@ private slots:
                 QCOMPARE(run.table.NAt(run.table.RowCount() - 1), to + hundredths / 100.0);
             }
         }
-    }
-
-    void largestTableHoldsEveryRowInOrder() {
-        TableRequest request = Hydrogen(900, -900);
-        request.elementChosen.fill(true);
-        request.elementChosen[0] = false;
-        request.wunschfaktorF = 2;
-        request.wunschfaktorL = 0.5;
-        request.showAHalf = request.showVHalf = request.showVQuarter = true;
-        QCOMPARE(RowEstimate(900, -900, CountChosenElements(request)), 212518LL);
-        const TableRun run = RunTable(request, ChooseColumns(request));
-        QCOMPARE(run.table.RowCount(), std::size_t{212518});
-        QCOMPARE(run.FoundCount(), 118);
-        QCOMPARE(run.table.ValueCount(), std::size_t{10});
-        QCOMPARE(run.table.ElementAt(0), 1);
-        QCOMPARE(run.table.NAt(0), 900.0);
-        QCOMPARE(run.table.ElementAt(212517), 118);
-        QCOMPARE(run.table.NAt(212517), -900.0);
-        QVERIFY(std::isinf(run.table.ValueAt(0, 9)));  // V / 4 of a large L overflows
     }
 
     // More text than the room first reserved is kept whole, in order.

@@ -16,26 +16,18 @@ private slots:
     void everyBox_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        for (const QString& zero :
-             QStringList{"", "     ", QString(100000, 'x'), "-0", "1E-400", "-", "E5", ",",
-                         "Жёлтый 黄色 ١٢٣", "\x01\x02\x1b\t\r\x7f 7"}) {
+        for (const QString& zero : QStringList{"", QString(100000, 'x'), "1E-400",
+                                               "Жёлтый 黄色 ١٢٣", "\x01\x02\x1b\t\r\x7f 7"}) {
             QTest::addRow("reads as 0: %s", zero.left(12).toUtf8().toPercentEncoding().constData())
                 << zero
                 << "=text txt_N_Value1 0; =text Lab_N1 N bis 0; =text txt_Suchen4 ; =text "
                    "Fm_Umrechner/txt_WertX 0; =messages 2; =message  Meldung|Bitte bei L einen "
                    "Wert <> 0 eingeben !";
         }
-        const QString largest =
-            "=messages 0; =text Lab_N1 N bis 900; =text txt_Suchen4 1.79769313486231E+308; =text "
-            "txt_N_Value1 900; =text Fm_Umrechner/txt_WertX 1.79769313486231E+308";
-        QTest::newRow("100000 digits") << QString(100000, '9') << largest;
-        QTest::newRow("beyond the range") << "1E400" << largest;
-        QTest::newRow("largest double") << "1.7976931348623157E308" << largest;
-        QTest::newRow("smallest double")
-            << "4.9E-324"
-            << "=text txt_N_Value1 4.94065645841247E-324; =text Lab_N1 N bis 0; =text txt_Suchen4 "
-               "4.94065645841247E-324; =text Fm_Umrechner/txt_WertX 4.94065645841247E-324; "
-               "=messages 14; =message  Fehler !?|11 : Division durch Null";
+        QTest::newRow("beyond the range")
+            << "1E400"
+            << "=messages 0; =text Lab_N1 N bis 900; =text txt_Suchen4 1.79769313486231E+308; "
+               "=text txt_N_Value1 900; =text Fm_Umrechner/txt_WertX 1.79769313486231E+308";
     }
 
     void everyBox() {

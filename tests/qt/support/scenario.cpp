@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -133,8 +132,7 @@ bool Scenario::Do(const QString& verb, const QStringList& words, const QString& 
             return Fail(QStringLiteral("no such menu entry"));
         }
         action->trigger();
-    } else if (verb == QLatin1String("only") || verb == QLatin1String("tick") ||
-               verb == QLatin1String("untick")) {
+    } else if (verb == QLatin1String("only") || verb == QLatin1String("untick")) {
         if (verb == QLatin1String("only")) {
             QTest::mouseClick(Find(QStringLiteral("cmd_ElementeVisible0")), Qt::LeftButton);
         }
@@ -183,8 +181,6 @@ bool Scenario::Use(const QString& verb, QWidget* control, const QStringList& wor
     } else if (verb == QLatin1String("pick")) {
         auto* list = qobject_cast<QComboBox*>(control);
         list->setCurrentIndex(list->findText(rest));
-    } else if (verb == QLatin1String("bar")) {
-        qobject_cast<QScrollBar*>(control)->setValue(words.value(2).toInt());
     } else if (verb == QLatin1String("key")) {
         // Through the window, as the window system delivers keys: shortcuts first.
         control->window()->activateWindow();
@@ -274,12 +270,6 @@ bool Scenario::Check(const QString& what, const QStringList& words, const QStrin
         files.sort();
         seen = QString(name + QLatin1Char(' ') + files.join(QLatin1Char(' '))).trimmed();
         return seen == rest.trimmed() || Fail("seen: " + seen);
-    } else if (what == QLatin1String("=dialog")) {
-        desktop_.InFileDialog([&seen](QFileDialog& dialog) {
-            seen = dialog.directory().absolutePath();
-            dialog.reject();
-        });
-        window_()->findChild<QAction*>(QStringLiteral("ME_SpeichernUnter"))->trigger();
     } else {
         // A property of a named control or menu entry: its text, value, or whether it is
         // enabled, visible or checked (1 or 0).

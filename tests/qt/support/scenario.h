@@ -17,10 +17,10 @@ namespace kolvenar::testing {
 // Doing:
 //   type NAME TEXT       replace a box's text and press Enter     keys NAME TEXT   without Enter
 //   click NAME           click a button, check box or option      check NAME 0|1   click if needed
-//   pick NAME ITEM       choose a list entry by its text          bar NAME VALUE   move a bar
+//   pick NAME ITEM       choose a list entry by its text
 //   key NAME KEYS        press keys ("Escape", "Ctrl+C") with NAME focused
 //   trigger NAME         choose a menu entry                       answer Ja|Nein|OK [tick]
-//   only Z Z ...         "Keine", then tick these elements         tick Z / untick Z
+//   only Z Z ...         "Keine", then tick these elements         untick Z Z ...
 //   range FROM TO        type both N                               select ROW ROW ...
 //   header TITLE         click a column header of the result table
 //   store SECTION KEY VALUE   write a setting
@@ -32,7 +32,7 @@ namespace kolvenar::testing {
 //   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
 //   =clipboard TEXT   =copied LINES   =windows NAME NAME ...   (the open windows, sorted)
 //   =sorted TITLE ascending|descending   (or nothing)   =ticked Z Z ...   (the ticked elements)
-//   =file PATH TEXT   (its bytes as Latin-1)   =files FOLDER NAME NAME ...   =dialog FOLDER
+//   =file PATH TEXT   (its bytes as Latin-1)   =files FOLDER NAME NAME ...
 // "%T" in a step stands for the temporary folder given to the player.
 class Scenario {
 public:
