@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <unistd.h>
 
@@ -158,12 +159,18 @@ private slots:
             return QString::fromUtf8(unzip.readAllStandardOutput());
         };
         // The parts that say what the package holds and name the sheet "Kolvenar", byte for byte
-        // as LibreOffice Calc and openpyxl read them.
+        // as LibreOffice Calc and openpyxl read them; the others well-formed.
         const QString fixed = part("[[]Content_Types].xml") + part("_rels/.rels") +
                               part("xl/_rels/workbook.xml.rels") + part("xl/workbook.xml") +
                               part("xl/styles.xml");
         QCOMPARE(QCryptographicHash::hash(fixed.toUtf8(), QCryptographicHash::Sha256).toHex(),
                  "77fdf4e531208a47b7daeb2950546635291768e844af1628e06c589a3963819c");
+        for (const QString name : {"docProps/core.xml", "xl/worksheets/sheet1.xml"}) {
+            QXmlStreamReader xml(part(name));
+            while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(name + ": " + xml.errorString()));
+        }
         // Each line a piece of the sheet. A name the user gave stays text that reads as typed.
         // The values are those the table shows, to 15 digits, not those computed; a column is as
         // wide as its longest text, a name, a value or a title, and never below 6.

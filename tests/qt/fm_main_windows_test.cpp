@@ -269,37 +269,32 @@ private slots:
         QCOMPARE(visited, tabStops);
     }
 
-    // The result table's menu opens below the current row and gives the focus back when it
-    // closes.
-    void resultTableMenuOpensFromTheKeyboard_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::newRow("menu key") << "Menu";
-        QTest::newRow("Shift+F10") << "Shift+F10";
-    }
-
+    // The result table's menu opens below the current row, from the menu key and from
+    // Shift+F10, and gives the focus back when it closes.
     void resultTableMenuOpensFromTheKeyboard() {
-        QFETCH(QString, keys);
         QVERIFY(f_->Run(QString("=rows 118")));
         QTreeView* table = f_->Table();
         const QModelIndex row = f_->TableModel()->index(2, 0);
         table->setCurrentIndex(row);
-        QStringList seen;
-        QPoint at;
-        QTimer::singleShot(0, this, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                for (const QAction* entry : menu->actions()) {
-                    seen << entry->text();
+        for (const char* keys : {"Menu", "Shift+F10"}) {
+            QStringList seen;
+            QPoint at;
+            QTimer::singleShot(0, this, [&] {
+                if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                    for (const QAction* entry : menu->actions()) {
+                        seen << entry->text();
+                    }
+                    at = menu->pos();
+                    menu->close();
                 }
-                at = menu->pos();
-                menu->close();
-            }
-        });
-        table->setFocus(Qt::TabFocusReason);
-        QTest::keySequence(table, QKeySequence(keys));
-        QCOMPARE(seen.join('|'), QString("Kopieren|Alles auswählen"));
-        QCOMPARE(at, table->viewport()->mapToGlobal(table->visualRect(row).bottomLeft()));
-        QVERIFY(QApplication::activePopupWidget() == nullptr);
-        QCOMPARE(f_->Window().focusWidget(), table);
+            });
+            table->setFocus(Qt::TabFocusReason);
+            QTest::keySequence(table, QKeySequence(keys));
+            QCOMPARE(seen.join('|'), QString("Kopieren|Alles auswählen"));
+            QCOMPARE(at, table->viewport()->mapToGlobal(table->visualRect(row).bottomLeft()));
+            QVERIFY(QApplication::activePopupWidget() == nullptr);
+            QCOMPARE(f_->Window().focusWidget(), table);
+        }
     }
 
     // Space on the current element, on its name or on Z, unticks and ticks it; a screen reader
