@@ -9,7 +9,7 @@
 
 using namespace kolvenar;
 
-class SettingsStoreTest : public QObject {
+class WindowPlacementTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -37,5 +37,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SettingsStoreTest)
-#include "settings_store_test.moc"
+QTEST_MAIN(WindowPlacementTest)
+#include "window_placement_test.moc"
