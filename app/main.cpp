@@ -2,7 +2,7 @@
 
 #include "ui/main/application.h"
 #include "ui/main/fm_main.h"
-#include "ui/windows/desktop_seam.h"
+#include "ui/common/desktop_seam.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

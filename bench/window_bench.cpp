@@ -39,11 +39,11 @@
 
 #include "core/elements.h"
 #include "core/resonance.h"
-#include "output/export.h"
-#include "output/workbook_export.h"
+#include "export/export.h"
+#include "export/workbook_export.h"
 #include "ui/main/fm_main.h"
 #include "ui/main/result_view.h"
-#include "ui/windows/desktop_seam.h"
+#include "support/unattended_desktop.h"
 
 namespace {
 
@@ -286,7 +286,7 @@ void BM_j_Workbook(benchmark::State& state) {
         const auto start = Clock::now();
         const auto failure =
             WriteWorkbook(path, ExportHeaderLines(QStringLiteral("Ce=2.42611E-12 m"), QDateTime()),
-                          TableView().Model());
+                          TableView().Model().Shown());
         const double milliseconds = Milliseconds(Clock::now() - start);
         peak = std::max(peak, PeakResidentMegabytes());
         if (failure) {

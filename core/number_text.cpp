@@ -142,10 +142,19 @@ std::string NumText(double x) {
     return std::string(buffer, length);
 }
 
+NumberStyle TableNumberStyle(std::string_view decimalSeparator) {
+    std::size_t length = std::min(decimalSeparator.size(), kMaxSeparatorBytes);
+    // Not in the middle of a character: continuation bytes of UTF-8 are 10xxxxxx.
+    while (length < decimalSeparator.size() && length > 0 &&
+           (static_cast<unsigned char>(decimalSeparator[length]) & 0xC0) == 0x80) {
+        --length;
+    }
+    return NumberStyle{decimalSeparator.substr(0, length), true};
+}
+
 std::string TableNumberText(double x, std::string_view decimalSeparator) {
     char buffer[kNumberTextCapacity];
-    const std::size_t length =
-        FormatNumber(x, NumberStyle{decimalSeparator.substr(0, 8), true}, buffer);
+    const std::size_t length = FormatNumber(x, TableNumberStyle(decimalSeparator), buffer);
     return std::string(buffer, length);
 }
 

@@ -15,7 +15,10 @@ struct NumberStyle {
     bool leadingZero = false;
 };
 
-// Enough for the longest text any finite double gives, with a separator of up to 8 bytes.
+// The longest decimal separator a number is written with; a longer one is cut.
+inline constexpr std::size_t kMaxSeparatorBytes = 8;
+
+// Enough for the longest text any finite double gives, with the longest separator.
 inline constexpr std::size_t kNumberTextCapacity = 48;
 
 // Writes `x` rounded to at most 15 significant digits: positional notation when
@@ -28,6 +31,10 @@ std::size_t FormatNumber(double x, const NumberStyle& style, char* out);
 // The fixed text form used for input boxes, captions and stored settings: "." as separator,
 // no leading zero (0.5 gives ".5").
 std::string NumText(double x);
+
+// The style of the result table's numbers: the given separator, cut to kMaxSeparatorBytes at
+// the start of a character, and a leading zero. The style refers to the separator given.
+NumberStyle TableNumberStyle(std::string_view decimalSeparator);
 
 // The number form of the result table: the given (locale) separator and a leading zero
 // (0.5 gives "0,5" with a comma).

@@ -16,7 +16,7 @@
 #include "fuzz_checks.h"
 #include "settings/settings_store.h"
 #include "ui/main/fm_main.h"
-#include "ui/windows/desktop_seam.h"
+#include "support/unattended_desktop.h"
 
 namespace {
 

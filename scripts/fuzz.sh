@@ -24,7 +24,7 @@ fi
 
 printf '\n== Building the fuzz targets in build-fuzz/\n'
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKOLVENAR_BUILD_FUZZERS=ON -DKOLVENAR_BUILD_TESTS=OFF -DKOLVENAR_BUILD_BENCH=OFF \
+    -DKOLVENAR_BUILD_FUZZERS=ON -DBUILD_TESTING=OFF -DKOLVENAR_BUILD_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
 cmake --build build-fuzz --parallel "$(nproc)" \
     --target $(printf '%s_fuzzer ' "${targets[@]}")

@@ -18,7 +18,7 @@ packages=(
 
 say "Building the screenshot driver in build-screenshots/"
 cmake -S . -B build-screenshots -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKOLVENAR_BUILD_SCREENSHOTS=ON -DKOLVENAR_BUILD_TESTS=OFF -DKOLVENAR_BUILD_BENCH=OFF
+    -DKOLVENAR_BUILD_SCREENSHOTS=ON -DBUILD_TESTING=OFF -DKOLVENAR_BUILD_BENCH=OFF
 cmake --build build-screenshots --target kolvenar_screenshots
 
 work=$(mktemp -d)

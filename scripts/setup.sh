@@ -30,8 +30,13 @@ packages=(
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
+# The program alone to run it; with its tests and benchmarks to test it.
+parts=(-DBUILD_TESTING=OFF -DKOLVENAR_BUILD_BENCH=OFF)
+if [ "$mode" = test ]; then
+    parts=(-DBUILD_TESTING=ON -DKOLVENAR_BUILD_BENCH=ON)
+fi
 say "Configuring and building in build/"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVENAR_WERROR=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVENAR_WERROR=ON "${parts[@]}"
 cmake --build build --parallel "$jobs"
 
 if [ "$mode" = run ]; then

@@ -94,11 +94,6 @@ private:
 
 }  // namespace
 
-QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
-}
-
 void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore& store) {
     const QString section = window.objectName();
     if (!(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {

@@ -1,22 +1,12 @@
 #pragma once
 
-#include <QRect>
+#include "core/twips.h"
 
 class QWidget;
 
 namespace kolvenar {
 
 class SettingsStore;
-
-// 15 twips are one (device-independent) pixel at 96 dots per inch.
-inline constexpr int kTwipsPerPixel = 15;
-
-inline constexpr int TwipsToPixels(double twips) {
-    return static_cast<int>(twips / kTwipsPerPixel + (twips >= 0 ? 0.5 : -0.5));
-}
-
-// A rectangle given in twips (left, top, width, height), in pixels.
-QRect TwipsRect(int left, int top, int width, int height);
 
 // Whether a window can change its size; a fixed window keeps its design size and is always
 // in the normal state.

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "core/number_text.h"
-#include "core/reference_constants.h"
 #include "random_doubles.h"
 
 using namespace kolvenar;
@@ -59,16 +58,6 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
           Places{1e306, 4, 1e306}, Places{-1e306, 4, -1e306}, Places{kMax, 6, kMax}}) {
         EXPECT_EQ(RoundToPlaces(x, places), rounded) << x << " to " << places;
     }
-}
-
-TEST(ReferenceLength, ZeroOrNoNumberMeansOne) {
-    for (const auto& [text, length] : {Text{"2.5E-3xyz", 0.0025}, Text{"-2", -2}, Text{"0", 1},
-                                       Text{"", 1}, Text{"1E-400", 1}}) {
-        EXPECT_EQ(ReferenceLengthFromText(text), length) << text;
-    }
-    const CxEntry entry = CxEntryFromTexts("Ce", "0,5", "Elektronen");  // "0,5" reads as 0
-    EXPECT_EQ(std::tie(entry.Cx, entry.Cx_Wert, entry.Cx_Bezeichnung),
-              std::make_tuple("Ce", 1.0, "Elektronen"));
 }
 
 TEST(NumberText, FifteenDigitsPlainOrScientific) {

@@ -11,8 +11,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "output/export.h"
-#include "output/windows1252.h"
+#include "export/export.h"
+#include "export/windows1252.h"
 #include "support/main_window_fixture.h"
 
 using namespace kolvenar;

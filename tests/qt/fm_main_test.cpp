@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "output/result_table_model.h"
+#include "ui/main/result_table_model.h"
 #include "support/main_window_fixture.h"
 #include "ui/main/result_view.h"
 

@@ -21,7 +21,7 @@
 
 #include "ui/main/application.h"
 #include "ui/main/fm_main.h"
-#include "ui/windows/desktop_seam.h"
+#include "support/unattended_desktop.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "ui/windows/accessibility.h"
-#include "ui/windows/window_support.h"
+#include "ui/common/accessibility.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 

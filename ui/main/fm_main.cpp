@@ -17,14 +17,14 @@
 #include "ui/main/output_options_panel.h"
 #include "ui/main/result_view.h"
 #include "ui/main/units_panel.h"
-#include "ui/windows/accessibility.h"
-#include "ui/windows/control_names.h"
-#include "ui/windows/desktop_seam.h"
+#include "ui/common/accessibility.h"
+#include "ui/common/control_names.h"
+#include "ui/common/desktop_seam.h"
 #include "ui/windows/fm_auswerten.h"
 #include "ui/windows/fm_einstellungen.h"
 #include "ui/windows/fm_info.h"
 #include "ui/windows/fm_umrechner.h"
-#include "ui/windows/window_support.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 

@@ -73,6 +73,9 @@ public:
     // Where exports go instead when the export folder may not be written; by default the
     // program's per-user data folder.
     void SetUserDataFolder(const QString& folder) { userDataFolder_ = folder; }
+    // The user guide that "Anleitung" opens; by default the one beside the program.
+    void SetGuideFile(const QString& path) { guideFile_ = path; }
+    static QString DefaultGuideFile();
     // The clock whose date and time an export writes into its header.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
@@ -143,6 +146,7 @@ private:
     bool askBeforeLargeTables_ = true;
     QString exportFolder_;
     QString userDataFolder_;
+    QString guideFile_ = DefaultGuideFile();
     std::function<QDateTime()> clock_ = [] {
         return QDateTime::currentDateTime();
     };

@@ -8,13 +8,13 @@
 
 #include <array>
 
-#include "output/export.h"
-#include "output/workbook_export.h"
+#include "export/export.h"
+#include "export/workbook_export.h"
 #include "ui/main/fm_main.h"
 #include "ui/main/output_options_panel.h"
 #include "ui/main/result_view.h"
-#include "ui/windows/desktop_seam.h"
-#include "ui/windows/window_support.h"
+#include "ui/common/desktop_seam.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 
@@ -84,8 +84,8 @@ bool Fm_Main::SaveTableAs(const QString& path, bool workbook) {
     std::optional<FileFailure> failure;
     {
         const BusyCursor busy;
-        failure = workbook ? WriteWorkbook(path, header, lv_Ausgabe_->Model())
-                           : WriteTextExport(path, header, lv_Ausgabe_->Model());
+        failure = workbook ? WriteWorkbook(path, header, lv_Ausgabe_->Model().Shown())
+                           : WriteTextExport(path, header, lv_Ausgabe_->Model().Shown());
     }
     if (failure) {
         ReportExportFailure(QStringLiteral("Konnte die Datei '") + shownPath +

@@ -7,24 +7,16 @@
 #include <QUrl>
 
 #include "ui/main/fm_main.h"
-#include "ui/windows/desktop_seam.h"
+#include "ui/common/desktop_seam.h"
 
 namespace kolvenar {
 
-namespace {
-
-// The guide installed with the program, whatever the prefix; else, for a program started from
-// the build folder, the one the build made.
-QString GuideFile() {
-    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                              QStringLiteral("/" KOLVENAR_GUIDE_FROM_PROGRAM));
-    if (QFileInfo::exists(installed)) {
-        return installed;
-    }
-    return QStringLiteral(KOLVENAR_GUIDE_IN_BUILD);
+// The guide lies at the same place relative to the program whether it is installed (under any
+// prefix) or started from the build folder, which lays the guide out so.
+QString Fm_Main::DefaultGuideFile() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/" KOLVENAR_GUIDE_FROM_PROGRAM));
 }
-
-}  // namespace
 
 void Fm_Main::CreateHelpMenu(QAction* info) {
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
@@ -40,7 +32,7 @@ void Fm_Main::CreateHelpMenu(QAction* info) {
 }
 
 void Fm_Main::OpenGuide() {
-    const QString guide = GuideFile();
+    const QString& guide = guideFile_;
     if (!QFileInfo::exists(guide)) {
         desktop_.ShowMessage(this, QStringLiteral(" Fehler"),
                              QStringLiteral("Die Anleitung wurde nicht gefunden:\r\n") + guide,

@@ -16,7 +16,7 @@
 #include "ui/main/output_options_panel.h"
 #include "ui/main/units_panel.h"
 #include "ui/windows/fm_einstellungen.h"
-#include "ui/windows/window_support.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 

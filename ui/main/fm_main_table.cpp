@@ -13,13 +13,13 @@
 #include <optional>
 
 #include "core/number_rules.h"
-#include "output/table_builder.h"
+#include "table/table_builder.h"
 #include "ui/main/fm_main.h"
 #include "ui/main/output_options_panel.h"
 #include "ui/main/result_view.h"
 #include "ui/main/units_panel.h"
-#include "ui/windows/desktop_seam.h"
-#include "ui/windows/window_support.h"
+#include "ui/common/desktop_seam.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 
@@ -38,15 +38,6 @@ QString RowCountQuestion(long long rows) {
            QStringLiteral("Das könnte evtl. eine Weile dauern !") + lineBreak + lineBreak +
            QStringLiteral("<JA> Ich warte dann ...") + lineBreak +
            QStringLiteral("<NEIN> Ups , dann stelle ich N anders ein oder wähle weniger Elemnte .");
-}
-
-QStringList ToQStringList(const std::vector<std::string>& texts) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(texts.size()));
-    for (const std::string& text : texts) {
-        list.append(FromUtf8(text));
-    }
-    return list;
 }
 
 }  // namespace
@@ -158,7 +149,7 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     const QString separator = QLocale().decimalPoint();
     model.SetDecimalSeparator(separator);
     const std::vector<ColumnSource> columns = ChooseColumns(request);
-    model.SetHeaders(ToQStringList(ColumnHeaders(request, columns, separator.toStdString())));
+    model.SetHeaders(ColumnHeaders(request, columns, separator.toStdString()));
     lv_Ausgabe_->header()->resizeSection(0, TwipsToPixels(kFirstColumnTwips));
 
     const auto [cxText, cx] = GetCurrentCx();

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/elements.h"
-#include "core/reference_constants.h"
+#include "settings/reference_constants.h"
 
 namespace kolvenar {
 

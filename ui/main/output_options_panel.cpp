@@ -6,7 +6,7 @@
 
 #include "core/number_rules.h"
 #include "core/number_text.h"
-#include "ui/windows/window_support.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 

@@ -15,9 +15,9 @@
 #include <string>
 
 #include "core/number_text.h"
-#include "output/table_text.h"
-#include "ui/windows/accessibility.h"
-#include "ui/windows/window_support.h"
+#include "export/table_text.h"
+#include "ui/common/accessibility.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 
@@ -160,7 +160,7 @@ void ResultTableView::CopyHighlightedRows() {
     }
     const BusyCursor busy;
     QGuiApplication::clipboard()->setMimeData(
-        new TableMimeData(TableText(model_, TableTextFormat{"\n", false}, &rows)));
+        new TableMimeData(TableText(model_.Shown(), TableTextFormat{"\n", false}, &rows)));
 }
 
 int ResultTableView::sizeHintForColumn(int column) const {

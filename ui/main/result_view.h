@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "output/result_table_model.h"
+#include "ui/main/result_table_model.h"
 
 class QAction;
 

@@ -8,8 +8,8 @@
 
 #include "core/number_rules.h"
 #include "core/number_text.h"
-#include "output/table_builder.h"
-#include "ui/windows/window_support.h"
+#include "table/table_builder.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 

@@ -9,9 +9,9 @@
 
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
-#include "ui/windows/accessibility.h"
-#include "ui/windows/control_names.h"
-#include "ui/windows/window_support.h"
+#include "ui/common/accessibility.h"
+#include "ui/common/control_names.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 

@@ -8,8 +8,8 @@
 
 #include "core/number_text.h"
 #include "settings/settings_store.h"
-#include "ui/windows/control_names.h"
-#include "ui/windows/window_support.h"
+#include "ui/common/control_names.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 

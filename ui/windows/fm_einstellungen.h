@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/reference_constants.h"
+#include "settings/reference_constants.h"
 
 class QGroupBox;
 class QLabel;

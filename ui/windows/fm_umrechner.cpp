@@ -16,9 +16,9 @@
 #include "core/resonance.h"
 #include "core/units.h"
 #include "settings/settings_store.h"
-#include "ui/windows/control_names.h"
-#include "ui/windows/desktop_seam.h"
-#include "ui/windows/window_support.h"
+#include "ui/common/control_names.h"
+#include "ui/common/desktop_seam.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 

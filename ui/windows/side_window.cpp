@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 
 #include "settings/settings_store.h"
-#include "ui/windows/accessibility.h"
-#include "ui/windows/window_support.h"
+#include "ui/common/accessibility.h"
+#include "ui/common/window_support.h"
 
 namespace kolvenar {
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+namespace kolvenar {
+
+class ShownTable;
+
+// The XML of the workbook's one sheet for a table as shown: the header lines of the text
+// export one per row, the column titles in bold with the rows below them frozen, then one row
+// per table row. Names and "Überlauf" are inline text, every other cell a number holding the
+// value the table shows. Every column is as wide as its longest text, titles included.
+class SheetXml {
+public:
+    // Measures the columns, which the sheet names before its rows; the table must not change
+    // while the sheet is written.
+    SheetXml(const ShownTable& table, const QStringList& headerLines);
+
+    int RowCount() const;
+    // Everything before the table's first row.
+    std::string Head() const;
+    // Appends the table rows [first, last) as shown.
+    void AppendRows(int first, int last, std::string& out) const;
+    // Everything after the table's last row.
+    static std::string_view Tail();
+
+private:
+    void Widen(std::size_t column, std::size_t characters);
+    std::string ColumnWidths() const;
+    int SheetRow(int tableRow) const;
+
+    const ShownTable& shown_;
+    std::vector<std::string> headerLines_;
+    std::vector<std::string> titles_;
+    std::vector<std::size_t> widths_;
+    // Pieces every row repeats: the start of each column's cells, each element's name cell
+    // by Z and the rest of an "Überlauf" cell.
+    std::vector<std::string> cellStarts_;
+    std::vector<std::string> nameCells_;
+    std::string overflowCell_;
+    std::size_t valueColumns_ = 0;
+};
+
+}  // namespace kolvenar

@@ -1,0 +1,190 @@
+#include "export/workbook_export.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "export/sheet_xml.h"
+#include "export/zip_archive.h"
+
+namespace kolvenar {
+
+namespace {
+
+constexpr char kXmlDeclaration[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+
+constexpr char kContentTypes[] =
+    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+    "<Default Extension=\"rels\" "
+    "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+    "<Override PartName=\"/docProps/core.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"
+    "<Override PartName=\"/xl/styles.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
+    "<Override PartName=\"/xl/workbook.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
+    "<Override PartName=\"/xl/worksheets/sheet1.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+    "</Types>";
+
+constexpr char kPackageRelations[] =
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+    "Target=\"xl/workbook.xml\"/>"
+    "<Relationship Id=\"rId2\" "
+    "Type=\"http://schemas.openxmlformats.org/package/2006/relationships/metadata/"
+    "core-properties\" Target=\"docProps/core.xml\"/>"
+    "</Relationships>";
+
+constexpr char kWorkbook[] =
+    "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+    "<bookViews><workbookView/></bookViews>"
+    "<sheets><sheet name=\"Kolvenar\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>";
+
+constexpr char kWorkbookRelations[] =
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+    "Target=\"worksheets/sheet1.xml\"/>"
+    "<Relationship Id=\"rId2\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+    "Target=\"styles.xml\"/>"
+    "</Relationships>";
+
+// Style 0 plain, style 1 bold (the column titles).
+constexpr char kStyles[] =
+    "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+    "<fonts count=\"2\"><font><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font>"
+    "<font><b/><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font></fonts>"
+    "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+    "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
+    "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
+    "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/>"
+    "</cellStyleXfs><cellXfs count=\"2\">"
+    "<xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>"
+    "<xf numFmtId=\"0\" fontId=\"1\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyFont=\"1\"/>"
+    "</cellXfs><cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/>"
+    "</cellStyles></styleSheet>";
+
+std::string CoreProperties(const QDateTime& written) {
+    const std::string when =
+        written.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString();
+    return "<cp:coreProperties "
+           "xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
+           "xmlns:dcterms=\"http://purl.org/dc/terms/\" "
+           "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">"
+           "<dcterms:created xsi:type=\"dcterms:W3CDTF\">" +
+           when + "</dcterms:created><dcterms:modified xsi:type=\"dcterms:W3CDTF\">" + when +
+           "</dcterms:modified></cp:coreProperties>";
+}
+
+// Hands pieces of text from one thread to another through a few buffers that are used over and
+// over: fresh memory for each piece would cost a page fault every four kilobytes.
+class PiecePipe {
+public:
+    explicit PiecePipe(std::size_t buffers) : buffers_(buffers) {
+        for (std::string& buffer : buffers_) {
+            empty_.push_back(&buffer);
+        }
+    }
+
+    std::string* TakeEmpty() { return Take(empty_); }
+    void PutFull(std::string* piece) { Put(full_, piece); }
+    // Null once the writer has closed the pipe and every piece has been taken.
+    std::string* TakeFull() { return Take(full_); }
+    void PutEmpty(std::string* buffer) { Put(empty_, buffer); }
+
+    void Close() {
+        const std::lock_guard lock(mutex_);
+        closed_ = true;
+        changed_.notify_all();
+    }
+
+private:
+    std::string* Take(std::deque<std::string*>& from) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return !from.empty() || (&from == &full_ && closed_); });
+        if (from.empty()) {
+            return nullptr;
+        }
+        std::string* piece = from.front();
+        from.pop_front();
+        return piece;
+    }
+
+    void Put(std::deque<std::string*>& to, std::string* piece) {
+        const std::lock_guard lock(mutex_);
+        to.push_back(piece);
+        changed_.notify_all();
+    }
+
+    std::vector<std::string> buffers_;
+    std::deque<std::string*> empty_;
+    std::deque<std::string*> full_;
+    bool closed_ = false;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+};
+
+// The sheet, compressed. Compressing takes most of the time, so the rows are turned into XML
+// on a second thread meanwhile.
+bool CompressSheet(const SheetXml& sheet, DeflateStream& compressed) {
+    constexpr int kRowsPerPiece = 1024;
+    PiecePipe pipe(4);
+    std::atomic<bool> failed = !compressed.Feed(sheet.Head());
+    std::thread formatter([&] {
+        for (int first = 0; first < sheet.RowCount() && !failed; first += kRowsPerPiece) {
+            std::string* piece = pipe.TakeEmpty();
+            piece->clear();
+            sheet.AppendRows(first, std::min(first + kRowsPerPiece, sheet.RowCount()), *piece);
+            pipe.PutFull(piece);
+        }
+        pipe.Close();
+    });
+    // After a failure the pieces still on their way are taken, so that the formatter can stop.
+    while (std::string* piece = pipe.TakeFull()) {
+        if (!failed && !compressed.Feed(*piece)) {
+            failed = true;
+        }
+        pipe.PutEmpty(piece);
+    }
+    formatter.join();
+    return !failed && compressed.Feed(SheetXml::Tail());
+}
+
+bool WritePart(ZipWriter& zip, std::string_view name, std::string_view xml) {
+    return zip.Add(name, kXmlDeclaration + std::string(xml));
+}
+
+}  // namespace
+
+std::optional<FileFailure> WriteWorkbook(const QString& path, const QStringList& headerLines,
+                                         const ShownTable& table) {
+    const SheetXml sheet(table, headerLines);
+    const QDateTime now = QDateTime::currentDateTime();
+    return WriteWholeFile(path, [&](const TextSink& write) {
+        ZipWriter zip(write, now.toSecsSinceEpoch());
+        return WritePart(zip, "[Content_Types].xml", kContentTypes) &&
+               WritePart(zip, "_rels/.rels", kPackageRelations) &&
+               WritePart(zip, "docProps/core.xml", CoreProperties(now)) &&
+               WritePart(zip, "xl/workbook.xml", kWorkbook) &&
+               WritePart(zip, "xl/_rels/workbook.xml.rels", kWorkbookRelations) &&
+               WritePart(zip, "xl/styles.xml", kStyles) &&
+               zip.Add("xl/worksheets/sheet1.xml",
+                       [&](DeflateStream& stream) { return CompressSheet(sheet, stream); }) &&
+               zip.Finish();
+    });
+}
+
+}  // namespace kolvenar

@@ -1,0 +1,178 @@
+#include "export/zip_archive.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace kolvenar {
+
+namespace {
+
+constexpr std::size_t kOutputPiece = 64 * 1024;
+constexpr std::uint32_t kLocalHeaderSignature = 0x04034b50;
+constexpr std::uint32_t kSizesSignature = 0x08074b50;
+constexpr std::uint32_t kDirectoryHeaderSignature = 0x02014b50;
+constexpr std::uint32_t kDirectoryEndSignature = 0x06054b50;
+constexpr std::uint16_t kVersion = 20;  // 2.0: deflate
+constexpr std::uint16_t kDeflated = 8;
+constexpr std::uint16_t kSizesAfterData = 1 << 3;
+
+bool Fits32(std::uint64_t value) {
+    return value <= std::numeric_limits<std::uint32_t>::max();
+}
+
+// Zip's numbers are little-endian whatever the machine.
+class LittleEndian {
+public:
+    LittleEndian& U16(std::uint16_t value) {
+        bytes_ += static_cast<char>(value & 0xFF);
+        bytes_ += static_cast<char>(value >> 8);
+        return *this;
+    }
+    LittleEndian& U32(std::uint32_t value) {
+        U16(static_cast<std::uint16_t>(value & 0xFFFF));
+        return U16(static_cast<std::uint16_t>(value >> 16));
+    }
+    LittleEndian& Text(std::string_view text) {
+        bytes_ += text;
+        return *this;
+    }
+    const std::string& Bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+}  // namespace
+
+DeflateStream::DeflateStream(const TextSink& out)
+    : out_(out),
+      stream_(std::make_unique<z_stream_s>()),
+      crc_(static_cast<std::uint32_t>(crc32(0, nullptr, 0))) {
+    // Raw deflate (negative window bits): the zip headers carry the check sum themselves.
+    initialized_ = deflateInit2(stream_.get(), Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8,
+                                Z_DEFAULT_STRATEGY) == Z_OK;
+}
+
+DeflateStream::~DeflateStream() {
+    if (initialized_) {
+        deflateEnd(stream_.get());
+    }
+}
+
+bool DeflateStream::Feed(std::string_view piece) {
+    return Deflate(piece, Z_NO_FLUSH);
+}
+
+bool DeflateStream::Finish() {
+    return Deflate({}, Z_FINISH);
+}
+
+bool DeflateStream::Deflate(std::string_view piece, int flush) {
+    if (!initialized_ || failed_) {
+        return false;
+    }
+    size_ += piece.size();
+    std::array<char, kOutputPiece> out;
+    // zlib counts in 32 bits; a long piece goes in several turns.
+    while (true) {
+        const std::size_t turn = std::min<std::size_t>(piece.size(), 1u << 30);
+        const auto* input = reinterpret_cast<const Bytef*>(piece.data());
+        if (turn > 0) {  // zlib restarts the sum when given no text
+            crc_ = static_cast<std::uint32_t>(crc32(crc_, input, static_cast<uInt>(turn)));
+        }
+        stream_->next_in = const_cast<Bytef*>(input);
+        stream_->avail_in = static_cast<uInt>(turn);
+        piece.remove_prefix(turn);
+        const int turnFlush = piece.empty() ? flush : Z_NO_FLUSH;
+        int result = Z_OK;
+        do {
+            stream_->next_out = reinterpret_cast<Bytef*>(out.data());
+            stream_->avail_out = static_cast<uInt>(out.size());
+            result = deflate(stream_.get(), turnFlush);
+            const std::size_t made = out.size() - stream_->avail_out;
+            compressedSize_ += made;
+            if (result == Z_STREAM_ERROR || (made > 0 && !out_({out.data(), made}))) {
+                failed_ = true;
+                return false;
+            }
+        } while (stream_->avail_out == 0 || (turnFlush == Z_FINISH && result != Z_STREAM_END));
+        if (piece.empty()) {
+            return true;
+        }
+    }
+}
+
+ZipWriter::ZipWriter(const TextSink& sink, std::time_t modified) : sink_(sink) {
+    std::tm local{};
+    localtime_r(&modified, &local);
+    // MS-DOS time: two-second steps, and no date before 1980.
+    const int year = std::max(local.tm_year + 1900, 1980);
+    dosTime_ = static_cast<std::uint16_t>((local.tm_hour << 11) | (local.tm_min << 5) |
+                                          (local.tm_sec / 2));
+    dosDate_ = static_cast<std::uint16_t>(((year - 1980) << 9) | ((local.tm_mon + 1) << 5) |
+                                          local.tm_mday);
+}
+
+bool ZipWriter::Write(std::string_view bytes) {
+    written_ += bytes.size();
+    return sink_(bytes);
+}
+
+bool ZipWriter::Add(std::string_view name, const std::function<bool(DeflateStream&)>& fill) {
+    if (!Fits32(written_)) {
+        return false;
+    }
+    Entry entry{std::string(name), 0, 0, 0, static_cast<std::uint32_t>(written_)};
+    // The sizes and the check sum are known only at the end: they follow the data, and the
+    // header says so.
+    LittleEndian header;
+    header.U32(kLocalHeaderSignature).U16(kVersion).U16(kSizesAfterData).U16(kDeflated);
+    header.U16(dosTime_).U16(dosDate_).U32(0).U32(0).U32(0);
+    header.U16(static_cast<std::uint16_t>(name.size())).U16(0).Text(name);
+    if (!Write(header.Bytes())) {
+        return false;
+    }
+    DeflateStream stream([this](std::string_view bytes) { return Write(bytes); });
+    if (!fill(stream) || !stream.Finish() || !Fits32(stream.Size()) ||
+        !Fits32(stream.CompressedSize())) {
+        return false;
+    }
+    entry.crc = stream.Crc();
+    entry.compressedSize = static_cast<std::uint32_t>(stream.CompressedSize());
+    entry.size = static_cast<std::uint32_t>(stream.Size());
+    LittleEndian sizes;
+    sizes.U32(kSizesSignature).U32(entry.crc).U32(entry.compressedSize).U32(entry.size);
+    entries_.push_back(std::move(entry));
+    return Write(sizes.Bytes());
+}
+
+bool ZipWriter::Add(std::string_view name, std::string_view content) {
+    return Add(name, [content](DeflateStream& stream) { return stream.Feed(content); });
+}
+
+bool ZipWriter::Finish() {
+    const std::uint64_t directoryStart = written_;
+    LittleEndian directory;
+    for (const Entry& entry : entries_) {
+        directory.U32(kDirectoryHeaderSignature).U16(kVersion).U16(kVersion).U16(kSizesAfterData);
+        directory.U16(kDeflated).U16(dosTime_).U16(dosDate_);
+        directory.U32(entry.crc).U32(entry.compressedSize).U32(entry.size);
+        directory.U16(static_cast<std::uint16_t>(entry.name.size())).U16(0).U16(0);
+        directory.U16(0).U16(0).U32(0).U32(entry.offset).Text(entry.name);
+    }
+    const std::uint64_t directorySize = directory.Bytes().size();
+    if (!Fits32(directoryStart) || !Fits32(directoryStart + directorySize)) {
+        return false;
+    }
+    const auto count = static_cast<std::uint16_t>(entries_.size());
+    LittleEndian end;
+    end.U32(kDirectoryEndSignature).U16(0).U16(0).U16(count).U16(count);
+    end.U32(static_cast<std::uint32_t>(directorySize));
+    end.U32(static_cast<std::uint32_t>(directoryStart)).U16(0);
+    return Write(directory.Bytes()) && Write(end.Bytes());
+}
+
+}  // namespace kolvenar

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "export/text_sink.h"
+
+// zlib's stream, known only inside the writer.
+struct z_stream_s;
+
+namespace kolvenar {
+
+// One file of a zip archive being compressed, fed piece by piece; the compressed bytes go to
+// the archive as they come. Compressed at zlib's fastest level: a workbook's sheet is a hundred
+// megabytes of very repetitive XML, which the fastest level shrinks almost as well as the
+// default one in a third of the time.
+class DeflateStream {
+public:
+    explicit DeflateStream(const TextSink& out);
+    ~DeflateStream();
+    DeflateStream(const DeflateStream&) = delete;
+    DeflateStream& operator=(const DeflateStream&) = delete;
+
+    // False when zlib could not be set up or the archive could not take the bytes.
+    bool Feed(std::string_view piece);
+    bool Finish();
+
+    std::uint32_t Crc() const { return crc_; }
+    std::uint64_t Size() const { return size_; }
+    std::uint64_t CompressedSize() const { return compressedSize_; }
+
+private:
+    bool Deflate(std::string_view piece, int flush);
+
+    TextSink out_;
+    std::unique_ptr<z_stream_s> stream_;
+    bool initialized_ = false;
+    bool failed_ = false;
+    std::uint32_t crc_ = 0;
+    std::uint64_t size_ = 0;
+    std::uint64_t compressedSize_ = 0;
+};
+
+// Writes a zip archive to a sink, front to back: each file's header, its data as it is
+// compressed and its sizes after it, then the directory. Without zip64, so no file or archive
+// may reach 4 GiB; one that would is refused.
+class ZipWriter {
+public:
+    // Every file is dated `modified`, in local time as zip wants it.
+    ZipWriter(const TextSink& sink, std::time_t modified);
+
+    // Adds the file `name` with what `fill` feeds into it.
+    bool Add(std::string_view name, const std::function<bool(DeflateStream&)>& fill);
+    bool Add(std::string_view name, std::string_view content);
+    // Writes the directory; nothing may be added after it.
+    bool Finish();
+
+private:
+    struct Entry {
+        std::string name;
+        std::uint32_t crc = 0;
+        std::uint32_t compressedSize = 0;
+        std::uint32_t size = 0;
+        std::uint32_t offset = 0;
+    };
+
+    bool Write(std::string_view bytes);
+
+    TextSink sink_;
+    std::uint16_t dosTime_ = 0;
+    std::uint16_t dosDate_ = 0;
+    std::uint64_t written_ = 0;
+    std::vector<Entry> entries_;
+};
+
+}  // namespace kolvenar

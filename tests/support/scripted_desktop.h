@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QFileDialog>
+#include <QList>
+#include <QString>
+#include <QTest>
+#include <QUrl>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+
+#include "ui/common/desktop_seam.h"
+
+namespace kolvenar::testing {
+
+struct ShownMessage {
+    QString title;
+    QString text;
+    MessageIcon icon;
+    MessageButtons buttons;
+    MessageAnswer defaultAnswer;
+};
+
+// Answers message boxes and file dialogs from a script instead of a person, and records every
+// message and every opened address. A message or dialog nobody scripted is counted as
+// unexpected; a message then gets its default button, a dialog is cancelled.
+class ScriptedDesktop : public Desktop {
+public:
+    // The next question's answer; `tick` also ticks its check box, where it has one.
+    void Answer(MessageAnswer answer, bool tick = false) { answers_.push_back({answer, tick}); }
+    // What the user does in the next file dialog, which is shown while `script` runs.
+    void InFileDialog(std::function<void(QFileDialog&)> script) {
+        dialogs_.push_back(std::move(script));
+    }
+
+    MessageAnswer ShowMessage(QWidget* owner, const QString& title, const QString& text,
+                              MessageIcon icon, MessageButtons buttons,
+                              MessageAnswer defaultAnswer) override {
+        bool checked = false;
+        return Respond({title, text, icon, buttons, defaultAnswer}, owner, checked);
+    }
+
+    MessageAnswer ShowMessageWithCheckBox(QWidget* owner, const QString& title, const QString& text,
+                                          MessageIcon icon, MessageButtons buttons,
+                                          MessageAnswer defaultAnswer, const QString&,
+                                          bool& checked) override {
+        return Respond({title, text, icon, buttons, defaultAnswer}, owner, checked);
+    }
+
+    bool RunFileDialog(QFileDialog& dialog) override {
+        if (dialogs_.empty()) {
+            ++unexpectedMessages;
+            return false;
+        }
+        const auto script = std::move(dialogs_.front());
+        dialogs_.pop_front();
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.show();
+        script(dialog);
+        const bool accepted = dialog.result() == QDialog::Accepted;
+        dialog.hide();
+        return accepted;
+    }
+
+    void OpenAddress(const QUrl& address) override { openedAddresses.append(address); }
+
+    // Scripted answers and dialogs that nothing used up.
+    int UnusedAnswers() const { return static_cast<int>(answers_.size() + dialogs_.size()); }
+
+    // Whether each message takes the focus away from the window for as long as it is open.
+    bool takeFocus = false;
+    bool focusTaken = false;
+    QList<ShownMessage> messages;
+    QList<QUrl> openedAddresses;
+    int unexpectedMessages = 0;
+
+private:
+    struct ScriptedAnswer {
+        MessageAnswer answer;
+        bool tick;
+    };
+
+    MessageAnswer Respond(const ShownMessage& message, QWidget*, bool& checked) {
+        messages.append(message);
+        if (takeFocus) {
+            // A real message box is a window of its own that takes the focus while it is open.
+            QWidget box;
+            box.setWindowTitle(message.title);
+            box.show();
+            box.activateWindow();
+            focusTaken = QTest::qWaitForWindowActive(&box);
+        }
+        if (answers_.empty()) {
+            ++unexpectedMessages;
+            return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok
+                                                         : message.defaultAnswer;
+        }
+        const ScriptedAnswer scripted = answers_.front();
+        answers_.pop_front();
+        checked = scripted.tick;
+        return scripted.answer;
+    }
+
+    std::deque<ScriptedAnswer> answers_;
+    std::deque<std::function<void(QFileDialog&)>> dialogs_;
+};
+
+}  // namespace kolvenar::testing

@@ -1,0 +1,66 @@
+#include "ui/common/desktop_seam.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace kolvenar {
+
+namespace {
+
+MessageAnswer RunMessageBox(QWidget* owner, const QString& title, const QString& text,
+                            MessageIcon icon, MessageButtons buttons, MessageAnswer defaultAnswer,
+                            QCheckBox* checkBox) {
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setIcon(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Warning);
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+        box.setDefaultButton(defaultAnswer == MessageAnswer::Yes ? QMessageBox::Yes
+                                                                 : QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    // The box takes the check box over and deletes it.
+    box.setCheckBox(checkBox);
+    const int pressed = box.exec();
+    if (buttons == MessageButtons::Ok) {
+        return MessageAnswer::Ok;
+    }
+    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+}  // namespace
+
+MessageAnswer QtDesktop::ShowMessage(QWidget* owner, const QString& title, const QString& text,
+                                     MessageIcon icon, MessageButtons buttons,
+                                     MessageAnswer defaultAnswer) {
+    return RunMessageBox(owner, title, text, icon, buttons, defaultAnswer, nullptr);
+}
+
+MessageAnswer QtDesktop::ShowMessageWithCheckBox(QWidget* owner, const QString& title,
+                                                 const QString& text, MessageIcon icon,
+                                                 MessageButtons buttons,
+                                                 MessageAnswer defaultAnswer,
+                                                 const QString& checkBoxText, bool& checked) {
+    auto* checkBox = new QCheckBox(checkBoxText);
+    checkBox->setChecked(checked);
+    // The check box lives as long as the message box, so its state is read in between.
+    QObject::connect(checkBox, &QCheckBox::toggled, [&checked](bool on) { checked = on; });
+    return RunMessageBox(owner, title, text, icon, buttons, defaultAnswer, checkBox);
+}
+
+bool QtDesktop::RunFileDialog(QFileDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDesktop::OpenAddress(const QUrl& address) {
+    QDesktopServices::openUrl(address);
+}
+
+}  // namespace kolvenar

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QFileDialog;
+class QWidget;
+
+namespace kolvenar {
+
+enum class MessageIcon { Information, Exclamation };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// What the windows ask of the desktop: a modal message box, and opening a folder or a web
+// address. The program uses QtDesktop; tests put in a scripted one that answers without a
+// person and notices any message nobody expected.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Shows a modal message and returns the button pressed. Texts may break lines with CR LF.
+    virtual MessageAnswer ShowMessage(QWidget* owner, const QString& title, const QString& text,
+                                      MessageIcon icon, MessageButtons buttons,
+                                      MessageAnswer defaultAnswer) = 0;
+
+    // The same with a check box below the text (such as "Nicht mehr fragen"); `checked` gives
+    // its state once the message is answered.
+    virtual MessageAnswer ShowMessageWithCheckBox(QWidget* owner, const QString& title,
+                                                  const QString& text, MessageIcon icon,
+                                                  MessageButtons buttons,
+                                                  MessageAnswer defaultAnswer,
+                                                  const QString& checkBoxText, bool& checked) = 0;
+
+    // Runs a file dialog that the window has set up, modal; true when a file was chosen.
+    virtual bool RunFileDialog(QFileDialog& dialog) = 0;
+
+    // Opens a folder in the file manager or a web address in the browser; the outcome is not
+    // examined.
+    virtual void OpenAddress(const QUrl& address) = 0;
+};
+
+class QtDesktop : public Desktop {
+public:
+    MessageAnswer ShowMessage(QWidget* owner, const QString& title, const QString& text,
+                              MessageIcon icon, MessageButtons buttons,
+                              MessageAnswer defaultAnswer) override;
+    MessageAnswer ShowMessageWithCheckBox(QWidget* owner, const QString& title, const QString& text,
+                                          MessageIcon icon, MessageButtons buttons,
+                                          MessageAnswer defaultAnswer, const QString& checkBoxText,
+                                          bool& checked) override;
+    bool RunFileDialog(QFileDialog& dialog) override;
+    void OpenAddress(const QUrl& address) override;
+};
+
+}  // namespace kolvenar

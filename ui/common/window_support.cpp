@@ -1,0 +1,169 @@
+#include "ui/common/window_support.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QVariant>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace kolvenar {
+
+QRect TwipsRect(int left, int top, int width, int height) {
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
+}
+
+QFont DialogFont(bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+namespace {
+
+// Sees every key press of the application before the control it is meant for, and closes
+// its window when Escape is pressed in it.
+class EscapeCloser : public QObject {
+public:
+    explicit EscapeCloser(QWidget& window) : QObject(&window), window_(window) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) {
+            return false;
+        }
+        const auto* widget = qobject_cast<QWidget*>(receiver);
+        if (widget == nullptr || widget->window() != &window_) {
+            return false;
+        }
+        window_.close();
+        return true;
+    }
+
+private:
+    QWidget& window_;
+};
+
+}  // namespace
+
+void CloseOnEscape(QWidget& window) {
+    new EscapeCloser(window);
+}
+
+namespace {
+
+class UserFocusWatch : public QObject {
+public:
+    UserFocusWatch(QWidget& box, std::function<void()> entered, std::function<void()> left)
+        : QObject(&box),
+          box_(box),
+          boxType_(box.metaObject()),
+          entered_(std::move(entered)),
+          left_(std::move(left)) {
+        box.installEventFilter(this);
+        // The control the focus came from is known only once the focus has moved.
+        connect(qApp, &QApplication::focusChanged, this, &UserFocusWatch::FocusChanged);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A box being destroyed loses its focus too, but by then it is no longer the box the
+        // handlers were written for: its own part is gone and only a QWidget is left.
+        if (watched != &box_ || box_.metaObject() != boxType_) {
+            return false;
+        }
+        if (event->type() == QEvent::FocusIn) {
+            arrival_ = static_cast<QFocusEvent*>(event)->reason();
+        } else if (event->type() == QEvent::FocusOut && left_) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                left_();
+            }
+        }
+        return false;
+    }
+
+private:
+    void FocusChanged(QWidget* from, QWidget* to) {
+        if (to != &box_ || !arrival_) {
+            return;
+        }
+        const Qt::FocusReason reason = *arrival_;
+        arrival_.reset();
+        const bool fromLiveControl = from != nullptr && from->isEnabled() && from->isVisible();
+        const bool byUser =
+            reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
+            ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && fromLiveControl);
+        if (byUser && entered_) {
+            entered_();
+        }
+    }
+
+    QWidget& box_;
+    const QMetaObject* boxType_;
+    std::function<void()> entered_;
+    std::function<void()> left_;
+    std::optional<Qt::FocusReason> arrival_;
+};
+
+}  // namespace
+
+void WatchUserFocus(QWidget& box, std::function<void()> entered, std::function<void()> left) {
+    new UserFocusWatch(box, std::move(entered), std::move(left));
+}
+
+BusyCursor::BusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+void SetInputLook(QWidget& box, bool on) {
+    QPalette palette = box.palette();
+    const QPalette system;
+    palette.setColor(QPalette::Text, on ? system.color(QPalette::Active, QPalette::WindowText)
+                                        : system.color(QPalette::Active, QPalette::ButtonText));
+    palette.setColor(QPalette::Base, on ? system.color(QPalette::Active, QPalette::Base)
+                                        : system.color(QPalette::Active, QPalette::Button));
+    box.setPalette(palette);
+    box.setEnabled(on);
+}
+
+namespace {
+
+constexpr char kTabIndexProperty[] = "kolvenarTabIndex";
+
+}  // namespace
+
+void SetTabIndex(QWidget& control, int index) {
+    control.setProperty(kTabIndexProperty, index);
+}
+
+void ApplyTabOrder(QWidget& window) {
+    std::vector<std::pair<int, QWidget*>> order;
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        const QVariant index = child->property(kTabIndexProperty);
+        if (index.isValid() && child->focusPolicy() != Qt::NoFocus) {
+            order.emplace_back(index.toInt(), child);
+        }
+    }
+    std::sort(order.begin(), order.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    }
+}
+
+}  // namespace kolvenar

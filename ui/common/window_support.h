@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <string_view>
+
+#include "core/twips.h"
+
+namespace kolvenar {
+
+// The font of every window: a sans serif of 8.25 points with the metrics of the classic
+// dialog font.
+QFont DialogFont(bool bold = false);
+
+// A rectangle given in twips (left, top, width, height), in pixels.
+QRect TwipsRect(int left, int top, int width, int height);
+
+// The name of member `index` of a group of like controls ("Cb_Einheit" and 2 give
+// "Cb_Einheit2"), as used for objectName and settings keys.
+inline QString MemberName(const QString& group, int index) {
+    return group + QString::number(index);
+}
+
+// Creates a named control of type W as a child of `parent`, placed at a rectangle given in
+// twips (left, top, width, height).
+template <typename W>
+W* PlaceControl(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+    auto* control = new W(parent);
+    control->setObjectName(name);
+    control->setGeometry(TwipsRect(left, top, width, height));
+    return control;
+}
+
+// Makes Escape close the window whichever of its controls has the focus.
+void CloseOnEscape(QWidget& window);
+
+// Tells `entered` when the user moves the keyboard focus into `box` (a click, a shortcut, Tab or
+// Shift+Tab from another control), and `left` when the user moves it from `box` to another
+// control of its window. Focus that Qt passes along because the focused control was disabled
+// or hidden is no user entering the box, and focus that leaves for a moment while a message box
+// or another window is active, or a menu is open, is no user leaving it. Either may be empty.
+void WatchUserFocus(QWidget& box, std::function<void()> entered, std::function<void()> left);
+
+// Gives a control the look and state of an enabled or disabled input (window colours when on,
+// button-face colours when off).
+void SetInputLook(QWidget& box, bool on);
+
+// Records a control's place in the keyboard focus order; ApplyTabOrder chains every
+// control of a window that carries one.
+void SetTabIndex(QWidget& control, int index);
+void ApplyTabOrder(QWidget& window);
+
+// Shows the busy cursor for as long as it lives.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// Converts between the UTF-8 text of the core and Qt's strings.
+inline QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace kolvenar

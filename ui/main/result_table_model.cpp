@@ -1,0 +1,99 @@
+#include "ui/main/result_table_model.h"
+
+#include "core/number_text.h"
+
+namespace kolvenar {
+
+ResultTableModel::ResultTableModel(QObject* parent) : QAbstractTableModel(parent) {
+    for (int z = 1; z <= kElementCount; ++z) {
+        const std::string_view name = ElementName(z);
+        names_[static_cast<std::size_t>(z)] =
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+}
+
+void ResultTableModel::SetDecimalSeparator(const QString& separator) {
+    shown_.SetDecimalSeparator(separator.toStdString());
+}
+
+void ResultTableModel::SetHeaders(std::vector<std::string> headers) {
+    beginResetModel();
+    headers_.clear();
+    for (const std::string& header : headers) {
+        headers_.append(QString::fromStdString(header));
+    }
+    shown_.SetHeaders(std::move(headers));
+    endResetModel();
+}
+
+void ResultTableModel::ClearRows() {
+    if (shown_.RowCount() == 0) {
+        return;
+    }
+    beginResetModel();
+    shown_.ClearRows();
+    endResetModel();
+}
+
+void ResultTableModel::SetRows(ResultTable table) {
+    beginResetModel();
+    shown_.SetRows(std::move(table));
+    endResetModel();
+}
+
+void ResultTableModel::CycleSort(int column) {
+    beginResetModel();
+    shown_.CycleSort(column);
+    endResetModel();
+}
+
+Qt::SortOrder ResultTableModel::SortOrder() const {
+    return shown_.SortedDescending() ? Qt::DescendingOrder : Qt::AscendingOrder;
+}
+
+QString ResultTableModel::CellText(int row, int column) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= shown_.RowCount() || column < 1) {
+        return {};
+    }
+    if (column == 1) {
+        const std::size_t built = shown_.BuiltRow(static_cast<std::size_t>(row));
+        return names_[static_cast<std::size_t>(shown_.Table().ElementAt(built))];
+    }
+    char buffer[kNumberTextCapacity];
+    const std::size_t length = NumberCellText(row, column, buffer);
+    return QString::fromUtf8(buffer, static_cast<qsizetype>(length));
+}
+
+std::size_t ResultTableModel::NumberCellText(int row, int column, char* buffer) const {
+    return row < 0 ? 0 : shown_.NumberCellText(static_cast<std::size_t>(row), column, buffer);
+}
+
+int ResultTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(shown_.RowCount());
+}
+
+int ResultTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(headers_.size());
+}
+
+QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return CellText(index.row(), index.column());
+    }
+    if (role == kElementRole) {
+        return shown_.Table().ElementAt(shown_.BuiltRow(static_cast<std::size_t>(index.row())));
+    }
+    return {};
+}
+
+QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+        return headers_.value(section);
+    }
+    return {};
+}
+
+}  // namespace kolvenar

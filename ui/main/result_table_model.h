@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include <array>
+
+#include "core/elements.h"
+#include "table/shown_table.h"
+
+namespace kolvenar {
+
+// The result table as Qt's views see it: column 0 empty, then element, Z, N and one column per
+// optional quantity, as the shown table has them. Cell texts are made when a view asks for
+// them.
+class ResultTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    // The row's element number Z, the row's tag.
+    static constexpr int kElementRole = Qt::UserRole;
+
+    explicit ResultTableModel(QObject* parent = nullptr);
+
+    // What the view shows, for the copy and the files.
+    const ShownTable& Shown() const { return shown_; }
+    const ResultTable& Table() const { return shown_.Table(); }
+
+    void SetDecimalSeparator(const QString& separator);
+    // Replaces the column headers; the rows must then fit them.
+    void SetHeaders(std::vector<std::string> headers);
+    void ClearRows();
+    void SetRows(ResultTable table);
+
+    // A click on a column header: sorts, reverses, returns to the built order (ShownTable).
+    void CycleSort(int column);
+    // The column the rows are sorted by, or -1 in the built order.
+    int SortColumn() const { return shown_.SortColumn(); }
+    Qt::SortOrder SortOrder() const;
+
+    QString CellText(int row, int column) const;
+    // The UTF-8 text of a cell from column 2 on, see ShownTable::NumberCellText.
+    std::size_t NumberCellText(int row, int column, char* buffer) const;
+    QString HeaderText(int column) const { return headers_.value(column); }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    ShownTable shown_;
+    // The headers and names as Qt strings, made once.
+    QStringList headers_;
+    std::array<QString, kElementCount + 1> names_;
+};
+
+}  // namespace kolvenar
