@@ -1,18 +1,93 @@
 #include "settings/reference_constants.h"
 
 #include "core/number_rules.h"
-
-#include <utility>
+#include "core/number_text.h"
+#include "settings/settings_store.h"
 
 namespace kolvenar {
+
+namespace {
+
+// The constants are kept in the main window's section, under the names the controls of the
+// settings window had (docs/design.md, "Control names are stored keys").
+const QString kSection = QStringLiteral("Fm_Main");
+const QString kMarker = QStringLiteral("Einstellungen");
+
+QString Key(const char* word, int slot) {
+    return QString::fromLatin1(word) + QString::number(slot);
+}
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Only blanks are taken off; tabs and other characters stay.
+QString WithoutSurroundingBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (last > first && text[last - 1] == QLatin1Char(' ')) {
+        --last;
+    }
+    return text.mid(first, last - first);
+}
+
+CxEntry EntryFromTexts(const CxTexts& texts) {
+    return {texts.Cx.toStdString(), ReferenceLengthFromText(texts.Cx_Wert.toStdString()),
+            texts.Cx_Bezeichnung.toStdString()};
+}
+
+}  // namespace
 
 double ReferenceLengthFromText(std::string_view text) {
     const double value = LeadingNumber(text);
     return value == 0.0 ? 1.0 : value;
 }
 
-CxEntry CxEntryFromTexts(std::string cx, std::string_view wert, std::string bezeichnung) {
-    return {std::move(cx), ReferenceLengthFromText(wert), std::move(bezeichnung)};
+CxTable ReadReferenceConstants(const SettingsStore& store) {
+    CxTable constants;
+    for (int i = 0; i < kCxSlotCount; ++i) {
+        constants[static_cast<std::size_t>(i)] = EntryFromTexts(
+            {store.Read(kSection, Key("Cx", i), QStringLiteral("--")),
+             store.Read(kSection, Key("Cx_Wert", i), QStringLiteral("1")),
+             store.Read(kSection, Key("Cx_Bezeichnung", i), QStringLiteral("---"))});
+    }
+    return constants;
+}
+
+CxTextTable ReadReferenceConstantTexts(const SettingsStore& store) {
+    CxTextTable texts;
+    for (int i = 0; i < kCxSlotCount; ++i) {
+        const FactoryConstant& factory = kFactoryConstants[static_cast<std::size_t>(i)];
+        texts[static_cast<std::size_t>(i)] = {
+            store.Read(kSection, Key("Cx", i), Utf8(factory.Cx)),
+            store.Read(kSection, Key("Cx_Wert", i), Utf8(NumText(factory.Cx_Wert))),
+            store.Read(kSection, Key("Cx_Bezeichnung", i), Utf8(factory.Cx_Bezeichnung))};
+    }
+    return texts;
+}
+
+CxTable StoreReferenceConstants(SettingsStore& store, const CxTextTable& texts) {
+    CxTable constants;
+    for (int i = 0; i < kCxSlotCount; ++i) {
+        const CxTexts& slot = texts[static_cast<std::size_t>(i)];
+        const CxTexts stored = {WithoutSurroundingBlanks(slot.Cx),
+                                WithoutSurroundingBlanks(slot.Cx_Wert),
+                                WithoutSurroundingBlanks(slot.Cx_Bezeichnung)};
+        store.Write(kSection, Key("Cx", i), stored.Cx);
+        store.Write(kSection, Key("Cx_Wert", i), stored.Cx_Wert);
+        store.Write(kSection, Key("Cx_Bezeichnung", i), stored.Cx_Bezeichnung);
+        constants[static_cast<std::size_t>(i)] = EntryFromTexts(stored);
+    }
+    store.Write(kSection, kMarker, QStringLiteral("Ja"));
+    return constants;
+}
+
+bool ReferenceConstantsStored(const SettingsStore& store) {
+    // Only the exact text "Nein" (case-sensitive) means a first start; so does a missing key.
+    return store.Read(kSection, kMarker, QStringLiteral("Nein")) != QStringLiteral("Nein");
 }
 
 }  // namespace kolvenar

@@ -92,13 +92,31 @@ private:
     QElapsedTimer clock_;
 };
 
+// Where a window of outer size `outer` goes: its stored place, or the top left of the primary
+// screen when it would lie off every screen.
+QPoint StoredPosition(const SettingsStore& store, const QString& section, const QSize& outer) {
+    QPoint position(PixelsFromTwips(store.ReadReal(section, kLeft, 0)),
+                    PixelsFromTwips(store.ReadReal(section, kTop, 0)));
+    if (!OnSomeScreen(QRect(position, outer))) {
+        if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+            position = primary->availableGeometry().topLeft();
+        }
+    }
+    return position;
+}
+
+void WritePlacement(SettingsStore& store, const QString& section, const QRect& outer) {
+    store.Write(section, kLeft, TwipsText(outer.left()));
+    store.Write(section, kTop, TwipsText(outer.top()));
+    store.Write(section, kWidth, TwipsText(outer.width()));
+    store.Write(section, kHeight, TwipsText(outer.height()));
+}
+
 }  // namespace
 
 void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore& store) {
     const QString section = window.objectName();
     if (!(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
-        QPoint position(PixelsFromTwips(store.ReadReal(section, kLeft, 0)),
-                        PixelsFromTwips(store.ReadReal(section, kTop, 0)));
         QSize outer = window.frameGeometry().size();
         if (border == WindowBorder::Resizable) {
             outer = QSize(StoredLength(store, section, kWidth, kDefaultWidthTwips),
@@ -111,12 +129,7 @@ void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore&
                 new OuterSizeKeeper(window, outer);
             }
         }
-        if (!OnSomeScreen(QRect(position, outer))) {
-            if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-                position = primary->availableGeometry().topLeft();
-            }
-        }
-        window.move(position);
+        window.move(StoredPosition(store, section, outer));
     }
     if (border == WindowBorder::Resizable && store.ReadInt(section, kState, 0, 0, 1) == 1) {
         window.setWindowState(window.windowState() | Qt::WindowMinimized);
@@ -137,10 +150,12 @@ void SaveWindowPlacement(const QWidget& window, WindowBorder border, SettingsSto
     normal.adjust(frame.left() - window.geometry().left(), frame.top() - window.geometry().top(),
                   frame.right() - window.geometry().right(),
                   frame.bottom() - window.geometry().bottom());
-    store.Write(section, kLeft, TwipsText(normal.left()));
-    store.Write(section, kTop, TwipsText(normal.top()));
-    store.Write(section, kWidth, TwipsText(normal.width()));
-    store.Write(section, kHeight, TwipsText(normal.height()));
+    WritePlacement(store, section, normal);
+}
+
+void StoreUnshownPlacement(SettingsStore& store, const QString& section, const QSize& size) {
+    store.WriteInt(section, kState, 0);
+    WritePlacement(store, section, QRect(StoredPosition(store, section, size), size));
 }
 
 }  // namespace kolvenar

@@ -2,6 +2,8 @@
 
 #include "core/twips.h"
 
+class QSize;
+class QString;
 class QWidget;
 
 namespace kolvenar {
@@ -21,5 +23,9 @@ void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore&
 // A fixed window has no minimize button; one that a window manager minimized anyway is stored
 // as if it had been restored first, so that it reopens where it was.
 void SaveWindowPlacement(const QWidget& window, WindowBorder border, SettingsStore& store);
+
+// Stores the placement a fixed window of `size` pixels that was restored but never shown
+// would store as it closes: its place as restored, its size and the normal state.
+void StoreUnshownPlacement(SettingsStore& store, const QString& section, const QSize& size);
 
 }  // namespace kolvenar

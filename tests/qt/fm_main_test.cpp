@@ -227,6 +227,17 @@ private slots:
         QVERIFY(f_->Run(steps));
     }
 
+    // A first start stores the factory constants and the settings window's placement, nothing
+    // else; closing adds the main window's settings. Both files as earlier versions wrote them.
+    void firstStartWritesTheSettingsFileOfEarlierVersions() {
+        f_->Start();
+        QCOMPARE(testing::ReadFileBytes(f_->settings.FilePath()),
+                 testing::ReadFileBytes(QFINDTESTDATA("data/first_start.conf")));
+        f_->CloseWindow();
+        QCOMPARE(testing::ReadFileBytes(f_->settings.FilePath()),
+                 testing::ReadFileBytes(QFINDTESTDATA("data/first_start_closed.conf")));
+    }
+
     // Only the user leaving an N box for another control empties it, not a message box that
     // takes the focus for a moment.
     void leavingAnNBoxEmptiesIt() {

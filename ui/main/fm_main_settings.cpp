@@ -15,6 +15,7 @@
 #include "ui/main/n_range_panel.h"
 #include "ui/main/output_options_panel.h"
 #include "ui/main/units_panel.h"
+#include "settings/reference_constants.h"
 #include "ui/windows/fm_einstellungen.h"
 #include "ui/common/window_support.h"
 
@@ -63,34 +64,24 @@ void Fm_Main::Load() {
 }
 
 void Fm_Main::LoadReferenceConstants() {
-    const QString marker =
-        SettingsStore().Read(kSection, QStringLiteral("Einstellungen"), QStringLiteral("Nein"));
-    if (marker != QStringLiteral("Nein")) {
-        InitCx();
+    SettingsStore store;
+    if (ReferenceConstantsStored(store)) {
+        InitCx(ReadReferenceConstants(store));
         return;
     }
-    // First start: the settings window stores the factory constants (keeping any that are
-    // stored already) with its own routines, without being shown.
-    Fm_Einstellungen* settingsWindow = NewSettingsWindow();
-    Watch(settingsWindow);
-    settingsWindow->Speichern();
-    settingsWindow->close();
+    // First start: each slot keeps a text already stored, else gets the factory contents.
+    const CxTable constants = StoreReferenceConstants(store, ReadReferenceConstantTexts(store));
+    // The settings window once stored these at a first start, loaded unseen, and wrote its
+    // placement as it was unloaded; the keys stay as they were.
+    StoreUnshownPlacement(store, Fm_Einstellungen::Name(), Fm_Einstellungen::DesignSize());
+    if (!store.Sync()) {
+        ReportSettingsNotWritten(store.FileName());
+    }
+    InitCx(constants);
 }
 
 void Fm_Main::InitCx() {
-    const SettingsStore store;
-    const auto text = [&store](const char* key, int i, const char* defaultText) {
-        return store
-            .Read(kSection, MemberName(QString::fromLatin1(key), i),
-                  QString::fromLatin1(defaultText))
-            .toStdString();
-    };
-    CxTable constants;
-    for (int i = 0; i < kCxSlotCount; ++i) {
-        constants[static_cast<std::size_t>(i)] = CxEntryFromTexts(
-            text("Cx", i, "--"), text("Cx_Wert", i, "1"), text("Cx_Bezeichnung", i, "---"));
-    }
-    InitCx(constants);
+    InitCx(ReadReferenceConstants(SettingsStore()));
 }
 
 void Fm_Main::InitCx(const CxTable& constants) {
@@ -100,7 +91,7 @@ void Fm_Main::InitCx(const CxTable& constants) {
         items.append(FromUtf8(entry.Cx) + QLatin1Char(' ') + FromUtf8(entry.Cx_Bezeichnung));
     }
     {
-        const QSignalBlocker quiet(combo_Cx_);
+        SuppressedEvents suppressed(state_);
         combo_Cx_->clear();
         combo_Cx_->addItems(items);
         combo_Cx_->setCurrentIndex(0);

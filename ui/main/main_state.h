@@ -25,16 +25,20 @@ struct MainState {
     bool SuppressEvents = false;
 };
 
-// Sets SuppressEvents for a bulk change of controls and clears it again afterwards.
+// Sets SuppressEvents for a bulk change of controls, the one way the window keeps its handlers
+// quiet while it sets its own controls, and clears it again afterwards.
 class SuppressedEvents {
 public:
-    explicit SuppressedEvents(MainState& state) : state_(state) { state_.SuppressEvents = true; }
-    ~SuppressedEvents() { state_.SuppressEvents = false; }
+    explicit SuppressedEvents(MainState& state) : state_(state), before_(state.SuppressEvents) {
+        state_.SuppressEvents = true;
+    }
+    ~SuppressedEvents() { state_.SuppressEvents = before_; }
     SuppressedEvents(const SuppressedEvents&) = delete;
     SuppressedEvents& operator=(const SuppressedEvents&) = delete;
 
 private:
     MainState& state_;
+    bool before_;
 };
 
 }  // namespace kolvenar

@@ -6,36 +6,23 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/number_text.h"
 #include "settings/settings_store.h"
 #include "ui/common/control_names.h"
 #include "ui/common/window_support.h"
 
 namespace kolvenar {
 
-namespace {
-
-const QString kMainSection = QStringLiteral("Fm_Main");
-
-// Only blanks are taken off; tabs and other characters stay.
-QString WithoutSurroundingBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && text[last - 1] == QLatin1Char(' ')) {
-        --last;
-    }
-    return text.mid(first, last - first);
+QString Fm_Einstellungen::Name() {
+    return QStringLiteral("Fm_Einstellungen");
 }
 
-}  // namespace
+QSize Fm_Einstellungen::DesignSize() {
+    return TwipsRect(0, 0, 4440, 2775).size();
+}
 
 Fm_Einstellungen::Fm_Einstellungen(QWidget* parent)
-    : SideWindow(QStringLiteral("Fm_Einstellungen"), QStringLiteral(" Einstellungen"),
-                 WindowBorder::Fixed, parent) {
-    setFixedSize(TwipsRect(0, 0, 4440, 2775).size());
+    : SideWindow(Name(), QStringLiteral(" Einstellungen"), WindowBorder::Fixed, parent) {
+    setFixedSize(DesignSize());
 
     auto* frame = PlaceControl<QGroupBox>(this, QStringLiteral("Fr_Comptonwellenlänge"), 120, 120,
                                           4215, 2055);
@@ -76,15 +63,12 @@ void Fm_Einstellungen::Load() {
     SettingsStore store;
     RestorePlacement(store);
     suppressEvents_ = true;
+    const CxTextTable texts = ReadReferenceConstantTexts(store);
     for (int i = 0; i < kCxSlotCount; ++i) {
-        const FactoryConstant& factory = kFactoryConstants[static_cast<std::size_t>(i)];
-        txt_Cx_[i]->setText(
-            store.Read(kMainSection, MemberName(QStringLiteral("Cx"), i), FromUtf8(factory.Cx)));
-        txt_Cx_Wert_[i]->setText(store.Read(kMainSection, MemberName(QStringLiteral("Cx_Wert"), i),
-                                            QString::fromStdString(NumText(factory.Cx_Wert))));
-        txt_Cx_Bezeichnung_[i]->setText(store.Read(kMainSection,
-                                                   MemberName(QStringLiteral("Cx_Bezeichnung"), i),
-                                                   FromUtf8(factory.Cx_Bezeichnung)));
+        const CxTexts& slot = texts[static_cast<std::size_t>(i)];
+        txt_Cx_[i]->setText(slot.Cx);
+        txt_Cx_Wert_[i]->setText(slot.Cx_Wert);
+        txt_Cx_Bezeichnung_[i]->setText(slot.Cx_Bezeichnung);
     }
     SetSaveEnabled(false);
     suppressEvents_ = false;
@@ -108,20 +92,15 @@ void Fm_Einstellungen::cmd_Speichern_Click() {
 }
 
 void Fm_Einstellungen::Speichern() {
+    CxTextTable texts;
+    for (int i = 0; i < kCxSlotCount; ++i) {
+        texts[static_cast<std::size_t>(i)] = {txt_Cx_[i]->text(), txt_Cx_Wert_[i]->text(),
+                                              txt_Cx_Bezeichnung_[i]->text()};
+    }
     CxTable constants;
     {
         SettingsStore store;
-        for (int i = 0; i < kCxSlotCount; ++i) {
-            const QString cx = WithoutSurroundingBlanks(txt_Cx_[i]->text());
-            const QString wert = WithoutSurroundingBlanks(txt_Cx_Wert_[i]->text());
-            const QString bezeichnung = WithoutSurroundingBlanks(txt_Cx_Bezeichnung_[i]->text());
-            store.Write(kMainSection, MemberName(QStringLiteral("Cx"), i), cx);
-            store.Write(kMainSection, MemberName(QStringLiteral("Cx_Wert"), i), wert);
-            store.Write(kMainSection, MemberName(QStringLiteral("Cx_Bezeichnung"), i), bezeichnung);
-            constants[static_cast<std::size_t>(i)] =
-                CxEntryFromTexts(cx.toStdString(), wert.toStdString(), bezeichnung.toStdString());
-        }
-        store.Write(kMainSection, QStringLiteral("Einstellungen"), QStringLiteral("Ja"));
+        constants = StoreReferenceConstants(store, texts);
         if (!store.Sync()) {
             emit settingsNotWritten(store.FileName());
         }

@@ -22,8 +22,12 @@ public:
     // Creates the window and loads the stored constants (it is not shown).
     explicit Fm_Einstellungen(QWidget* parent = nullptr);
 
-    // Stores every row (blanks around each text removed) and the marker "Einstellungen" = "Ja",
-    // then emits constantsSaved() with what it stored.
+    // The window's name, which is also its settings section, and its fixed size.
+    static QString Name();
+    static QSize DesignSize();
+
+    // Stores every row (StoreReferenceConstants), then emits constantsSaved() with what it
+    // stored.
     void Speichern();
 
 signals:
