@@ -1,8 +1,8 @@
 #include <QApplication>
 
+#include "ui/common/desktop_seam.h"
 #include "ui/main/application.h"
 #include "ui/main/fm_main.h"
-#include "ui/common/desktop_seam.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -41,9 +41,9 @@
 #include "core/resonance.h"
 #include "export/export.h"
 #include "export/workbook_export.h"
+#include "support/unattended_desktop.h"
 #include "ui/main/fm_main.h"
 #include "ui/main/result_view.h"
-#include "support/unattended_desktop.h"
 
 namespace {
 

@@ -79,7 +79,7 @@ UnitScale MakeUnitScale(double factor) {
     return {UnitScale::Op::Multiply, std::pow(10.0, -factor)};
 }
 
-std::span<const std::string_view> MainUnitLabels(Quantity quantity) {
+std::span<const UnitEntry> MainUnits(Quantity quantity) {
     switch (quantity) {
         case Quantity::Frequency:
             return kFrequencyUnits;

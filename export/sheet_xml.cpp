@@ -119,7 +119,7 @@ SheetXml::SheetXml(const ShownTable& shown, const QStringList& headerLines) : sh
         for (std::size_t v = 0; v < valueColumns_; ++v) {
             const double value = table.ValueAt(built, v);
             Widen(kKeyFields + v, std::isfinite(value) ? FormatNumber(value, kXmlNumber, text)
-                                                          : Characters(kOverflowText));
+                                                       : Characters(kOverflowText));
         }
     }
 }

@@ -6,8 +6,8 @@
 
 #include "core/elements.h"
 #include "core/number_text.h"
-#include "table/shown_table.h"
 #include "export/windows1252.h"
+#include "table/shown_table.h"
 
 namespace kolvenar {
 
@@ -52,8 +52,8 @@ public:
           style_(texts_.Style()),
           columns_(shown.ColumnCount()) {
         // Columns 1 to 3 are element, Z and N; the values follow.
-        values_ = std::min<std::size_t>(
-            table_.ValueCount(), static_cast<std::size_t>(std::max(columns_ - kFixedColumnCount, 0)));
+        values_ = std::min<std::size_t>(table_.ValueCount(), static_cast<std::size_t>(std::max(
+                                                                 columns_ - kFixedColumnCount, 0)));
     }
 
     // The most bytes one row can take.

@@ -15,8 +15,8 @@
 
 #include "fuzz_checks.h"
 #include "settings/settings_store.h"
-#include "ui/main/fm_main.h"
 #include "support/unattended_desktop.h"
+#include "ui/main/fm_main.h"
 
 namespace {
 

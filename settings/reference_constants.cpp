@@ -49,10 +49,10 @@ double ReferenceLengthFromText(std::string_view text) {
 CxTable ReadReferenceConstants(const SettingsStore& store) {
     CxTable constants;
     for (int i = 0; i < kCxSlotCount; ++i) {
-        constants[static_cast<std::size_t>(i)] = EntryFromTexts(
-            {store.Read(kSection, Key("Cx", i), QStringLiteral("--")),
-             store.Read(kSection, Key("Cx_Wert", i), QStringLiteral("1")),
-             store.Read(kSection, Key("Cx_Bezeichnung", i), QStringLiteral("---"))});
+        constants[static_cast<std::size_t>(i)] =
+            EntryFromTexts({store.Read(kSection, Key("Cx", i), QStringLiteral("--")),
+                            store.Read(kSection, Key("Cx_Wert", i), QStringLiteral("1")),
+                            store.Read(kSection, Key("Cx_Bezeichnung", i), QStringLiteral("---"))});
     }
     return constants;
 }

@@ -12,7 +12,7 @@ namespace {
 
 constexpr double kOverflowCell = std::numeric_limits<double>::infinity();
 
-const ParsedUnit& Unit(const TableRequest& request, Quantity quantity) {
+const UnitEntry& Unit(const TableRequest& request, Quantity quantity) {
     return request.units[static_cast<std::size_t>(quantity)];
 }
 
@@ -58,7 +58,7 @@ public:
         for (int i = 0; i < kQuantityCount; ++i) {
             const auto q = static_cast<Quantity>(i);
             target_[static_cast<std::size_t>(i)] = ConvertUnit(
-                request.searchValues[static_cast<std::size_t>(i)], -Unit(request, q).UnitFactor);
+                request.searchValues[static_cast<std::size_t>(i)], -Unit(request, q).factor);
         }
     }
 
@@ -135,7 +135,7 @@ std::vector<std::string> ColumnHeaders(const TableRequest& request,
         if (kind.factor != nullptr) {
             header += " * " + TableNumberText(request.*kind.factor, decimalSeparator);
         }
-        headers.push_back(header + " in " + Unit(request, kind.quantity).UnitName);
+        headers.push_back(header + " in " + std::string(Unit(request, kind.quantity).name));
     }
     return headers;
 }
@@ -184,11 +184,11 @@ TableRun RunTable(const TableRequest& request, const std::vector<ColumnSource>& 
     std::vector<CellRule> rules;
     for (ColumnSource source : columns) {
         const ColumnKind& kind = KindOf(source);
-        rules.push_back({kind, MakeUnitScale(Unit(request, kind.quantity).UnitFactor)});
+        rules.push_back({kind, MakeUnitScale(Unit(request, kind.quantity).factor)});
     }
     const ResonanceParameters parameters = MakeResonanceParameters(
         request.cx, request.wunschfaktorF, request.wunschfaktorL,
-        Unit(request, Quantity::Area).UnitFactor, Unit(request, Quantity::Volume).UnitFactor);
+        Unit(request, Quantity::Area).factor, Unit(request, Quantity::Volume).factor);
 
     // N runs over whole steps from one end of the range to the other, the offset added to
     // each: adding the step to a fractional N again and again could drift past the last N.

@@ -121,7 +121,8 @@ int ColumnOfSortKey(const ResultTable& table, const SortKey& key) {
     }
     const auto& columns = table.Columns();
     const auto found = std::find(columns.begin(), columns.end(), key.source);
-    return found == columns.end() ? -1 : kFixedColumnCount + static_cast<int>(found - columns.begin());
+    return found == columns.end() ? -1
+                                  : kFixedColumnCount + static_cast<int>(found - columns.begin());
 }
 
 }  // namespace kolvenar

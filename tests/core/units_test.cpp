@@ -9,18 +9,26 @@
 
 using namespace kolvenar;
 
-TEST(UnitLabels, ListsAndTheirFirstStartUnits) {
-    using List = std::tuple<std::span<const std::string_view>, std::size_t, int, const char*>;
+// The windows take a unit's name and factor by the entry's index: each entry holds what its
+// label says; an index of no entry (nothing chosen) is the empty label's "?" and base unit.
+TEST(UnitLists, EntriesAreWhatTheirLabelsSay) {
+    using List = std::tuple<std::span<const UnitEntry>, std::size_t, int, const char*>;
     for (const auto& [list, size, index, label] :
-         {List{MainUnitLabels(Quantity::Frequency), 6, kDefaultMainUnitIndex[0], "MHz Mega e+6"},
-          List{MainUnitLabels(Quantity::Wavelength), 10, kDefaultMainUnitIndex[1], "m"},
-          List{MainUnitLabels(Quantity::Period), 11, kDefaultMainUnitIndex[2], "ns Nano e-9"},
-          List{MainUnitLabels(Quantity::Area), 11, kDefaultMainUnitIndex[3], "m²"},
-          List{MainUnitLabels(Quantity::Volume), 11, kDefaultMainUnitIndex[4], "m³"},
+         {List{MainUnits(Quantity::Frequency), 6, kDefaultMainUnitIndex[0], "MHz Mega e+6"},
+          List{MainUnits(Quantity::Wavelength), 10, kDefaultMainUnitIndex[1], "m"},
+          List{MainUnits(Quantity::Period), 11, kDefaultMainUnitIndex[2], "ns Nano e-9"},
+          List{MainUnits(Quantity::Area), 11, kDefaultMainUnitIndex[3], "m²"},
+          List{MainUnits(Quantity::Volume), 11, kDefaultMainUnitIndex[4], "m³"},
           List{kConverterFrequencyUnits, 6, 0, "µHz Mikro e-6"},
-          List{kConverterWavelengthUnits, 5, 4, "km Kilo e+3"}, List{kPrefixLabels, 15, 8, ""}}) {
+          List{kConverterWavelengthUnits, 5, 4, "km Kilo e+3"}, List{kPrefixes, 15, 8, ""}}) {
         EXPECT_EQ(list.size(), size);
-        EXPECT_EQ(list[index], label);
+        EXPECT_EQ(list[index].label, label);
+        for (const UnitEntry& entry : list) {
+            EXPECT_EQ(ParseUnitLabel(entry.label).UnitName, entry.name) << entry.label;
+            EXPECT_EQ(ParseUnitLabel(entry.label).UnitFactor, entry.factor) << entry.label;
+        }
+        EXPECT_EQ(UnitAt(list, -1).name, "?");
+        EXPECT_EQ(UnitAt(list, static_cast<int>(size)).factor, 0);
     }
 }
 

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "ui/main/result_table_model.h"
 #include "support/main_window_fixture.h"
+#include "ui/main/result_table_model.h"
 #include "ui/main/result_view.h"
 
 using namespace kolvenar;

@@ -19,9 +19,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "support/unattended_desktop.h"
 #include "ui/main/application.h"
 #include "ui/main/fm_main.h"
-#include "support/unattended_desktop.h"
 
 namespace {
 

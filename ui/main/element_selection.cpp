@@ -6,6 +6,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <climits>
+
+#include "settings/settings_store.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/window_support.h"
 
@@ -14,6 +18,11 @@ namespace kolvenar {
 namespace {
 
 constexpr int kTagRole = Qt::UserRole;
+const QString kSection = QStringLiteral("ElementVisible");
+
+QString ElementKey(int z) {
+    return MemberName(QStringLiteral("Z"), z);
+}
 
 }  // namespace
 
@@ -66,6 +75,27 @@ bool ElementSelection::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void ElementSelection::Restore(const SettingsStore& store) {
+    for (int z = 1; z <= kElementCount; ++z) {
+        ElementEntry& element = state_.Elements[static_cast<std::size_t>(z)];
+        element.Name = std::string(ElementName(z));
+        element.Visible = store.ReadInt(kSection, ElementKey(z), 1, INT_MIN, INT_MAX) != 0;
+    }
+    Fill();
+}
+
+void ElementSelection::Store(SettingsStore& store) const {
+    for (int i = 0; i < lv_Elemente_->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = lv_Elemente_->topLevelItem(i);
+        store.WriteInt(kSection, ElementKey(row->data(0, kTagRole).toInt()),
+                       row->checkState(0) == Qt::Checked ? 1 : 0);
+    }
+}
+
+void ElementSelection::StretchListTo(int bottom) {
+    lv_Elemente_->resize(lv_Elemente_->width(), std::max(1, bottom - lv_Elemente_->y()));
 }
 
 void ElementSelection::Fill() {

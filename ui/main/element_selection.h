@@ -10,6 +10,8 @@ class QWidget;
 
 namespace kolvenar {
 
+class SettingsStore;
+
 // The element list lv_Elemente with a tick per element, the buttons "Alle" and "Keine" and the
 // legend of the "*". The ticks and the Visible flags of the element table always agree.
 class ElementSelection : public QObject {
@@ -18,10 +20,14 @@ class ElementSelection : public QObject {
 public:
     ElementSelection(MainState& state, QWidget* container);
 
-    QTreeWidget* lv_Elemente() const { return lv_Elemente_; }
-
-    // One row per element in order of Z: name, Z, tag Z, tick = Visible, none selected.
-    void Fill();
+    // Names the elements and reads their ticks from the store (section "ElementVisible", keys
+    // "Z1" to "Z118", ticked when missing), then fills the list with one row per element in
+    // order of Z: name, Z, tag Z, tick = Visible, none selected.
+    void Restore(const SettingsStore& store);
+    // Stores every row's tick under its element's key.
+    void Store(SettingsStore& store) const;
+    // Lets the list reach down to `bottom` (in its container), never shorter than one pixel.
+    void StretchListTo(int bottom);
     // Copies every row's tick into Visible.
     void CopyTicksToElements();
     // Sets every row's tick from Visible (under SuppressEvents).
@@ -35,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Fill();
     void cmd_ElementeVisible_Click(int index);
 
     MainState& state_;

@@ -9,22 +9,21 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTreeWidget>
 
 #include "core/version.h"
+#include "ui/common/accessibility.h"
+#include "ui/common/control_names.h"
+#include "ui/common/desktop_seam.h"
+#include "ui/common/window_support.h"
 #include "ui/main/element_selection.h"
 #include "ui/main/n_range_panel.h"
 #include "ui/main/output_options_panel.h"
 #include "ui/main/result_view.h"
 #include "ui/main/units_panel.h"
-#include "ui/common/accessibility.h"
-#include "ui/common/control_names.h"
-#include "ui/common/desktop_seam.h"
 #include "ui/windows/fm_auswerten.h"
 #include "ui/windows/fm_einstellungen.h"
 #include "ui/windows/fm_info.h"
 #include "ui/windows/fm_umrechner.h"
-#include "ui/common/window_support.h"
 
 namespace kolvenar {
 
@@ -97,7 +96,6 @@ void Fm_Main::CreateControls() {
     SetTabIndex(*combo_Cx_, 31);
 
     nRange_ = new NRangePanel(state_, central);
-    nRange_->SetOffsetLabel(outputOptions_->Lab_N_Offset());
 
     cmd_Markieren_ = PlaceControl<QPushButton>(
         central, QStringLiteral("cmd_AusgewählteInListeMarkieren"), 2400, 3000, 615, 255);
@@ -164,6 +162,7 @@ void Fm_Main::CreateMenus() {
 
 void Fm_Main::ConnectPanels() {
     connect(nRange_, &NRangePanel::rebuildRequested, this, &Fm_Main::RebuildTable);
+    connect(nRange_, &NRangePanel::offsetShown, outputOptions_, &OutputOptionsPanel::ShowOffset);
     connect(outputOptions_, &OutputOptionsPanel::rebuildRequested, this, &Fm_Main::RebuildTable);
     connect(outputOptions_, &OutputOptionsPanel::selectionApplyRequested, this,
             &Fm_Main::ApplyElementSelection);
@@ -252,8 +251,7 @@ void Fm_Main::ResizeLists() {
     if (lv_Ausgabe_->Model().rowCount() > 0) {
         lv_Ausgabe_->AutoSizeColumns();
     }
-    QTreeWidget* list = elements_->lv_Elemente();
-    list->resize(list->width(), AtLeastOne(client.height() - list->y() - margin));
+    elements_->StretchListTo(client.height() - margin);
 }
 
 void Fm_Main::ReportSettingsNotWritten(const QString& fileName) {

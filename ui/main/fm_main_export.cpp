@@ -10,11 +10,11 @@
 
 #include "export/export.h"
 #include "export/workbook_export.h"
+#include "ui/common/desktop_seam.h"
+#include "ui/common/window_support.h"
 #include "ui/main/fm_main.h"
 #include "ui/main/output_options_panel.h"
 #include "ui/main/result_view.h"
-#include "ui/common/desktop_seam.h"
-#include "ui/common/window_support.h"
 
 namespace kolvenar {
 
@@ -80,7 +80,7 @@ void Fm_Main::ExportTable(int index) {
 
 bool Fm_Main::SaveTableAs(const QString& path, bool workbook) {
     const QString shownPath = QDir::toNativeSeparators(path);
-    const QStringList header = ExportHeaderLines(outputOptions_->Lab_AusgabeCx()->text(), clock_());
+    const QStringList header = ExportHeaderLines(outputOptions_->ReferenceLength(), clock_());
     std::optional<FileFailure> failure;
     {
         const BusyCursor busy;

@@ -6,8 +6,8 @@
 #include <QMenuBar>
 #include <QUrl>
 
-#include "ui/main/fm_main.h"
 #include "ui/common/desktop_seam.h"
+#include "ui/main/fm_main.h"
 
 namespace kolvenar {
 

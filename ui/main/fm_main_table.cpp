@@ -1,35 +1,25 @@
 // The main window's side of the table builder: it reads the inputs, asks what must be asked,
 // and shows what the builder produced.
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 
 #include <optional>
 
-#include "core/number_rules.h"
 #include "table/table_builder.h"
+#include "ui/common/desktop_seam.h"
+#include "ui/common/window_support.h"
 #include "ui/main/fm_main.h"
 #include "ui/main/output_options_panel.h"
 #include "ui/main/result_view.h"
 #include "ui/main/units_panel.h"
-#include "ui/common/desktop_seam.h"
-#include "ui/common/window_support.h"
 
 namespace kolvenar {
 
 namespace {
 
 constexpr int kFirstColumnTwips = 150;
-
-double NumberIn(const QLineEdit* box) {
-    return LeadingNumber(box->text().toStdString());
-}
 
 QString RowCountQuestion(long long rows) {
     const QString lineBreak = QStringLiteral("\r\n");
@@ -43,8 +33,7 @@ QString RowCountQuestion(long long rows) {
 }  // namespace
 
 void Fm_Main::ClearOutput() {
-    outputOptions_->Lab_AnzGefundenerElemente()->clear();
-    outputOptions_->Lab_AusgabeCx()->clear();
+    outputOptions_->ClearResults();
     cmd_Markieren_->hide();
     lv_Ausgabe_->hide();
     lv_Ausgabe_->Model().ClearRows();
@@ -82,20 +71,14 @@ void Fm_Main::BuildOutputTable(double nFromScroll, double nToScroll) {
 
 void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     TableRequest request;
-    request.searchMode = units_->Chk_Suchmodus()->isChecked();
+    request.searchMode = units_->SearchMode();
     request.nFromScroll = nFromScroll;
     request.nToScroll = nToScroll;
     request.nOffset = state_.N_Offset;
-
-    const int toleranceOption = units_->SelectedToleranceOption();
-    const ToleranceReading tolerance =
-        ReadTolerance(toleranceOption, units_->txt_Toleranz()->text().toStdString());
-    request.tolerance = tolerance.tolerance;
-    if (tolerance.rewrittenOwnText) {
-        units_->txt_Toleranz()->setText(FromUtf8(*tolerance.rewrittenOwnText));
-    }
+    // Read and rewritten at every run, also in table mode.
+    request.tolerance = units_->TakeTolerance();
     for (int i = 0; i < kQuantityCount; ++i) {
-        request.searchValues[static_cast<std::size_t>(i)] = NumberIn(units_->txt_Suchen(i));
+        request.searchValues[static_cast<std::size_t>(i)] = units_->SearchValue(i);
     }
 
     ClearOutput();
@@ -114,11 +97,9 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
             return;
         }
     } else {
-        switch (CheckSearch(request, toleranceOption == 0)) {
+        switch (CheckSearch(request, units_->OwnToleranceChosen())) {
             case SearchCheck::NothingToSearch:
-                if (units_->txt_Suchen(0)->isEnabled()) {
-                    units_->txt_Suchen(0)->setFocus();
-                }
+                units_->FocusFirstSearchBox();
                 return;
             case SearchCheck::OwnToleranceOutOfRange:
                 desktop_.ShowMessage(
@@ -133,17 +114,15 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     }
 
     for (int i = 0; i < kQuantityCount; ++i) {
-        request.units[static_cast<std::size_t>(i)] =
-            ParseUnitLabel(units_->Cb_Einheit(i)->currentText().toStdString());
-        request.quantityShown[static_cast<std::size_t>(i)] =
-            units_->chk_Feldauswahl(i)->isChecked();
+        request.units[static_cast<std::size_t>(i)] = units_->Unit(i);
+        request.quantityShown[static_cast<std::size_t>(i)] = units_->QuantityShown(i);
     }
-    request.wunschfaktorF = NumberIn(outputOptions_->txt_Wunschfaktor(0));
-    request.wunschfaktorL = NumberIn(outputOptions_->txt_Wunschfaktor(1));
-    request.showAHalf = outputOptions_->chk_A2()->isChecked();
-    request.showVHalf = outputOptions_->chk_V2()->isChecked();
-    request.showVQuarter = outputOptions_->chk_V4()->isChecked();
-    request.rounding = outputOptions_->chk_Runden()->checkState() != Qt::Unchecked;
+    request.wunschfaktorF = outputOptions_->Wunschfaktor(0);
+    request.wunschfaktorL = outputOptions_->Wunschfaktor(1);
+    request.showAHalf = outputOptions_->HalfAreaWanted();
+    request.showVHalf = outputOptions_->HalfVolumeWanted();
+    request.showVQuarter = outputOptions_->QuarterVolumeWanted();
+    request.rounding = outputOptions_->Rounding();
 
     ResultTableModel& model = lv_Ausgabe_->Model();
     const QString separator = QLocale().decimalPoint();
@@ -153,7 +132,7 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     lv_Ausgabe_->header()->resizeSection(0, TwipsToPixels(kFirstColumnTwips));
 
     const auto [cxText, cx] = GetCurrentCx();
-    outputOptions_->Lab_AusgabeCx()->setText(cxText);
+    outputOptions_->ShowReferenceLength(cxText);
     request.cx = cx;
 
     // The busy cursor shows from the first computation until the table is up, but not over a
@@ -175,8 +154,7 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     const bool hasRows = model.rowCount() > 0;
     cmd_Markieren_->show();
     cmd_Markieren_->setEnabled(hasRows);
-    outputOptions_->Lab_AnzGefundenerElemente()->setText(
-        FromUtf8(FoundElementsText(run.FoundCount())));
+    outputOptions_->ShowFoundElements(FromUtf8(FoundElementsText(run.FoundCount())));
     SetSaveEntriesEnabled(hasRows);
 }
 

@@ -80,7 +80,11 @@ bool NRangePanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 double NRangePanel::Value(int index) const {
-    return HScroll_N(index)->value();
+    return hScroll_N_[static_cast<std::size_t>(index)]->value();
+}
+
+void NRangePanel::SetValue(int index, int value) {
+    hScroll_N_[static_cast<std::size_t>(index)]->setValue(value);
 }
 
 void NRangePanel::HScroll_N_Change(int index) {
@@ -104,11 +108,9 @@ void NRangePanel::ShowNRange() {
     };
     lab_N_[0]->setText(caption("N von ", 0));
     lab_N_[1]->setText(caption("N bis ", 1));
-    if (lab_N_Offset_ != nullptr) {
-        lab_N_Offset_->setText(state_.N_Offset == 0
-                                   ? QString()
-                                   : QStringLiteral("N + ") + FromUtf8(NumText(state_.N_Offset)));
-    }
+    emit offsetShown(state_.N_Offset == 0
+                         ? QString()
+                         : QStringLiteral("N + ") + FromUtf8(NumText(state_.N_Offset)));
 }
 
 void NRangePanel::txt_N_Value_KeyDown(int index) {

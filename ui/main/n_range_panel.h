@@ -23,11 +23,10 @@ public:
 
     NRangePanel(MainState& state, QWidget* parent);
 
-    // The label outside the frame that shows the offset ("N + .5").
-    void SetOffsetLabel(QLabel* label) { lab_N_Offset_ = label; }
-
-    QScrollBar* HScroll_N(int index) const { return hScroll_N_[static_cast<std::size_t>(index)]; }
+    // The value of bar 0 ("N von") or 1 ("N bis").
     double Value(int index) const;
+    // Moves a bar; its change handling runs unless the window suppresses events.
+    void SetValue(int index, int value);
 
     // Writes the three captions of the N range.
     void ShowNRange();
@@ -38,6 +37,8 @@ protected:
 signals:
     // The table must be built again for the N range the bars now show.
     void rebuildRequested();
+    // The offset added to every N, as its label shows it ("N + .5"), or nothing.
+    void offsetShown(const QString& caption);
 
 private:
     void HScroll_N_Change(int index);
@@ -47,7 +48,6 @@ private:
     std::array<QLabel*, 2> lab_N_{};
     std::array<QScrollBar*, 2> hScroll_N_{};
     std::array<QLineEdit*, 2> txt_N_Value_{};
-    QLabel* lab_N_Offset_ = nullptr;
 };
 
 }  // namespace kolvenar

@@ -6,6 +6,8 @@
 
 #include "core/number_rules.h"
 #include "core/number_text.h"
+#include "settings/settings_store.h"
+#include "ui/common/stored_controls.h"
 #include "ui/common/window_support.h"
 
 namespace kolvenar {
@@ -77,6 +79,60 @@ OutputOptionsPanel::OutputOptionsPanel(MainState& state, QWidget* parent)
             emit selectionApplyRequested();
         }
     });
+}
+
+bool OutputOptionsPanel::Rounding() const {
+    return chk_Runden_->checkState() != Qt::Unchecked;
+}
+
+bool OutputOptionsPanel::HalfAreaWanted() const {
+    return chk_A2_->isChecked();
+}
+
+bool OutputOptionsPanel::HalfVolumeWanted() const {
+    return chk_V2_->isChecked();
+}
+
+bool OutputOptionsPanel::QuarterVolumeWanted() const {
+    return chk_V4_->isChecked();
+}
+
+double OutputOptionsPanel::Wunschfaktor(int index) const {
+    return LeadingNumber(txt_Wunschfaktor_[static_cast<std::size_t>(index)]->text().toStdString());
+}
+
+void OutputOptionsPanel::ShowReferenceLength(const QString& text) {
+    lab_AusgabeCx_->setText(text);
+}
+
+QString OutputOptionsPanel::ReferenceLength() const {
+    return lab_AusgabeCx_->text();
+}
+
+void OutputOptionsPanel::ShowFoundElements(const QString& text) {
+    lab_AnzGefundenerElemente_->setText(text);
+}
+
+void OutputOptionsPanel::ClearResults() {
+    lab_AnzGefundenerElemente_->clear();
+    lab_AusgabeCx_->clear();
+}
+
+void OutputOptionsPanel::ShowOffset(const QString& caption) {
+    lab_N_Offset_->setText(caption);
+}
+
+void OutputOptionsPanel::Restore(const SettingsStore& store, const QString& section) {
+    RestoreChecked(*chk_Runden_, store, section, true);
+    for (QCheckBox* box : {chk_A2_, chk_V2_, chk_V4_}) {
+        RestoreChecked(*box, store, section, false);
+    }
+}
+
+void OutputOptionsPanel::Store(SettingsStore& store, const QString& section) const {
+    for (const QCheckBox* box : {chk_Runden_, chk_A2_, chk_V2_, chk_V4_}) {
+        StoreChecked(*box, store, section);
+    }
 }
 
 void OutputOptionsPanel::ShowResultLabelsOnButtonFace() {

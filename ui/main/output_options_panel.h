@@ -12,6 +12,8 @@ class QLineEdit;
 
 namespace kolvenar {
 
+class SettingsStore;
+
 // The frame Fr_Ausgabe: rounding, the extra columns A/2, V/2, V/4, the two reciprocal
 // "Wunschfaktor" boxes and the labels the table builder writes.
 class OutputOptionsPanel : public QGroupBox {
@@ -20,19 +22,28 @@ class OutputOptionsPanel : public QGroupBox {
 public:
     OutputOptionsPanel(MainState& state, QWidget* parent);
 
-    QCheckBox* chk_Runden() const { return chk_Runden_; }
-    QCheckBox* chk_A2() const { return chk_A2_; }
-    QCheckBox* chk_V2() const { return chk_V2_; }
-    QCheckBox* chk_V4() const { return chk_V4_; }
-    QLineEdit* txt_Wunschfaktor(int index) const {
-        return txt_Wunschfaktor_[static_cast<std::size_t>(index)];
-    }
-    QLabel* Lab_AnzGefundenerElemente() const { return lab_AnzGefundenerElemente_; }
-    QLabel* Lab_AusgabeCx() const { return lab_AusgabeCx_; }
-    QLabel* Lab_N_Offset() const { return lab_N_Offset_; }
+    // What a table run reads.
+    bool Rounding() const;
+    bool HalfAreaWanted() const;
+    bool HalfVolumeWanted() const;
+    bool QuarterVolumeWanted() const;
+    // The factor typed for f (0) or L (1), 0 for none.
+    double Wunschfaktor(int index) const;
 
+    // The labels a table run writes: the reference length in use, and how many elements the
+    // table holds; both empty while there is no table.
+    void ShowReferenceLength(const QString& text);
+    QString ReferenceLength() const;
+    void ShowFoundElements(const QString& text);
+    void ClearResults();
+    // The offset added to every N ("N + .5"), or nothing.
+    void ShowOffset(const QString& caption);
     // Gives the three result labels the button-face background.
     void ShowResultLabelsOnButtonFace();
+
+    // The controls' values in the settings store (section of the window).
+    void Restore(const SettingsStore& store, const QString& section);
+    void Store(SettingsStore& store, const QString& section) const;
 
 signals:
     // Rebuild the table as it stands (extra-column boxes, factors).

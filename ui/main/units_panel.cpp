@@ -8,7 +8,9 @@
 
 #include "core/number_rules.h"
 #include "core/number_text.h"
+#include "settings/settings_store.h"
 #include "table/table_builder.h"
+#include "ui/common/stored_controls.h"
 #include "ui/common/window_support.h"
 
 namespace kolvenar {
@@ -81,8 +83,8 @@ void UnitsPanel::CreateQuantityRows() {
 
         QComboBox* units = PlaceControl<QComboBox>(
             this, MemberName(QStringLiteral("Cb_Einheit"), i), 1680, top, 1575, 315);
-        for (std::string_view label : MainUnitLabels(static_cast<Quantity>(i))) {
-            units->addItem(FromUtf8(label));
+        for (const UnitEntry& unit : MainUnits(static_cast<Quantity>(i))) {
+            units->addItem(FromUtf8(unit.label));
         }
         units->setMaxVisibleItems(units->count());
         SetTabIndex(*units, firstTab + 1);
@@ -154,6 +156,70 @@ void UnitsPanel::CreateSearchControls() {
                    {});
     // Enter in the own-value box searches whether or not a search value is present.
     connect(txt_Toleranz_, &QLineEdit::returnPressed, this, &UnitsPanel::rebuildRequested);
+}
+
+bool UnitsPanel::SearchMode() const {
+    return chk_Suchmodus_->isChecked();
+}
+
+const UnitEntry& UnitsPanel::Unit(int quantity) const {
+    return UnitAt(MainUnits(static_cast<Quantity>(quantity)),
+                  cb_Einheit_[Index(quantity)]->currentIndex());
+}
+
+bool UnitsPanel::QuantityShown(int quantity) const {
+    return chk_Feldauswahl_[Index(quantity)]->isChecked();
+}
+
+double UnitsPanel::SearchValue(int quantity) const {
+    return LeadingNumber(txt_Suchen_[Index(quantity)]->text().toStdString());
+}
+
+double UnitsPanel::TakeTolerance() {
+    const ToleranceReading reading =
+        ReadTolerance(SelectedToleranceOption(), txt_Toleranz_->text().toStdString());
+    if (reading.rewrittenOwnText) {
+        txt_Toleranz_->setText(FromUtf8(*reading.rewrittenOwnText));
+    }
+    return reading.tolerance;
+}
+
+bool UnitsPanel::OwnToleranceChosen() const {
+    return SelectedToleranceOption() == 0;
+}
+
+void UnitsPanel::FocusFirstSearchBox() {
+    if (txt_Suchen_[0]->isEnabled()) {
+        txt_Suchen_[0]->setFocus();
+    }
+}
+
+void UnitsPanel::Restore(const SettingsStore& store, const QString& section) {
+    for (int i = 0; i < kQuantityCount; ++i) {
+        RestoreIndex(*cb_Einheit_[Index(i)], store, section, kDefaultMainUnitIndex[Index(i)]);
+    }
+    const int option =
+        store.ReadInt(section, QStringLiteral("opt_Toleranz"), 1, 0, kToleranceOptions - 1);
+    opt_Toleranz_[Index(option)]->setChecked(true);
+    txt_Toleranz_->setText(store.Read(section, txt_Toleranz_->objectName(), QStringLiteral("0.3")));
+    for (QCheckBox* box : chk_Feldauswahl_) {
+        RestoreChecked(*box, store, section, true);
+    }
+}
+
+void UnitsPanel::Store(SettingsStore& store, const QString& section) const {
+    for (const QComboBox* units : cb_Einheit_) {
+        StoreIndex(*units, store, section);
+    }
+    // The option group is stored as the index of its selected member, under the group's name.
+    if (const int option = SelectedToleranceOption(); option >= 0) {
+        store.WriteInt(section, QStringLiteral("opt_Toleranz"), option);
+    }
+    // As typed, number or not.
+    store.Write(section, txt_Toleranz_->objectName(), txt_Toleranz_->text());
+    for (const QCheckBox* box : chk_Feldauswahl_) {
+        StoreChecked(*box, store, section);
+    }
 }
 
 int UnitsPanel::SelectedToleranceOption() const {

@@ -15,6 +15,8 @@ class QRadioButton;
 
 namespace kolvenar {
 
+class SettingsStore;
+
 // The frame Fr_Einheiten: one row per quantity (f, L, T, A, V) with its field check box, unit
 // list and search box, plus the search switch and the tolerance options.
 class UnitsPanel : public QGroupBox {
@@ -25,18 +27,25 @@ public:
 
     UnitsPanel(MainState& state, QWidget* parent);
 
-    QCheckBox* chk_Feldauswahl(int i) const { return chk_Feldauswahl_[Index(i)]; }
-    QComboBox* Cb_Einheit(int i) const { return cb_Einheit_[Index(i)]; }
-    QLineEdit* txt_Suchen(int i) const { return txt_Suchen_[Index(i)]; }
-    QCheckBox* Chk_Suchmodus() const { return chk_Suchmodus_; }
-    QRadioButton* opt_Toleranz(int i) const { return opt_Toleranz_[static_cast<std::size_t>(i)]; }
-    QLineEdit* txt_Toleranz() const { return txt_Toleranz_; }
-
-    // Index of the first selected tolerance option, or -1 when none is.
-    int SelectedToleranceOption() const;
+    // What a table run reads.
+    bool SearchMode() const;
+    const UnitEntry& Unit(int quantity) const;
+    bool QuantityShown(int quantity) const;
+    // The typed value of a quantity's search box, 0 for none.
+    double SearchValue(int quantity) const;
+    // The tolerance in per cent the options give; the own value's box is rewritten in its
+    // normal form when the own option is chosen.
+    double TakeTolerance();
+    bool OwnToleranceChosen() const;
 
     // Switches the search inputs on or off.
     void SetSearchMode(bool on);
+    // Where the user is sent when there is nothing to search for.
+    void FocusFirstSearchBox();
+
+    // The controls' values in the settings store (section of the window).
+    void Restore(const SettingsStore& store, const QString& section);
+    void Store(SettingsStore& store, const QString& section) const;
 
 signals:
     void rebuildRequested();
@@ -49,6 +58,8 @@ private:
 
     void CreateQuantityRows();
     void CreateSearchControls();
+    // Index of the first selected tolerance option, or -1 when none is.
+    int SelectedToleranceOption() const;
     void txt_Suchen_Change(int index);
     void txt_Suchen_KeyDown(int index);
     void opt_Toleranz_Click();

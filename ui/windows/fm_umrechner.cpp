@@ -18,6 +18,7 @@
 #include "settings/settings_store.h"
 #include "ui/common/control_names.h"
 #include "ui/common/desktop_seam.h"
+#include "ui/common/stored_controls.h"
 #include "ui/common/window_support.h"
 
 namespace kolvenar {
@@ -63,7 +64,7 @@ constexpr std::array<CaptionLabel, 7> kLabels = {{
 // The frequency row (0) and the wavelength row (1).
 struct ValueRow {
     int top;
-    std::span<const std::string_view> units;
+    std::span<const UnitEntry> units;
     int defaultUnit;
 };
 
@@ -89,20 +90,20 @@ QLineEdit* ValueBox(QWidget* parent, const QString& name, int top) {
 }
 
 QComboBox* UnitList(QWidget* parent, const QString& name, int top,
-                    std::span<const std::string_view> labels) {
+                    std::span<const UnitEntry> units) {
     auto* list = PlaceControl<QComboBox>(parent, name, kListLeftTwips, top, kListWidthTwips,
                                          kListHeightTwips);
-    for (std::string_view label : labels) {
-        list->addItem(FromUtf8(label));
+    for (const UnitEntry& unit : units) {
+        list->addItem(FromUtf8(unit.label));
     }
     // The whole list in view: some styles scroll after ten entries.
     list->setMaxVisibleItems(list->count());
     return list;
 }
 
-// The power of ten of the selected label ("kHz Kilo e+3" gives 3, "Hz" 0).
-double Exponent(const QComboBox* list) {
-    return ParseUnitLabel(list->currentText().toStdString()).UnitFactor;
+// The power of ten of the chosen entry ("kHz Kilo e+3" gives 3, "Hz" 0).
+double Exponent(std::span<const UnitEntry> units, const QComboBox* list) {
+    return UnitAt(units, list->currentIndex()).factor;
 }
 
 double Reading(const QLineEdit* box) {
@@ -124,12 +125,6 @@ void ShowNumber(QLineEdit* box, double x) {
 // overflows only when the result itself does.
 double LightOverScaled(double v, double exponentSum) {
     return ConvertUnit(kSpeedOfLight, exponentSum) / v;
-}
-
-void SelectStored(const SettingsStore& store, const QString& section, QComboBox* list,
-                  int defaultIndex) {
-    list->setCurrentIndex(
-        store.ReadInt(section, list->objectName(), defaultIndex, 0, list->count() - 1));
 }
 
 }  // namespace
@@ -187,7 +182,7 @@ void Fm_Umrechner::CreateControls() {
     SetTabIndex(*txt_WertX_, 5);
     for (int i = 0; i < 2; ++i) {
         cb_EinheitX_[i] = UnitList(this, MemberName(QStringLiteral("Cb_EinheitX"), i),
-                                   kPrefixListTops[i], kPrefixLabels);
+                                   kPrefixListTops[i], kPrefixes);
         SetTabIndex(*cb_EinheitX_[i], 6 + i);
     }
     ApplyTabOrder(*this);
@@ -220,10 +215,10 @@ void Fm_Umrechner::Load() {
 
     const QString section = objectName();
     for (int i = 0; i < 2; ++i) {
-        SelectStored(store, section, cb_Einheit_[i], kValueRows[i].defaultUnit);
-        SelectStored(store, section, cb_EinheitX_[i], kNoPrefixIndex);
+        RestoreIndex(*cb_Einheit_[i], store, section, kValueRows[i].defaultUnit);
+        RestoreIndex(*cb_EinheitX_[i], store, section, kNoPrefixIndex);
     }
-    chk_Runden_->setChecked(store.ReadInt(section, chk_Runden_->objectName(), 1, 0, 1) != 0);
+    RestoreChecked(*chk_Runden_, store, section, true);
     suppressEvents_ = false;
     lastSource_ = 0;
     ConvertFrequencyWavelength(0);
@@ -234,9 +229,9 @@ void Fm_Umrechner::StoreOwnSettings(SettingsStore& store) {
     const QString section = objectName();
     for (const QComboBox* list :
          {cb_Einheit_[0], cb_Einheit_[1], cb_EinheitX_[0], cb_EinheitX_[1]}) {
-        store.WriteInt(section, list->objectName(), list->currentIndex());
+        StoreIndex(*list, store, section);
     }
-    store.WriteInt(section, chk_Runden_->objectName(), chk_Runden_->isChecked() ? 1 : 0);
+    StoreChecked(*chk_Runden_, store, section);
 }
 
 void Fm_Umrechner::ShowMessage(const QString& text) {
@@ -245,8 +240,8 @@ void Fm_Umrechner::ShowMessage(const QString& text) {
 }
 
 void Fm_Umrechner::ConvertFrequencyWavelength(int source) {
-    const double ef = Exponent(cb_Einheit_[0]);
-    const double eL = Exponent(cb_Einheit_[1]);
+    const double ef = Exponent(kValueRows[0].units, cb_Einheit_[0]);
+    const double eL = Exponent(kValueRows[1].units, cb_Einheit_[1]);
     double f = Reading(txt_Wert_[0]);
     double L = Reading(txt_Wert_[1]);
     // The other box is emptied without suppression on purpose: its change handler then
@@ -287,8 +282,8 @@ void Fm_Umrechner::ConvertFrequencyWavelength(int source) {
 }
 
 void Fm_Umrechner::ConvertPrefix() {
-    const double eA = Exponent(cb_EinheitX_[0]);
-    const double eB = Exponent(cb_EinheitX_[1]);
+    const double eA = Exponent(kPrefixes, cb_EinheitX_[0]);
+    const double eB = Exponent(kPrefixes, cb_EinheitX_[1]);
     const double x = Reading(txt_WertX_);
     suppressEvents_ = true;
     ShowNumber(txt_WertX_, x);
