@@ -139,7 +139,7 @@ bool WriteTableText(const ShownTable& table, const TableTextFormat& format,
     return piece.empty() || sink(piece);
 }
 
-TextBuffer TableText(const ShownTable& table, const TableTextFormat& format,
+QByteArray TableText(const ShownTable& table, const TableTextFormat& format,
                      const std::vector<int>* rows) {
     const RowWriter writer(table, format);
     const std::size_t count = rows != nullptr ? rows->size() : table.RowCount();
@@ -150,7 +150,7 @@ TextBuffer TableText(const ShownTable& table, const TableTextFormat& format,
         writer.Row(table.BuiltRow(rows != nullptr ? static_cast<std::size_t>((*rows)[i]) : i),
                    text);
     }
-    return text;
+    return text.Take();
 }
 
 }  // namespace kolvenar

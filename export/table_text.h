@@ -26,8 +26,8 @@ struct TableTextFormat {
 bool WriteTableText(const ShownTable& table, const TableTextFormat& format,
                     const std::vector<int>* rows, const TextSink& sink);
 
-// The same text in one piece.
-TextBuffer TableText(const ShownTable& table, const TableTextFormat& format,
+// The same text in one piece, in memory the QByteArray owns.
+QByteArray TableText(const ShownTable& table, const TableTextFormat& format,
                      const std::vector<int>* rows = nullptr);
 
 }  // namespace kolvenar

@@ -1,25 +1,22 @@
 #pragma once
 
+#include <QByteArray>
+
 #include <cstddef>
 #include <cstring>
 #include <string_view>
 
 namespace kolvenar {
 
-// A large text written once from front to back, such as a whole table for the clipboard. Its
-// room is reserved up front for the most it can hold and taken from the system in large pages,
-// so that tens of megabytes are written without a page fault every four kilobytes and, as long
-// as the room reserved suffices, without ever being moved. More text makes the room grow.
+// A large text written once from front to back, such as a whole table for the clipboard, into
+// memory that a QByteArray owns: the text is handed on without a copy and lives as long as any
+// holder of it. Its room is reserved up front for the most it can hold, so that tens of
+// megabytes are written without ever being moved as long as the room suffices; more text makes
+// the room grow.
 class TextBuffer {
 public:
     explicit TextBuffer(std::size_t capacity);
-    ~TextBuffer();
-    TextBuffer(TextBuffer&& other) noexcept;
-    TextBuffer& operator=(TextBuffer&&) = delete;
-    TextBuffer(const TextBuffer&) = delete;
-    TextBuffer& operator=(const TextBuffer&) = delete;
 
-    const char* data() const { return data_; }
     std::size_t size() const { return size_; }
     std::string_view View() const { return {data_, size_}; }
 
@@ -43,10 +40,16 @@ public:
     }
     void append(const char* text, std::size_t length) { *this += std::string_view(text, length); }
 
+    // The text written; the buffer is empty afterwards.
+    QByteArray Take();
+
 private:
     // Makes room for `more` bytes beyond the text, at least doubling it.
     void Grow(std::size_t more);
+    // Takes `capacity` bytes as the room, keeping the text.
+    void Reserve(std::size_t capacity);
 
+    QByteArray bytes_;
     char* data_ = nullptr;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;

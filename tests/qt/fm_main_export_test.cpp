@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "export/export.h"
+#include "export/text_buffer.h"
 #include "export/windows1252.h"
 #include "support/main_window_fixture.h"
 
@@ -230,6 +231,18 @@ private slots:
         QFETCH(QByteArray, utf8);
         QFETCH(QByteArray, expected);
         QCOMPARE(QByteArray::fromStdString(ToWindows1252(utf8.toStdString())), expected);
+    }
+
+    // More text than the room first reserved is kept whole, in order.
+    void textBufferGrowsWithItsText() {
+        TextBuffer text(3);
+        std::string expected;
+        for (int i = 0; i < 5000; ++i) {
+            text += std::string_view("Wasserstoff\t");
+            text += '1';
+            expected += "Wasserstoff\t1";
+        }
+        QCOMPARE(text.Take(), QByteArray::fromStdString(expected));
     }
 };
 

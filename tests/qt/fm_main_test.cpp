@@ -2,6 +2,8 @@
 // its row-count question, overflows, copying and sorting, search mode, and the editor of the
 // reference constants; each row is a user's steps played through the named controls.
 #include <QAbstractItemModelTester>
+#include <QClipboard>
+#include <QMimeData>
 #include <QScopeGuard>
 #include <QStyle>
 #include <QTest>
@@ -236,6 +238,17 @@ private slots:
         f_->CloseWindow();
         QCOMPARE(testing::ReadFileBytes(f_->settings.FilePath()),
                  testing::ReadFileBytes(QFINDTESTDATA("data/first_start_closed.conf")));
+    }
+
+    // What the clipboard handed out stays whole after the next copy has replaced it (a
+    // platform may still be sending it).
+    void copiedTextOutlivesTheNextCopy() {
+        QVERIFY(f_->Run(QString("key lv_Ausgabe Ctrl+A; key lv_Ausgabe Ctrl+C")));
+        const QByteArray first = QGuiApplication::clipboard()->mimeData()->data("text/plain");
+        QVERIFY(
+            f_->Run(QString("only 1; key lv_Ausgabe Ctrl+A; key lv_Ausgabe Ctrl+C; =copied 2")));
+        QCOMPARE(first.count('\n'), 119);
+        QVERIFY(first.contains("\nEisen\t26\t33\t553,2826\t0,5418\t1,8074\t0,2936\t0,1591\n"));
     }
 
     // Only the user leaving an N box for another control empties it, not a message box that

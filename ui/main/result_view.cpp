@@ -24,10 +24,11 @@ namespace kolvenar {
 namespace {
 
 // Plain UTF-8 text for the clipboard, kept as it was written: a large table is neither copied
-// nor turned into UTF-16 unless a program asks for it so.
+// nor turned into UTF-16 unless a program asks for it so. What it hands out shares its bytes
+// and keeps them alive after the clipboard has let go of it.
 class TableMimeData : public QMimeData {
 public:
-    explicit TableMimeData(TextBuffer text) : text_(std::move(text)) {}
+    explicit TableMimeData(QByteArray text) : text_(std::move(text)) {}
 
     QStringList formats() const override {
         return {QStringLiteral("text/plain;charset=utf-8"), QStringLiteral("text/plain")};
@@ -38,15 +39,14 @@ protected:
         if (!formats().contains(mimeType)) {
             return {};
         }
-        const auto size = static_cast<qsizetype>(text_.size());
         if (type.id() == QMetaType::QString) {
-            return QString::fromUtf8(text_.data(), size);
+            return QString::fromUtf8(text_);
         }
-        return QByteArray::fromRawData(text_.data(), size);
+        return text_;
     }
 
 private:
-    TextBuffer text_;
+    QByteArray text_;
 };
 
 // Tables up to this size are measured row by row; larger ones on this many evenly spread rows.
