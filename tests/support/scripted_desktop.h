@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QList>
 #include <QString>
@@ -9,6 +10,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 
 #include "ui/common/desktop_seam.h"
 
@@ -68,9 +70,12 @@ public:
     // Scripted answers and dialogs that nothing used up.
     int UnusedAnswers() const { return static_cast<int>(answers_.size() + dialogs_.size()); }
 
-    // Whether each message takes the focus away from the window for as long as it is open.
-    bool takeFocus = false;
+    // Whether each message is a modal window of its own, as a real message box is, that takes
+    // the focus and blocks the program's other windows while it is open; `whileOpen` is done
+    // once, while the next such message is open (what the user does with mouse or keys).
+    bool realBoxes = false;
     bool focusTaken = false;
+    std::function<void()> whileOpen;
     QList<ShownMessage> messages;
     QList<QUrl> openedAddresses;
     int unexpectedMessages = 0;
@@ -83,13 +88,16 @@ private:
 
     MessageAnswer Respond(const ShownMessage& message, QWidget*, bool& checked) {
         messages.append(message);
-        if (takeFocus) {
-            // A real message box is a window of its own that takes the focus while it is open.
-            QWidget box;
+        if (realBoxes) {
+            QDialog box;
             box.setWindowTitle(message.title);
+            box.setModal(true);
             box.show();
             box.activateWindow();
             focusTaken = QTest::qWaitForWindowActive(&box);
+            if (const auto hook = std::exchange(whileOpen, {})) {
+                hook();
+            }
         }
         if (answers_.empty()) {
             ++unexpectedMessages;

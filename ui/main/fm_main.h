@@ -8,6 +8,7 @@
 #include <functional>
 #include <utility>
 
+#include "ui/common/desktop_seam.h"
 #include "ui/main/main_state.h"
 
 class QAction;
@@ -102,6 +103,10 @@ private:
     void FillOutputTable(double nFromScroll, double nToScroll);
     // The question before a table of more than 3600 rows; true to build it.
     bool ConfirmLargeTable(long long rows);
+    // A message shown during a table run; with `silence`, it has "Nicht mehr fragen" below.
+    MessageAnswer AskDuringRun(const QString& title, const QString& text, MessageIcon icon,
+                               MessageButtons buttons, MessageAnswer defaultAnswer,
+                               bool* silence = nullptr);
     void SetSaveEntriesEnabled(bool on);
     void ReportExportFailure(const QString& what, const FileFailure& failure);
     // Writes the table as shown to `path`, as a workbook or as the export's text, and tells
@@ -142,6 +147,9 @@ private:
     bool settingsFailureReported_ = false;
     // The folder "Speichern unter …" starts in: the one used last, kept in the store.
     QString saveAsFolder_;
+    // A table run is under way, and a rebuild was asked for meanwhile.
+    bool building_ = false;
+    bool rebuildWaiting_ = false;
     // Cleared when the user has asked not to be asked again before large tables.
     bool askBeforeLargeTables_ = true;
     QString exportFolder_;

@@ -6,11 +6,13 @@
 #include <QPushButton>
 
 #include <optional>
+#include <utility>
 
 #include "table/table_builder.h"
 #include "ui/common/desktop_seam.h"
 #include "ui/common/window_support.h"
 #include "ui/main/fm_main.h"
+#include "ui/main/n_range_panel.h"
 #include "ui/main/output_options_panel.h"
 #include "ui/main/result_view.h"
 #include "ui/main/units_panel.h"
@@ -53,9 +55,9 @@ bool Fm_Main::ConfirmLargeTable(long long rows) {
         return true;
     }
     bool silence = false;
-    const MessageAnswer answer = desktop_.ShowMessageWithCheckBox(
-        this, QStringLiteral(" Achtung"), RowCountQuestion(rows), MessageIcon::Exclamation,
-        MessageButtons::YesNo, MessageAnswer::No, QStringLiteral("Nicht mehr fragen"), silence);
+    const MessageAnswer answer =
+        AskDuringRun(QStringLiteral(" Achtung"), RowCountQuestion(rows), MessageIcon::Exclamation,
+                     MessageButtons::YesNo, MessageAnswer::No, &silence);
     if (answer != MessageAnswer::Yes) {
         return false;
     }
@@ -64,9 +66,35 @@ bool Fm_Main::ConfirmLargeTable(long long rows) {
     return true;
 }
 
+// A run can ask the user something. While the question is open the window's timers go on, and
+// a rebuild they request (a scroll bar stepping on, say) waits for the run: it is made once the
+// run has ended, for the range the bars show then, so that the table always belongs to it.
 void Fm_Main::BuildOutputTable(double nFromScroll, double nToScroll) {
+    if (building_) {
+        rebuildWaiting_ = true;
+        return;
+    }
+    building_ = true;
     FillOutputTable(nFromScroll, nToScroll);
+    while (std::exchange(rebuildWaiting_, false)) {
+        FillOutputTable(nRange_->Value(0), nRange_->Value(1));
+    }
+    building_ = false;
     emit outputBuilt();
+}
+
+// A message during a run would keep a scroll bar that started it held down: the window blocked
+// by the message never hears of the mouse being released, and the bar would go on stepping,
+// one question per step. A question ends whatever the bar was doing.
+MessageAnswer Fm_Main::AskDuringRun(const QString& title, const QString& text, MessageIcon icon,
+                                    MessageButtons buttons, MessageAnswer defaultAnswer,
+                                    bool* silence) {
+    nRange_->ReleaseBars();
+    if (silence != nullptr) {
+        return desktop_.ShowMessageWithCheckBox(this, title, text, icon, buttons, defaultAnswer,
+                                                QStringLiteral("Nicht mehr fragen"), *silence);
+    }
+    return desktop_.ShowMessage(this, title, text, icon, buttons, defaultAnswer);
 }
 
 void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
@@ -102,11 +130,10 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
                 units_->FocusFirstSearchBox();
                 return;
             case SearchCheck::OwnToleranceOutOfRange:
-                desktop_.ShowMessage(
-                    this, QStringLiteral(" Meldung"),
-                    QStringLiteral("Bei der Suche mit eigener Toleranz bitte einen Wert >0 und "
-                                   "<=50 % eingeben ."),
-                    MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
+                AskDuringRun(QStringLiteral(" Meldung"),
+                             QStringLiteral("Bei der Suche mit eigener Toleranz bitte einen Wert "
+                                            ">0 und <=50 % eingeben ."),
+                             MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
                 return;
             case SearchCheck::Ready:
                 break;
@@ -142,10 +169,10 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     model.SetRows(std::move(run.table));
     if (run.error) {
         busy.reset();
-        desktop_.ShowMessage(this, QStringLiteral(" Fehler !?"),
-                             QString::number(run.error->Number) + QStringLiteral(" : ") +
-                                 FromUtf8(run.error->Description),
-                             MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
+        AskDuringRun(QStringLiteral(" Fehler !?"),
+                     QString::number(run.error->Number) + QStringLiteral(" : ") +
+                         FromUtf8(run.error->Description),
+                     MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
         return;
     }
 

@@ -1,8 +1,10 @@
 #include "ui/main/n_range_panel.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include <cmath>
@@ -98,6 +100,14 @@ void NRangePanel::HScroll_N_Change(int index) {
     }
     ShowNRange();
     emit rebuildRequested();
+}
+
+void NRangePanel::ReleaseBars() {
+    for (QScrollBar* bar : hScroll_N_) {
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), bar->mapToGlobal(QPointF()),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar, &release);
+    }
 }
 
 void NRangePanel::ShowNRange() {

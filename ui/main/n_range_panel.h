@@ -27,6 +27,9 @@ public:
     double Value(int index) const;
     // Moves a bar; its change handling runs unless the window suppresses events.
     void SetValue(int index, int value);
+    // Lets go of both bars as if the mouse had been released: a bar held down on an arrow or in
+    // its track stops stepping, a dragged one stops following the mouse.
+    void ReleaseBars();
 
     // Writes the three captions of the N range.
     void ShowNRange();
