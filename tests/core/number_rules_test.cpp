@@ -82,14 +82,15 @@ TEST(NumberText, FifteenDigitsPlainOrScientific) {
           Row{-1.797693134862315e308, "-1.79769313486231E+308"}}) {
         EXPECT_EQ(NumText(value), text);
     }
-    // The table: the locale's separator, cut to 8 bytes, and a leading zero.
+    // The table: the locale's separator, cut to 8 bytes (not within a character), and a leading
+    // zero.
     using Table = std::tuple<double, const char*, const char*>;
     for (const auto& [value, separator, text] :
          {Table{0.5, ",", "0,5"}, Table{-0.25, ",", "-0,25"}, Table{0, ",", "0"},
           Table{2.42611E-12, ",", "2,42611E-12"}, Table{14385347523.13697, ",", "14385347523,137"},
           Table{0.02084012621299712, ",", "0,0208401262129971"}, Table{1234.5, ".", "1234.5"},
           Table{kMax, ",", "1,79769313486231E+308"}, Table{0.5, "\u066B", "0\u066B5"},
-          Table{-0.5, "123456789", "-0123456785"}}) {
+          Table{-0.5, "123456789", "-0123456785"}, Table{0.5, "1234567\u066B", "012345675"}}) {
         EXPECT_EQ(TableNumberText(value, separator), text);
     }
     for (double x : {HUGE_VAL, -HUGE_VAL, std::nan(""), -std::nan("")}) {

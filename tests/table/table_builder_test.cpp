@@ -2,6 +2,9 @@
 // see fm_main_test.)
 #include "table/table_builder.h"
 
+#include "core/number_text.h"
+#include "table/shown_table.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -36,4 +39,26 @@ TEST(RunTable, EveryFractionalOffsetKeepsTheLastRow) {
             ASSERT_EQ(run.table.NAt(run.table.RowCount() - 1), to + hundredths / 100.0);
         }
     }
+}
+
+// Rows by element are in German alphabetical order (an umlaut as its base letter, the star
+// passed over); the numbers take the user's separator, cut once to the room a number has.
+TEST(ShownTable, OrderByNameAndNumbersWithAnySeparator) {
+    ResultTable table({ColumnSource::L});
+    for (int z : {55, 96, 58, 98}) {
+        const double value = z;
+        table.AppendRow(z, 0.5, &value);
+    }
+    ShownTable shown;
+    shown.SetHeaders({"", "Element", "Z", "N", "L in m"});
+    shown.SetDecimalSeparator(std::string(40, ','));
+    shown.SetRows(std::move(table));
+    shown.CycleSort(1);
+    char buffer[kNumberTextCapacity];
+    std::string seen;
+    for (std::size_t row = 0; row < 4; ++row) {
+        seen += std::string(buffer, shown.NumberCellText(row, 2, buffer)) + " ";
+    }
+    EXPECT_EQ(seen + std::string(buffer, shown.NumberCellText(0, 3, buffer)),
+              "98 55 58 96 0,,,,,,,,5");
 }
