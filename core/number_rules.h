@@ -17,7 +17,8 @@ double RoundToPlaces(double x, int places);
 // "D" in either case, optional sign, digits) are read. Reading stops at the first character
 // that does not fit. A text without a leading number gives 0. A number too large for a double
 // (such as 1E400) gives the largest finite double of its sign, one too small to hold (1E-400)
-// gives 0, so the result is always finite. A comma is never a decimal separator.
+// gives 0, so the result is always finite. A comma is never a decimal separator (docs/design.md,
+// "Reading numbers").
 double LeadingNumber(std::string_view text);
 
 }  // namespace kolvenar

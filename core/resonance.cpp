@@ -31,6 +31,7 @@ std::optional<ArithmeticError> ComputeResonanceValues(const ResonanceParameters&
     out.Z = Z;
     out.N = N;
 
+    // Every step in the design's order (docs/design.md, "The order of the arithmetic").
     out.L = (std::exp2(N) * p.Cx) * Z;
     out.LOverflow = OutOfRange(out.L);
 

@@ -20,6 +20,8 @@ namespace {
 constexpr int kTagRole = Qt::UserRole;
 const QString kSection = QStringLiteral("ElementVisible");
 
+// "Z1" to "Z118", as earlier versions stored them (docs/design.md, "Control names are stored
+// keys").
 QString ElementKey(int z) {
     return MemberName(QStringLiteral("Z"), z);
 }

@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kFirstColumnTwips = 150;
 
+// Word for word, blanks and typo included (docs/design.md, "Texts with their blanks and typos").
 QString RowCountQuestion(long long rows) {
     const QString lineBreak = QStringLiteral("\r\n");
     return QStringLiteral("Die Ausgabe würde ") + QString::number(rows) +

@@ -17,6 +17,7 @@ namespace kolvenar {
 
 namespace {
 
+// Captions and tool tips word for word (docs/design.md, "Texts with their blanks and typos").
 struct QuantityRow {
     const char* caption;
     const char* searchTip;

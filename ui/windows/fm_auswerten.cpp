@@ -59,6 +59,7 @@ constexpr double kTwipsPerInch = 1440.0;
 // No area grows beyond this many pixels each way, whatever DrawGrid is asked for.
 constexpr int kLargestArea = 16384;
 
+// 22/7 in the place of pi (docs/design.md, "22/7 for pi").
 constexpr double kDegreesToRadians = (22.0 / 7.0) / 180.0;
 
 constexpr QRgb kGridColour = qRgb(192, 192, 192);

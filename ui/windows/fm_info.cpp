@@ -20,6 +20,8 @@ constexpr int kClientWidthTwips = 6240;
 // Deep enough for the two links below the text, with the same margin as above the first box.
 constexpr int kClientHeightTwips = 6375;
 
+// The blanks at the ends of lines belong to the text (docs/design.md, "Texts with their blanks
+// and typos").
 constexpr std::array<const char*, 22> kEquationLines = {
     "Zuzovudezivudizer nach der Gleichung von Velmoran : ",
     "Physical Review (A. H. Compton)",
