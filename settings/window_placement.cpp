@@ -4,7 +4,9 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <cmath>
 
@@ -44,13 +46,40 @@ int StoredLength(const SettingsStore& store, const QString& section, const QStri
     return std::max(1, PixelsFromTwips(twips > 0 ? twips : defaultTwips));
 }
 
-bool OnSomeScreen(const QRect& frame) {
+// The screen whose available area the rectangle overlaps most; none when it lies off every
+// screen.
+const QScreen* LandingScreen(const QRect& frame) {
+    const QScreen* landing = nullptr;
+    qint64 largestOverlap = 0;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(frame)) {
-            return true;
+        const QRect common = screen->availableGeometry().intersected(frame);
+        const qint64 overlap = qint64(common.width()) * common.height();
+        if (overlap > largestOverlap) {
+            landing = screen;
+            largestOverlap = overlap;
         }
     }
-    return QGuiApplication::screens().isEmpty();
+    return landing;
+}
+
+struct Span {
+    int start;
+    int length;
+};
+
+// A window's extent along one direction of a screen's available area. One longer than the area
+// shrinks to fill it when it may; otherwise it moves as little as keeps a third of it in the
+// area and, for the top edge, the edge itself: with the edge inside and a third of the height
+// below it, the title bar is on the screen, and a third of the width leaves enough of it to
+// grab.
+Span FitSpan(Span window, Span area, bool mayShrink, bool startInside) {
+    if (mayShrink && window.length > area.length) {
+        return area;
+    }
+    const int third = (window.length + 2) / 3;
+    const int lowest = startInside ? area.start : area.start + third - window.length;
+    const int highest = area.start + area.length - third;
+    return {std::max(lowest, std::min(window.start, highest)), window.length};
 }
 
 // The window manager adds the frame only after a window is shown. Until then a restored outer
@@ -58,7 +87,7 @@ bool OnSomeScreen(const QRect& frame) {
 // screen and takes the frame off again, so the window does not grow by a frame per session.
 class OuterSizeKeeper : public QObject {
 public:
-    OuterSizeKeeper(QWidget& window, QSize outer)
+    OuterSizeKeeper(QWidget& window, QRect outer)
         : QObject(&window), window_(window), outer_(outer) {
         window.installEventFilter(this);
     }
@@ -76,8 +105,19 @@ protected:
         const QSize frame = window_.frameGeometry().size() - window_.size();
         if (!frame.isEmpty() && !window_.isMaximized() && !window_.isMinimized()) {
             window_.removeEventFilter(this);
-            window_.resize(outer_ - frame);
-            deleteLater();
+            // Resized while it is being shown, the window would be placed again by its inner
+            // position, which some window systems push right or down when the frame starts off
+            // the screen; so it is resized once shown, unless someone did first, and its frame
+            // put back where it was.
+            QTimer::singleShot(0, this, [this, frame, sizeAsShown = window_.size()] {
+                if (window_.size() == sizeAsShown) {
+                    window_.resize(outer_.size() - frame);
+                    if (QWindow* handle = window_.windowHandle()) {
+                        handle->setFramePosition(outer_.topLeft());
+                    }
+                }
+                deleteLater();
+            });
         } else if (clock_.elapsed() > kPatienceMs) {
             window_.removeEventFilter(this);
             deleteLater();
@@ -88,21 +128,33 @@ protected:
 private:
     static constexpr qint64 kPatienceMs = 2000;
     QWidget& window_;
-    QSize outer_;
+    QRect outer_;
     QElapsedTimer clock_;
 };
 
-// Where a window of outer size `outer` goes: its stored place, or the top left of the primary
-// screen when it would lie off every screen.
-QPoint StoredPosition(const SettingsStore& store, const QString& section, const QSize& outer) {
-    QPoint position(PixelsFromTwips(store.ReadReal(section, kLeft, 0)),
-                    PixelsFromTwips(store.ReadReal(section, kTop, 0)));
-    if (!OnSomeScreen(QRect(position, outer))) {
-        if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-            position = primary->availableGeometry().topLeft();
+// The outer rectangle a window of outer size `outer` opens with: its stored place fitted to the
+// screen it lands on, or the top left of the primary screen when it would lie off every screen.
+// Only a resizable window may shrink.
+QRect FittedPlacement(const SettingsStore& store, const QString& section, const QSize& outer,
+                      WindowBorder border) {
+    QRect frame(QPoint(PixelsFromTwips(store.ReadReal(section, kLeft, 0)),
+                       PixelsFromTwips(store.ReadReal(section, kTop, 0))),
+                outer);
+    const QScreen* screen = LandingScreen(frame);
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+        if (screen == nullptr) {
+            return frame;
         }
+        frame.moveTopLeft(screen->availableGeometry().topLeft());
     }
-    return position;
+    const QRect area = screen->availableGeometry();
+    const bool mayShrink = border == WindowBorder::Resizable;
+    const Span across =
+        FitSpan({frame.left(), frame.width()}, {area.left(), area.width()}, mayShrink, false);
+    const Span down =
+        FitSpan({frame.top(), frame.height()}, {area.top(), area.height()}, mayShrink, true);
+    return QRect(across.start, down.start, across.length, down.length);
 }
 
 void WritePlacement(SettingsStore& store, const QString& section, const QRect& outer) {
@@ -121,15 +173,18 @@ void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore&
         if (border == WindowBorder::Resizable) {
             outer = QSize(StoredLength(store, section, kWidth, kDefaultWidthTwips),
                           StoredLength(store, section, kHeight, kDefaultHeightTwips));
+        }
+        const QRect placed = FittedPlacement(store, section, outer, border);
+        if (border == WindowBorder::Resizable) {
             // The frame is known only once the window is on screen; until then the outer
             // size is the inner one.
             const QSize frame = window.frameGeometry().size() - window.size();
-            window.resize(outer - frame);
+            window.resize(placed.size() - frame);
             if (!window.isVisible()) {
-                new OuterSizeKeeper(window, outer);
+                new OuterSizeKeeper(window, placed);
             }
         }
-        window.move(StoredPosition(store, section, outer));
+        window.move(placed.topLeft());
     }
     if (border == WindowBorder::Resizable && store.ReadInt(section, kState, 0, 0, 1) == 1) {
         window.setWindowState(window.windowState() | Qt::WindowMinimized);
@@ -155,7 +210,7 @@ void SaveWindowPlacement(const QWidget& window, WindowBorder border, SettingsSto
 
 void StoreUnshownPlacement(SettingsStore& store, const QString& section, const QSize& size) {
     store.WriteInt(section, kState, 0);
-    WritePlacement(store, section, QRect(StoredPosition(store, section, size), size));
+    WritePlacement(store, section, FittedPlacement(store, section, size, WindowBorder::Fixed));
 }
 
 }  // namespace kolvenar

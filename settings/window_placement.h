@@ -15,8 +15,11 @@ class SettingsStore;
 enum class WindowBorder { Resizable, Fixed };
 
 // Restores position, and for a resizable window also outer size and state, from the keys
-// "L", "T", "W", "H" and "WindowState" of the window's section (its objectName). A window that
-// would lie entirely off every screen is moved onto the primary screen.
+// "L", "T", "W", "H" and "WindowState" of the window's section (its objectName). The window
+// stays usable on the screen it lands on: a resizable one larger than the available area
+// shrinks to fill it, and a window is moved as little as keeps its top edge and a third of its
+// width and height in the area. One that would lie entirely off every screen goes to the top
+// left of the primary screen.
 void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore& store);
 
 // Stores the window's state and, when it is not minimized, its normal position and outer size.

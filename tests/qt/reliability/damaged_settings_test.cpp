@@ -56,6 +56,19 @@ private slots:
             row(place, "[Fm_Main]\n" + QByteArray(place).replace(' ', '\n'),
                 "start; =rows 118; close; =stored Fm_Main L 0; =stored Fm_Main T 0");
         }
+        // A window too large for the screen fills it; one mostly off it comes back until a third
+        // of it and its top edge are on it. Either opens so again after a restart.
+        const auto placed = [](const QString& l, const QString& t, const QString& w,
+                               const QString& h) {
+            return "restart; close; =stored Fm_Main L " + l + "; =stored Fm_Main T " + t +
+                   "; =stored Fm_Main W " + w + "; =stored Fm_Main H " + h;
+        };
+        row("W=600000", "[Fm_Main]\nW=600000\n", "start; " + placed("0", "0", "12000", "7200"));
+        row("L=-300000", "[Fm_Main]\nL=-300000\nT=11850\nW=600000\nH=4500\n",
+            "start; " + placed("0", "10500", "12000", "4500"));
+        row("L=-9000", "[Fm_Main]\nL=-9000\nT=-3000\n[Fm_Info]\nL=-4500\n",
+            "start; trigger ME_Info; " + placed("-6390", "0", "9600", "7200") +
+                "; =stored Fm_Info L -4155");
         row("settings file is a folder", QByteArray(), unwritable);
         row("read-only configuration folder", QByteArray(), unwritable, 0500, "");
         const QByteArray edited = "[Fm_Main]\nEinstellungen=Ja\nCb_Einheit0=2\n";
