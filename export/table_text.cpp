@@ -7,6 +7,7 @@
 #include "core/elements.h"
 #include "core/number_text.h"
 #include "export/windows1252.h"
+#include "table/search.h"
 #include "table/shown_table.h"
 
 namespace kolvenar {
@@ -27,6 +28,9 @@ public:
         }
         overflow_ = Encode(kOverflowText);
         separator_ = Encode(table.DecimalSeparator());
+        for (std::size_t test = 0; test < kSearchTests.size(); ++test) {
+            hits_[test] = Encode(table.HitName(static_cast<double>(test)));
+        }
     }
 
     std::string Encode(std::string_view utf8) const {
@@ -34,6 +38,11 @@ public:
     }
     const std::string& Name(int z) const { return names_[static_cast<std::size_t>(z)]; }
     const std::string& Overflow() const { return overflow_; }
+    std::string_view Hit(double test) const {
+        return test >= 0 && test < static_cast<double>(hits_.size())
+                   ? std::string_view(hits_[static_cast<std::size_t>(test)])
+                   : std::string_view();
+    }
     NumberStyle Style() const { return NumberStyle{separator_, true}; }
 
 private:
@@ -41,6 +50,7 @@ private:
     std::array<std::string, kElementCount + 1> names_;
     std::string overflow_;
     std::string separator_;
+    std::array<std::string, kSearchTests.size()> hits_;
 };
 
 class RowWriter {
@@ -93,7 +103,11 @@ public:
         }
         for (std::size_t v = 0; v < values_; ++v) {
             out += '\t';
-            Number(table_.ValueAt(builtRow, v), out);
+            if (table_.Columns()[v] == ColumnSource::Hit) {
+                out += texts_.Hit(table_.ValueAt(builtRow, v));
+            } else {
+                Number(table_.ValueAt(builtRow, v), out);
+            }
         }
         out += format_.lineEnd;
     }

@@ -8,8 +8,22 @@ namespace kolvenar {
 // The columns of a result table before its values: an empty one, "Element", "Z" and "N".
 inline constexpr int kFixedColumnCount = 4;
 
-// Which value an optional column of the result table shows.
-enum class ColumnSource : std::uint8_t { f, fFactor, L, LFactor, T, A, AHalf, V, VHalf, VQuarter };
+// Which value an optional column of the result table shows: a quantity, or in a search which
+// test a row passed best (as the test's place in kSearchTests) and by how much.
+enum class ColumnSource : std::uint8_t {
+    f,
+    fFactor,
+    L,
+    LFactor,
+    T,
+    A,
+    AHalf,
+    V,
+    VHalf,
+    VQuarter,
+    Hit,
+    Deviation
+};
 
 // The rows of a result table, kept compact: per row the element, N and the shown value of
 // each optional column (already in its unit and rounded; an overflow is an infinity). Texts

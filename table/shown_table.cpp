@@ -43,11 +43,39 @@ void ShownTable::CycleSort(int column) {
     ApplySort();
 }
 
+void ShownTable::SortBy(int column, bool descending) {
+    std::optional<SortKey> key = SortKeyOfColumn(table_, column);
+    if (!key) {
+        return;
+    }
+    key->descending = descending;
+    sortKey_ = key;
+    ApplySort();
+}
+
+void ShownTable::ShowBuiltOrder() {
+    sortKey_.reset();
+    ApplySort();
+}
+
+std::string_view ShownTable::HitName(double test) const {
+    const auto place = static_cast<std::size_t>(test);
+    return test >= 0 && place < hitNames_.size() ? std::string_view(hitNames_[place]) : "";
+}
+
+std::optional<ColumnSource> ShownTable::SourceOf(int column) const {
+    const int value = column - kFixedColumnCount;
+    if (value < 0 || value >= static_cast<int>(table_.Columns().size())) {
+        return std::nullopt;
+    }
+    return table_.Columns()[static_cast<std::size_t>(value)];
+}
+
 int ShownTable::SortColumn() const {
     return sortKey_ ? ColumnOfSortKey(table_, *sortKey_) : -1;
 }
 
-std::size_t ShownTable::NumberCellText(std::size_t row, int column, char* buffer) const {
+std::size_t ShownTable::CellText(std::size_t row, int column, char* buffer) const {
     if (row >= table_.RowCount() || column < 2 || column >= ColumnCount()) {
         return 0;
     }
@@ -63,6 +91,11 @@ std::size_t ShownTable::NumberCellText(std::size_t row, int column, char* buffer
             return 0;
         }
         value = table_.ValueAt(built, valueColumn);
+        if (table_.Columns()[valueColumn] == ColumnSource::Hit) {
+            const std::string_view name = HitName(value).substr(0, kNumberTextCapacity);
+            name.copy(buffer, name.size());
+            return name.size();
+        }
     }
     return FormatNumber(value, NumberStyle{separator_, true}, buffer);
 }

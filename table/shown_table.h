@@ -26,6 +26,10 @@ public:
     const std::vector<std::string>& Headers() const { return headers_; }
     int ColumnCount() const { return static_cast<int>(headers_.size()); }
 
+    // The names a hit column shows, by the test's place (SearchTestNames).
+    void SetHitNames(std::vector<std::string> names) { hitNames_ = std::move(names); }
+    std::string_view HitName(double test) const;
+
     void ClearRows();
     // New rows; a sort in force is applied to them.
     void SetRows(ResultTable table);
@@ -38,13 +42,20 @@ public:
     // the third returns to the built order. The sort stays in force for new rows until another
     // column is chosen.
     void CycleSort(int column);
+    // Sorts by a column in the order asked for, or returns to the built order.
+    void SortBy(int column, bool descending);
+    void ShowBuiltOrder();
     // The column the rows are sorted by, or -1 in the built order.
     int SortColumn() const;
     bool SortedDescending() const { return sortKey_ && sortKey_->descending; }
 
-    // The text of a cell from column 2 on (Z, N and the values) as the table shows it, written
-    // into a buffer of kNumberTextCapacity bytes; returns its length, 0 outside the table.
-    std::size_t NumberCellText(std::size_t row, int column, char* buffer) const;
+    // Which value a column from 4 on shows; none for the fixed columns.
+    std::optional<ColumnSource> SourceOf(int column) const;
+
+    // The text of a cell from column 2 on (Z, N, the values and the hit's name) as the table
+    // shows it, written into a buffer of kNumberTextCapacity bytes; returns its length, 0
+    // outside the table.
+    std::size_t CellText(std::size_t row, int column, char* buffer) const;
 
 private:
     // Sorts the rows by sortKey_, or drops it when the table has no such column.
@@ -56,6 +67,7 @@ private:
     // Built positions of the rows as shown; empty in the built order.
     std::vector<std::uint32_t> order_;
     std::string separator_ = ".";
+    std::vector<std::string> hitNames_;
 };
 
 }  // namespace kolvenar

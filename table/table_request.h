@@ -33,6 +33,8 @@ struct TableRequest {
     // Search mode: per cent, and the typed values of f, L, T, A, V in their units (0 = none).
     double tolerance = 0;
     std::array<double, kQuantityCount> searchValues{};
+    // Whether a search shows which test each row passed best, and by how much.
+    bool showDeviation = false;
 };
 
 }  // namespace kolvenar

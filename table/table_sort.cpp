@@ -80,7 +80,9 @@ double KeyValue(const ResultTable& table, const SortKey& key, std::size_t row, i
         case SortKey::Kind::Value:
             break;
     }
-    return table.ValueAt(row, static_cast<std::size_t>(valueColumn));
+    const double value = table.ValueAt(row, static_cast<std::size_t>(valueColumn));
+    // The nearest hit first, whichever side of the target it lies.
+    return key.source == ColumnSource::Deviation ? std::fabs(value) : value;
 }
 
 }  // namespace

@@ -22,9 +22,9 @@ struct SortKey {
     }
 };
 
-// Positions of the table's rows in sorted order: numbers by value, "Überlauf" after every
-// number in both directions, elements by their German names; rows with equal keys keep the
-// order in which they were built.
+// Positions of the table's rows in sorted order: numbers by value, deviations by their size,
+// hits by the order of the tests, "Überlauf" after every number in both directions, elements by
+// their German names; rows with equal keys keep the order in which they were built.
 std::vector<std::uint32_t> SortedRows(const ResultTable& table, const SortKey& key);
 
 // The sort key of a column of the result table (1 element, 2 Z, 3 N, 4 on the optional

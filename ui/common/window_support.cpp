@@ -122,6 +122,24 @@ void WatchUserFocus(QWidget& box, std::function<void()> entered, std::function<v
     new UserFocusWatch(box, std::move(entered), std::move(left));
 }
 
+QStringList WithAccessKeys(const QStringList& captions) {
+    QStringList marked;
+    QString taken;
+    for (const QString& caption : captions) {
+        QString text = QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar key = text[i].toLower();
+            if (text[i].isLetterOrNumber() && !taken.contains(key)) {
+                taken += key;
+                text.insert(i, QLatin1Char('&'));
+                break;
+            }
+        }
+        marked << text;
+    }
+    return marked;
+}
+
 BusyCursor::BusyCursor() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -48,6 +49,10 @@ void WatchUserFocus(QWidget& box, std::function<void()> entered, std::function<v
 // Gives a control the look and state of an enabled or disabled input (window colours when on,
 // button-face colours when off).
 void SetInputLook(QWidget& box, bool on);
+
+// Menu captions with access keys that clash with no other in the list: each caption's first
+// letter or digit that no caption before it took (a "&" of the caption itself is doubled).
+QStringList WithAccessKeys(const QStringList& captions);
 
 // Records a control's place in the keyboard focus order; ApplyTabOrder chains every
 // control of a window that carries one.

@@ -19,6 +19,7 @@
 #include "ui/main/n_range_panel.h"
 #include "ui/main/output_options_panel.h"
 #include "ui/main/result_view.h"
+#include "ui/main/sort_menu.h"
 #include "ui/main/units_panel.h"
 #include "ui/windows/fm_auswerten.h"
 #include "ui/windows/fm_einstellungen.h"
@@ -141,6 +142,14 @@ void Fm_Main::CreateMenus() {
     QAction* einstellungen =
         addAction(fenster, QStringLiteral("ME_Einstellungen"), QStringLiteral("&Einstellungen"));
     QAction* info = addAction(fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
+
+    QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    ansicht->setObjectName(QStringLiteral("MT_Ansicht"));
+    me_Abweichung_ =
+        addAction(ansicht, QStringLiteral("ME_Abweichung"), QStringLiteral("&Abweichung zeigen"));
+    me_Abweichung_->setCheckable(true);
+    ansicht->addMenu(new SortMenu(lv_Ausgabe_->Model(), ansicht));
+    lv_Ausgabe_->SetViewEntries({me_Abweichung_});
     CreateHelpMenu(info);
 
     for (int i = 0; i < 2; ++i) {
@@ -148,6 +157,12 @@ void Fm_Main::CreateMenus() {
                 [this, i] { ExportTable(i); });
     }
     connect(me_SpeichernUnter_, &QAction::triggered, this, &Fm_Main::SaveAs);
+    // Only a search shows the deviation.
+    connect(me_Abweichung_, &QAction::toggled, this, [this] {
+        if (units_->SearchMode()) {
+            RebuildTable();
+        }
+    });
     connect(beenden, &QAction::triggered, this, &QWidget::close);
     connect(einstellungen, &QAction::triggered, this,
             [this] { ShowSideWindow(einstellungen_, [this] { return NewSettingsWindow(); }); });

@@ -138,6 +138,7 @@ private:
 
     std::array<QAction*, 2> me_Speichern_{};
     QAction* me_SpeichernUnter_ = nullptr;
+    QAction* me_Abweichung_ = nullptr;
 
     // The side windows, each at most once; null while closed.
     QPointer<Fm_Umrechner> umrechner_;

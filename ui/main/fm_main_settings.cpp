@@ -23,6 +23,8 @@ const QString kSection = QStringLiteral("Fm_Main");
 // Keys of what the program remembers besides its controls.
 const QString kSaveAsFolderKey = QStringLiteral("SpeichernUnterOrdner");
 const QString kNoRowQuestionKey = QStringLiteral("ZeilenfrageNichtMehrFragen");
+// Whether a search shows each row's nearest test and its deviation.
+const QString kDeviationKey = QStringLiteral("ME_Abweichung");
 constexpr int kStartN = 33;
 
 }  // namespace
@@ -98,6 +100,7 @@ void Fm_Main::RestoreControls() {
     outputOptions_->Restore(store, kSection);
     saveAsFolder_ = store.Read(kSection, kSaveAsFolderKey, QString());
     askBeforeLargeTables_ = store.ReadInt(kSection, kNoRowQuestionKey, 0, 0, 1) == 0;
+    me_Abweichung_->setChecked(store.ReadInt(kSection, kDeviationKey, 0, 0, 1) == 1);
 }
 
 void Fm_Main::StoreControls() {
@@ -110,6 +113,7 @@ void Fm_Main::StoreControls() {
         store.Write(kSection, kSaveAsFolderKey, saveAsFolder_);
     }
     store.WriteInt(kSection, kNoRowQuestionKey, askBeforeLargeTables_ ? 0 : 1);
+    store.WriteInt(kSection, kDeviationKey, me_Abweichung_->isChecked() ? 1 : 0);
     elements_->Store(store);
     if (!store.Sync()) {
         ReportSettingsNotWritten(store.FileName());

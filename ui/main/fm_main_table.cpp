@@ -151,12 +151,14 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     request.showVHalf = outputOptions_->HalfVolumeWanted();
     request.showVQuarter = outputOptions_->QuarterVolumeWanted();
     request.rounding = outputOptions_->Rounding();
+    request.showDeviation = me_Abweichung_->isChecked();
 
     ResultTableModel& model = lv_Ausgabe_->Model();
     const QString separator = QLocale().decimalPoint();
     model.SetDecimalSeparator(separator);
     const std::vector<ColumnSource> columns = ChooseColumns(request);
     model.SetHeaders(ColumnHeaders(request, columns, separator.toStdString()));
+    model.SetHitNames(SearchTestNames(request, separator.toStdString()));
     lv_Ausgabe_->header()->resizeSection(0, TwipsToPixels(kFirstColumnTwips));
 
     const auto [cxText, cx] = GetCurrentCx();

@@ -47,6 +47,18 @@ void ResultTableModel::CycleSort(int column) {
     endResetModel();
 }
 
+void ResultTableModel::SortBy(int column, bool descending) {
+    beginResetModel();
+    shown_.SortBy(column, descending);
+    endResetModel();
+}
+
+void ResultTableModel::ShowBuiltOrder() {
+    beginResetModel();
+    shown_.ShowBuiltOrder();
+    endResetModel();
+}
+
 Qt::SortOrder ResultTableModel::SortOrder() const {
     return shown_.SortedDescending() ? Qt::DescendingOrder : Qt::AscendingOrder;
 }
@@ -60,12 +72,12 @@ QString ResultTableModel::CellText(int row, int column) const {
         return names_[static_cast<std::size_t>(shown_.Table().ElementAt(built))];
     }
     char buffer[kNumberTextCapacity];
-    const std::size_t length = NumberCellText(row, column, buffer);
+    const std::size_t length = CellTextUtf8(row, column, buffer);
     return QString::fromUtf8(buffer, static_cast<qsizetype>(length));
 }
 
-std::size_t ResultTableModel::NumberCellText(int row, int column, char* buffer) const {
-    return row < 0 ? 0 : shown_.NumberCellText(static_cast<std::size_t>(row), column, buffer);
+std::size_t ResultTableModel::CellTextUtf8(int row, int column, char* buffer) const {
+    return row < 0 ? 0 : shown_.CellText(static_cast<std::size_t>(row), column, buffer);
 }
 
 int ResultTableModel::rowCount(const QModelIndex& parent) const {

@@ -34,13 +34,17 @@ public:
 
     // A click on a column header: sorts, reverses, returns to the built order (ShownTable).
     void CycleSort(int column);
+    void SortBy(int column, bool descending);
+    void ShowBuiltOrder();
+    // The names the "Treffer" column shows, by the test's place.
+    void SetHitNames(std::vector<std::string> names) { shown_.SetHitNames(std::move(names)); }
     // The column the rows are sorted by, or -1 in the built order.
     int SortColumn() const { return shown_.SortColumn(); }
     Qt::SortOrder SortOrder() const;
 
     QString CellText(int row, int column) const;
-    // The UTF-8 text of a cell from column 2 on, see ShownTable::NumberCellText.
-    std::size_t NumberCellText(int row, int column, char* buffer) const;
+    // The UTF-8 text of a cell from column 2 on, see ShownTable::CellText.
+    std::size_t CellTextUtf8(int row, int column, char* buffer) const;
     QString HeaderText(int column) const { return headers_.value(column); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

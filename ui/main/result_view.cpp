@@ -18,6 +18,7 @@
 #include "export/table_text.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/window_support.h"
+#include "ui/main/sort_menu.h"
 
 namespace kolvenar {
 
@@ -116,6 +117,9 @@ void ResultTableView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(copy_);
     menu.addAction(selectAll_);
+    menu.addSeparator();
+    menu.addActions(viewEntries_);
+    menu.addMenu(new SortMenu(model_, &menu));
     QPoint at = event->globalPos();
     if (event->reason() == QContextMenuEvent::Keyboard) {
         // Opened from the keyboard: beside the current row, or at the table's corner.
@@ -239,7 +243,7 @@ int ResultTableView::WidestNumber(int column, const QFontMetrics& metrics,
             sampled == rows
                 ? i
                 : static_cast<int>(static_cast<long long>(i) * (rows - 1) / (sampled - 1));
-        const auto length = static_cast<int>(model_.NumberCellText(row, column, buffer));
+        const auto length = static_cast<int>(model_.CellTextUtf8(row, column, buffer));
         if (length + kLengthSlack < longest) {
             continue;
         }

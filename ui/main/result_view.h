@@ -30,6 +30,9 @@ public:
     // Z of every highlighted row.
     std::vector<int> HighlightedElements() const;
 
+    // Entries of the window's "Ansicht" menu that the table's context menu offers too.
+    void SetViewEntries(QList<QAction*> entries) { viewEntries_ = std::move(entries); }
+
     // Puts the highlighted rows on the clipboard as tab-separated text, the column titles
     // first, cells as shown.
     void CopyHighlightedRows();
@@ -64,6 +67,7 @@ private:
     ResultTableModel model_;
     QAction* copy_ = nullptr;
     QAction* selectAll_ = nullptr;
+    QList<QAction*> viewEntries_;
     int lastColumnFit_ = 0;
     mutable Measures measures_;
 };

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QMenu>
+
+namespace kolvenar {
+
+class ResultTableModel;
+
+// "Sortieren nach": one entry per column of the result table, captioned with its title, and
+// "Ursprüngliche Reihenfolge". Choosing a column sorts by it ascending; choosing the column the
+// table is sorted by again reverses the order. Follows the table's columns and order.
+class SortMenu : public QMenu {
+    Q_OBJECT
+
+public:
+    SortMenu(ResultTableModel& model, QWidget* parent);
+
+private:
+    void Fill();
+
+    ResultTableModel& model_;
+};
+
+}  // namespace kolvenar
