@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "ui/main/result_table_model.h"
 #include "support/main_window_fixture.h"
+#include "ui/main/result_table_model.h"
 #include "ui/main/result_view.h"
 
 using namespace kolvenar;
@@ -225,6 +225,16 @@ private slots:
     void play() {
         QFETCH(QString, steps);
         QVERIFY(f_->Run(steps));
+    }
+
+    // A step that finds nothing to act on fails instead of passing by doing nothing. Each
+    // failure is expected in turn: an expectation left unused fails the test.
+    void stepsThatFindNothingFail() {
+        for (const char* step :
+             {"header Gibt es nicht", "pick Cb_Einheit0 Gibt es nicht", "select 0 118"}) {
+            QEXPECT_FAIL("", "the step finds nothing", Continue);
+            f_->Run(QString(step));
+        }
     }
 
     // A first start stores the factory constants and the settings window's placement, nothing
