@@ -161,7 +161,8 @@ private slots:
     void workbookReadsBack() {
         f_->CloseWindow();
         QVERIFY(f_->Run(
-            "store Fm_Main Einstellungen Ja; store Fm_Main Cx4 <&_x0041_\x01>; store Fm_Main "
+            "store Fm_Main Einstellungen Ja; store Fm_Main Cx4 "
+            "<&_x0041_\x01\xEF\xBF\xBE\xEF\xBF\xBF>; store Fm_Main "
             "Cx_Wert4 2.42611E-12; store Fm_Main Combo_Cx 4; only 5 55 104; check chk_Runden 0; "
             "check chk_Feldauswahl0 0; check "
             "chk_Feldauswahl2 0; check chk_Feldauswahl4 0; range 546 546; answer OK; "
@@ -228,7 +229,7 @@ private slots:
         // wide as its longest text, a name, a value or a title, and never below 6.
         const QString expected = QString::fromUtf8(
             R"(<c r="A1" t="inlineStr"><is><t>REM Kolvenar ist ein Programm von Quorvin</t></is></c>
-<c r="A4" t="inlineStr"><is><t>REM Comptonwellenlänge &lt;&amp;_x005F_x0041__x0001_&gt;=2.42611E-12 m</t></is></c>
+<c r="A4" t="inlineStr"><is><t>REM Comptonwellenlänge &lt;&amp;_x005F_x0041__x0001__xFFFE__xFFFF_&gt;=2.42611E-12 m</t></is></c>
 <pane ySplit="5" topLeftCell="A6" activePane="bottomLeft" state="frozen"/>
 <c r="A5" s="1" t="inlineStr"><is><t>Element</t></is></c>
 <c r="E5" s="1" t="inlineStr"><is><t>A in m²</t></is></c>
