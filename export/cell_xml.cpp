@@ -24,13 +24,15 @@ std::pair<char32_t, std::size_t> NextCharacter(std::string_view text) {
     return length > 0 ? std::pair{c, length} : std::pair{kReplacement, std::size_t{1}};
 }
 
-// Whether the text starts like a character written as "_xHHHH_".
+// Whether the text starts with what a reader takes for "_xHHHH_" once it is written: the
+// underscore that closes it may also be the first of a character written as an escape.
 bool ReadsAsEscape(std::string_view text) {
     const auto hex = [](char c) {
         return std::isxdigit(static_cast<unsigned char>(c)) != 0;
     };
     return text.size() >= 7 && text.substr(0, 2) == "_x" &&
-           std::all_of(text.begin() + 2, text.begin() + 6, hex) && text[6] == '_';
+           std::all_of(text.begin() + 2, text.begin() + 6, hex) &&
+           (text[6] == '_' || WrittenAsEscape(NextCharacter(text.substr(6)).first));
 }
 
 }  // namespace
@@ -53,6 +55,8 @@ std::string EscapedCellText(std::string_view utf8) {
                 escaped += kHex[(c >> shift) & 0xF];
             }
             escaped += '_';
+        } else if (c == kReplacement && length == 1) {
+            escaped += "\xEF\xBF\xBD";
         } else {
             escaped.append(utf8.substr(i, length));
         }
