@@ -45,6 +45,35 @@ private:
     std::string bytes_;
 };
 
+// MS-DOS time: years 1980 to 2107, in two-second steps.
+struct DosStamp {
+    int year;
+    int month;
+    int day;
+    int hour;
+    int minute;
+    int second;
+};
+constexpr DosStamp kFirstDosStamp{1980, 1, 1, 0, 0, 0};
+constexpr DosStamp kLastDosStamp{2107, 12, 31, 23, 59, 58};
+
+// A time outside the years MS-DOS holds, or one the C library cannot read, is dated at the
+// nearest end of them.
+DosStamp LocalDosStamp(std::time_t time) {
+    std::tm local{};
+    if (localtime_r(&time, &local) == nullptr) {
+        return time < 0 ? kFirstDosStamp : kLastDosStamp;
+    }
+    if (local.tm_year < kFirstDosStamp.year - 1900) {
+        return kFirstDosStamp;
+    }
+    if (local.tm_year > kLastDosStamp.year - 1900) {
+        return kLastDosStamp;
+    }
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
 }  // namespace
 
 DeflateStream::DeflateStream(const TextSink& out)
@@ -106,14 +135,11 @@ bool DeflateStream::Deflate(std::string_view piece, int flush) {
 }
 
 ZipWriter::ZipWriter(const TextSink& sink, std::time_t modified) : sink_(sink) {
-    std::tm local{};
-    localtime_r(&modified, &local);
-    // MS-DOS time: two-second steps, and no date before 1980.
-    const int year = std::max(local.tm_year + 1900, 1980);
-    dosTime_ = static_cast<std::uint16_t>((local.tm_hour << 11) | (local.tm_min << 5) |
-                                          (local.tm_sec / 2));
-    dosDate_ = static_cast<std::uint16_t>(((year - 1980) << 9) | ((local.tm_mon + 1) << 5) |
-                                          local.tm_mday);
+    const DosStamp stamp = LocalDosStamp(modified);
+    dosTime_ =
+        static_cast<std::uint16_t>((stamp.hour << 11) | (stamp.minute << 5) | (stamp.second / 2));
+    dosDate_ =
+        static_cast<std::uint16_t>(((stamp.year - 1980) << 9) | (stamp.month << 5) | stamp.day);
 }
 
 bool ZipWriter::Write(std::string_view bytes) {

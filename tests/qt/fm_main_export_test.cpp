@@ -12,6 +12,7 @@
 
 #include "export/export.h"
 #include "export/windows1252.h"
+#include "export/zip_archive.h"
 #include "support/main_window_fixture.h"
 
 using namespace kolvenar;
@@ -262,6 +263,36 @@ private slots:
         QCOMPARE(qt.number, int(QFileDevice::OpenError));
         QVERIFY(!qt.description.isEmpty());
         QVERIFY(!qt.description.contains("Success"));
+    }
+
+    // A zip entry's MS-DOS date: a clock outside 1980 to 2107, or one the C library cannot
+    // read, gives the nearest date the format holds.
+    void zipEntryDate_data() {
+        QTest::addColumn<qint64>("clock");
+        QTest::addColumn<QString>("dated");
+        QTest::newRow("1979") << qint64(298296000) << "1980-01-01 00:00:00";
+        QTest::newRow("2200") << qint64(7258118400) << "2107-12-31 23:59:58";
+        QTest::newRow("unreadable") << std::numeric_limits<qint64>::max() << "2107-12-31 23:59:58";
+    }
+
+    void zipEntryDate() {
+        QFETCH(qint64, clock);
+        QFETCH(QString, dated);
+        std::string bytes;
+        ZipWriter zip(
+            [&bytes](std::string_view piece) {
+                bytes += piece;
+                return true;
+            },
+            static_cast<std::time_t>(clock));
+        QVERIFY(zip.Add("a", "b"));
+        // The local header's time and date fields, little-endian.
+        const int time = uchar(bytes[10]) | uchar(bytes[11]) << 8;
+        const int date = uchar(bytes[12]) | uchar(bytes[13]) << 8;
+        QCOMPARE(
+            QString::asprintf("%d-%02d-%02d %02d:%02d:%02d", (date >> 9) + 1980, (date >> 5) & 15,
+                              date & 31, time >> 11, (time >> 5) & 63, (time & 31) * 2),
+            dated);
     }
 
     void windows1252_data() {
