@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace kolvenar {
 
@@ -18,10 +17,6 @@ constexpr std::uint32_t kDirectoryEndSignature = 0x06054b50;
 constexpr std::uint16_t kVersion = 20;  // 2.0: deflate
 constexpr std::uint16_t kDeflated = 8;
 constexpr std::uint16_t kSizesAfterData = 1 << 3;
-
-bool Fits32(std::uint64_t value) {
-    return value <= std::numeric_limits<std::uint32_t>::max();
-}
 
 // Zip's numbers are little-endian whatever the machine.
 class LittleEndian {
@@ -83,6 +78,9 @@ DeflateStream::DeflateStream(const TextSink& out)
     // Raw deflate (negative window bits): the zip headers carry the check sum themselves.
     initialized_ = deflateInit2(stream_.get(), Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8,
                                 Z_DEFAULT_STRATEGY) == Z_OK;
+    if (!initialized_) {
+        failure_ = ZipFailure::kCompressionNotStarted;
+    }
 }
 
 DeflateStream::~DeflateStream() {
@@ -100,7 +98,7 @@ bool DeflateStream::Finish() {
 }
 
 bool DeflateStream::Deflate(std::string_view piece, int flush) {
-    if (!initialized_ || failed_) {
+    if (refused_ || failure_ != ZipFailure::kNone) {
         return false;
     }
     size_ += piece.size();
@@ -123,8 +121,12 @@ bool DeflateStream::Deflate(std::string_view piece, int flush) {
             result = deflate(stream_.get(), turnFlush);
             const std::size_t made = out.size() - stream_->avail_out;
             compressedSize_ += made;
-            if (result == Z_STREAM_ERROR || (made > 0 && !out_({out.data(), made}))) {
-                failed_ = true;
+            if (result == Z_STREAM_ERROR) {
+                failure_ = ZipFailure::kCompressionBroken;
+                return false;
+            }
+            if (made > 0 && !out_({out.data(), made})) {
+                refused_ = true;
                 return false;
             }
         } while (stream_->avail_out == 0 || (turnFlush == Z_FINISH && result != Z_STREAM_END));
@@ -134,7 +136,8 @@ bool DeflateStream::Deflate(std::string_view piece, int flush) {
     }
 }
 
-ZipWriter::ZipWriter(const TextSink& sink, std::time_t modified) : sink_(sink) {
+ZipWriter::ZipWriter(const TextSink& sink, std::time_t modified, std::uint64_t largest)
+    : sink_(sink), largest_(std::min(largest, kLargestZip)) {
     const DosStamp stamp = LocalDosStamp(modified);
     dosTime_ =
         static_cast<std::uint16_t>((stamp.hour << 11) | (stamp.minute << 5) | (stamp.second / 2));
@@ -147,9 +150,14 @@ bool ZipWriter::Write(std::string_view bytes) {
     return sink_(bytes);
 }
 
+bool ZipWriter::RefuseAsTooLarge() {
+    failure_ = ZipFailure::kTooLarge;
+    return false;
+}
+
 bool ZipWriter::Add(std::string_view name, const std::function<bool(DeflateStream&)>& fill) {
-    if (!Fits32(written_)) {
-        return false;
+    if (!Fits(written_)) {
+        return RefuseAsTooLarge();
     }
     Entry entry{std::string(name), 0, 0, 0, static_cast<std::uint32_t>(written_)};
     // The sizes and the check sum are known only at the end: they follow the data, and the
@@ -162,9 +170,12 @@ bool ZipWriter::Add(std::string_view name, const std::function<bool(DeflateStrea
         return false;
     }
     DeflateStream stream([this](std::string_view bytes) { return Write(bytes); });
-    if (!fill(stream) || !stream.Finish() || !Fits32(stream.Size()) ||
-        !Fits32(stream.CompressedSize())) {
+    if (!fill(stream) || !stream.Finish()) {
+        failure_ = stream.Failure();
         return false;
+    }
+    if (!Fits(stream.Size()) || !Fits(stream.CompressedSize())) {
+        return RefuseAsTooLarge();
     }
     entry.crc = stream.Crc();
     entry.compressedSize = static_cast<std::uint32_t>(stream.CompressedSize());
@@ -190,8 +201,8 @@ bool ZipWriter::Finish() {
         directory.U16(0).U16(0).U32(0).U32(entry.offset).Text(entry.name);
     }
     const std::uint64_t directorySize = directory.Bytes().size();
-    if (!Fits32(directoryStart) || !Fits32(directoryStart + directorySize)) {
-        return false;
+    if (!Fits(directoryStart) || !Fits(directoryStart + directorySize)) {
+        return RefuseAsTooLarge();
     }
     const auto count = static_cast<std::uint16_t>(entries_.size());
     LittleEndian end;

@@ -12,8 +12,10 @@
 
 #include "export/export.h"
 #include "export/windows1252.h"
+#include "export/workbook_export.h"
 #include "export/zip_archive.h"
 #include "support/main_window_fixture.h"
+#include "table/shown_table.h"
 
 using namespace kolvenar;
 using testing::MainWindowFixture;
@@ -251,8 +253,8 @@ private slots:
                     .contains(R"(<col min="3" max="3" width="7.7109375" customWidth="1"/>)"));
     }
 
-    // Without a system error a failure is described by Qt's error, or as unknown; it never
-    // reads "0 : Success". (The system's errors show in the failed saves above.)
+    // Without a system error a failure is described by the writer, by Qt's error or as unknown;
+    // it never reads "0 : Success". (The system's errors show in the failed saves above.)
     void failureWithoutSystemError() {
         QFile file(f_->files.filePath("fehlt/datei"));
         const FileFailure unknown = DescribeFileFailure(file, 0);
@@ -263,6 +265,11 @@ private slots:
         QCOMPARE(qt.number, int(QFileDevice::OpenError));
         QVERIFY(!qt.description.isEmpty());
         QVERIFY(!qt.description.contains("Success"));
+        // A workbook the writer refuses names its own reason (refused here far below 4 GiB).
+        const auto refused = WriteWorkbook(f_->files.filePath("t.xlsx"), {}, ShownTable(), 100);
+        QCOMPARE(refused.value_or(FileFailure{}).description,
+                 QString("Die Arbeitsmappe wäre größer als 4 GiB"));
+        QCOMPARE(refused->number, 27);
     }
 
     // A zip entry's MS-DOS date: a clock outside 1980 to 2107, or one the C library cannot
