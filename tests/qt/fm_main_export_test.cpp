@@ -44,6 +44,7 @@ QString Failure(const QString& what, int error) {
 
 // The root's namespace, then each element of the names given with its attributes as written,
 // one per line ("sheet name=Kolvenar sheetId=1 r:id=rId1"); or why the XML is not well-formed.
+// "~" stands for http://schemas.openxmlformats.org, "~-" for application/vnd.openxmlformats-.
 QString Elements(const QString& xml, const QStringList& names) {
     QXmlStreamReader reader(xml);
     QStringList seen;
@@ -58,7 +59,10 @@ QString Elements(const QString& xml, const QStringList& names) {
             seen << element;
         }
     }
-    return reader.hasError() ? reader.errorString() : seen.join('\n');
+    return reader.hasError() ? reader.errorString()
+                             : seen.join('\n')
+                                   .replace("http://schemas.openxmlformats.org", "~")
+                                   .replace("application/vnd.openxmlformats-", "~-");
 }
 
 QString CannotSave(const QString& path, int error) {
@@ -183,10 +187,6 @@ private slots:
         // What a reader relies on: the parts' content types, the relations from the package to
         // the workbook and from the workbook to its one sheet "Kolvenar" and its styles, style 1
         // bold; every part well-formed. (unzip takes a name as a pattern: the bracket escaped.)
-        const QString package = "http://schemas.openxmlformats.org/package/2006/";
-        const QString office = "http://schemas.openxmlformats.org/officeDocument/2006/";
-        const QString type = " ContentType=application/vnd.openxmlformats-";
-        const QString sheetMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
         const struct {
             QString name;
             QStringList elements;
@@ -194,35 +194,31 @@ private slots:
         } parts[] = {
             {"[[]Content_Types].xml",
              {"Default", "Override"},
-             package + "content-types\nDefault Extension=rels" + type +
-                 "package.relationships+xml\nDefault Extension=xml ContentType=application/xml\n"
-                 "Override PartName=/docProps/core.xml" +
-                 type + "package.core-properties+xml\nOverride PartName=/xl/styles.xml" + type +
-                 "officedocument.spreadsheetml.styles+xml\nOverride PartName=/xl/workbook.xml" +
-                 type +
-                 "officedocument.spreadsheetml.sheet.main+xml\nOverride "
-                 "PartName=/xl/worksheets/sheet1.xml" +
-                 type + "officedocument.spreadsheetml.worksheet+xml"},
-            {"_rels/.rels",
-             {"Relationship"},
-             package + "relationships\nRelationship Id=rId1 Type=" + office +
-                 "relationships/officeDocument Target=xl/workbook.xml\nRelationship Id=rId2 Type=" +
-                 package + "relationships/metadata/core-properties Target=docProps/core.xml"},
-            {"xl/_rels/workbook.xml.rels",
-             {"Relationship"},
-             package + "relationships\nRelationship Id=rId1 Type=" + office +
-                 "relationships/worksheet Target=worksheets/sheet1.xml\nRelationship Id=rId2 "
-                 "Type=" +
-                 office + "relationships/styles Target=styles.xml"},
-            {"xl/workbook.xml", {"sheet"}, sheetMain + "\nsheet name=Kolvenar sheetId=1 r:id=rId1"},
-            {"xl/styles.xml",
-             {"font", "b", "cellXfs", "xf"},
-             sheetMain +
-                 "\nfont\nfont\nb\nxf numFmtId=0 fontId=0 fillId=0 borderId=0\ncellXfs count=2\n"
-                 "xf numFmtId=0 fontId=0 fillId=0 borderId=0 xfId=0\nxf numFmtId=0 fontId=1 "
-                 "fillId=0 borderId=0 xfId=0 applyFont=1"},
-            {"docProps/core.xml", {}, package + "metadata/core-properties"},
-            {"xl/worksheets/sheet1.xml", {}, sheetMain},
+             R"(~/package/2006/content-types
+Default Extension=rels ContentType=~-package.relationships+xml
+Default Extension=xml ContentType=application/xml
+Override PartName=/docProps/core.xml ContentType=~-package.core-properties+xml
+Override PartName=/xl/styles.xml ContentType=~-officedocument.spreadsheetml.styles+xml
+Override PartName=/xl/workbook.xml ContentType=~-officedocument.spreadsheetml.sheet.main+xml
+Override PartName=/xl/worksheets/sheet1.xml ContentType=~-officedocument.spreadsheetml.worksheet+xml)"},
+            {"_rels/.rels", {"Relationship"}, R"(~/package/2006/relationships
+Relationship Id=rId1 Type=~/officeDocument/2006/relationships/officeDocument Target=xl/workbook.xml
+Relationship Id=rId2 Type=~/package/2006/relationships/metadata/core-properties Target=docProps/core.xml)"},
+            {"xl/_rels/workbook.xml.rels", {"Relationship"}, R"(~/package/2006/relationships
+Relationship Id=rId1 Type=~/officeDocument/2006/relationships/worksheet Target=worksheets/sheet1.xml
+Relationship Id=rId2 Type=~/officeDocument/2006/relationships/styles Target=styles.xml)"},
+            {"xl/workbook.xml", {"sheet"}, R"(~/spreadsheetml/2006/main
+sheet name=Kolvenar sheetId=1 r:id=rId1)"},
+            {"xl/styles.xml", {"font", "b", "cellXfs", "xf"}, R"(~/spreadsheetml/2006/main
+font
+font
+b
+xf numFmtId=0 fontId=0 fillId=0 borderId=0
+cellXfs count=2
+xf numFmtId=0 fontId=0 fillId=0 borderId=0 xfId=0
+xf numFmtId=0 fontId=1 fillId=0 borderId=0 xfId=0 applyFont=1)"},
+            {"docProps/core.xml", {}, "~/package/2006/metadata/core-properties"},
+            {"xl/worksheets/sheet1.xml", {}, "~/spreadsheetml/2006/main"},
         };
         for (const auto& [name, elements, expected] : parts) {
             QCOMPARE(Elements(part(name), elements), expected);
