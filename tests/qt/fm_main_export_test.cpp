@@ -1,5 +1,6 @@
 // Saving the result table: the exact bytes of the fixed exports, "Speichern unter …" with its
-// three formats, the workbook read back, and what happens when writing fails.
+// three formats, the workbook read back with its zip entries' date, and what happens when writing
+// fails.
 #include <QFile>
 #include <QProcess>
 #include <QTest>
