@@ -90,19 +90,24 @@ std::optional<FileFailure> WriteWholeFile(const QString& path, const FileProduce
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return DescribeFileFailure(file, errno);
     }
+    bool refused = false;
     int writeError = 0;
-    const bool whole = produce([&](std::string_view piece) {
-        errno = 0;
-        const auto size = static_cast<qint64>(piece.size());
-        if (file.write(piece.data(), size) != size) {
-            writeError = errno;
-            return false;
-        }
-        return true;
-    });
+    std::optional<FileFailure> ownFailure;
+    const bool whole = produce(
+        [&](std::string_view piece) {
+            errno = 0;
+            const auto size = static_cast<qint64>(piece.size());
+            if (file.write(piece.data(), size) != size) {
+                refused = true;
+                writeError = errno;
+                return false;
+            }
+            return true;
+        },
+        ownFailure);
     if (!whole) {
         file.cancelWriting();
-        return DescribeFileFailure(file, writeError);
+        return ownFailure && !refused ? *ownFailure : DescribeFileFailure(file, writeError);
     }
     errno = 0;
     if (!file.commit()) {
@@ -113,7 +118,7 @@ std::optional<FileFailure> WriteWholeFile(const QString& path, const FileProduce
 
 std::optional<FileFailure> WriteTextExport(const QString& path, const QStringList& headerLines,
                                            const ShownTable& table) {
-    return WriteWholeFile(path, [&](const TextSink& write) {
+    return WriteWholeFile(path, [&](const TextSink& write, std::optional<FileFailure>&) {
         std::string header;
         for (const QString& line : headerLines) {
             header += line.toStdString() + "\r\n\r\n";

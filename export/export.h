@@ -47,12 +47,14 @@ struct ExportFolder {
 // that does not exist or is not a folder is kept, so that the write reports it.
 ExportFolder ChooseExportFolder(const QString& programFolder, const QString& userFolder);
 
-// Hands the content of a file to the sink it is given, piece by piece; false when it stopped.
-using FileProducer = std::function<bool(const TextSink& write)>;
+// Hands the content of a file to the sink it is given, piece by piece; false when it stopped,
+// because the sink refused a piece or for a reason of its own, which it then puts in `failure`.
+using FileProducer =
+    std::function<bool(const TextSink& write, std::optional<FileFailure>& failure)>;
 
 // Writes a file completely beside any earlier file and puts it in place only when it is
 // whole, so a failure leaves the earlier file as it was. An existing file that may not be
-// written to is left alone and reported.
+// written to is left alone and reported. A producer's own failure is reported as it names it.
 std::optional<FileFailure> WriteWholeFile(const QString& path, const FileProducer& produce);
 
 // The text export: the header lines, each followed by an empty line, the table as shown and a

@@ -1,12 +1,12 @@
 #include "export/sheet_xml.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 
 #include "core/elements.h"
 #include "core/number_text.h"
+#include "export/cell_xml.h"
 #include "table/shown_table.h"
 
 namespace kolvenar {
@@ -39,52 +39,6 @@ std::string ColumnLetters(std::size_t column) {
         letters.insert(letters.begin(), static_cast<char>('A' + (rest - 1) % 26));
     }
     return letters;
-}
-
-// Whether the text starts like a character written as "_xHHHH_".
-bool ReadsAsEscape(std::string_view text) {
-    const auto hex = [](char c) {
-        return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-    };
-    return text.size() >= 7 && text.substr(0, 2) == "_x" &&
-           std::all_of(text.begin() + 2, text.begin() + 6, hex) && text[6] == '_';
-}
-
-// Text as a spreadsheet cell holds it: XML's special characters escaped, control characters
-// and anything that reads like such an escape ("_x0041_") written as "_xHHHH_".
-std::string EscapedCellText(std::string_view text) {
-    std::string escaped;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const bool looksEscaped = ReadsAsEscape(text.substr(i));
-        if (c == '&') {
-            escaped += "&amp;";
-        } else if (c == '<') {
-            escaped += "&lt;";
-        } else if (c == '>') {
-            escaped += "&gt;";
-        } else if ((static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') ||
-                   looksEscaped) {
-            constexpr char kHex[] = "0123456789ABCDEF";
-            escaped += "_x00";
-            escaped += kHex[(c >> 4) & 0xF];
-            escaped += kHex[c & 0xF];
-            escaped += '_';
-        } else {
-            escaped += c;
-        }
-    }
-    return escaped;
-}
-
-// The part of an inline text cell after its reference.
-std::string TextCellRest(std::string_view text, int style = 0) {
-    std::string rest = "\"";
-    if (style != 0) {
-        rest += " s=\"" + std::to_string(style) + '"';
-    }
-    rest += " t=\"inlineStr\"><is><t>";
-    return rest + EscapedCellText(text) + "</t></is></c>";
 }
 
 }  // namespace

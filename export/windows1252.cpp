@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "export/utf8.h"
+
 namespace kolvenar {
 
 namespace {
@@ -35,46 +37,6 @@ char Encode(char32_t c) {
     return kUnknown;
 }
 
-// Decodes the UTF-8 character at `text`; 0 bytes when it is broken (a stray or missing
-// continuation byte, an overlong form, a surrogate, a code point beyond Unicode).
-std::size_t Decode(const unsigned char* text, std::size_t available, char32_t& c) {
-    const unsigned char lead = text[0];
-    std::size_t length = 0;
-    char32_t smallest = 0;
-    if (lead < 0x80) {
-        c = lead;
-        return 1;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        c = lead & 0x1F;
-        smallest = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        c = lead & 0x0F;
-        smallest = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        c = lead & 0x07;
-        smallest = 0x10000;
-    } else {
-        return 0;
-    }
-    if (length > available) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if (!IsContinuation(text[i])) {
-            return 0;
-        }
-        c = (c << 6) | (text[i] & 0x3F);
-    }
-    if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        return 0;
-    }
-    return length;
-}
-
 }  // namespace
 
 std::string ToWindows1252(std::string_view utf8) {
@@ -84,7 +46,7 @@ std::string ToWindows1252(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         char32_t c = 0;
-        const std::size_t length = Decode(text + i, utf8.size() - i, c);
+        const std::size_t length = DecodeUtf8(utf8.substr(i), c);
         // Language tags are invisible marks of no use in the code page; they are dropped.
         if (length > 0 && c >= 0xE0000 && c <= 0xE007F) {
             i += length;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -163,6 +164,29 @@ bool CompressSheet(const SheetXml& sheet, DeflateStream& compressed) {
     return !failed && compressed.Feed(SheetXml::Tail());
 }
 
+// What the message says when the workbook stopped although the disk took every byte. The
+// numbers are the system's for the same trouble, so that they read like the disk's failures.
+struct ZipFailureText {
+    ZipFailure failure;
+    int number;
+    const char* description;
+};
+constexpr ZipFailureText kZipFailureTexts[] = {
+    {ZipFailure::kTooLarge, EFBIG, "Die Arbeitsmappe wäre größer als 4 GiB"},
+    // zlib fails to start for want of memory.
+    {ZipFailure::kCompressionNotStarted, ENOMEM, "Die Kompression konnte nicht beginnen"},
+    {ZipFailure::kCompressionBroken, EIO, "Die Kompression brach ab"},
+};
+
+std::optional<FileFailure> DescribeZipFailure(ZipFailure failure) {
+    for (const ZipFailureText& text : kZipFailureTexts) {
+        if (text.failure == failure) {
+            return FileFailure{text.number, QString::fromUtf8(text.description)};
+        }
+    }
+    return std::nullopt;
+}
+
 bool WritePart(ZipWriter& zip, std::string_view name, std::string_view xml) {
     return zip.Add(name, kXmlDeclaration + std::string(xml));
 }
@@ -170,20 +194,23 @@ bool WritePart(ZipWriter& zip, std::string_view name, std::string_view xml) {
 }  // namespace
 
 std::optional<FileFailure> WriteWorkbook(const QString& path, const QStringList& headerLines,
-                                         const ShownTable& table) {
+                                         const ShownTable& table, std::uint64_t largest) {
     const SheetXml sheet(table, headerLines);
     const QDateTime now = QDateTime::currentDateTime();
-    return WriteWholeFile(path, [&](const TextSink& write) {
-        ZipWriter zip(write, now.toSecsSinceEpoch());
-        return WritePart(zip, "[Content_Types].xml", kContentTypes) &&
-               WritePart(zip, "_rels/.rels", kPackageRelations) &&
-               WritePart(zip, "docProps/core.xml", CoreProperties(now)) &&
-               WritePart(zip, "xl/workbook.xml", kWorkbook) &&
-               WritePart(zip, "xl/_rels/workbook.xml.rels", kWorkbookRelations) &&
-               WritePart(zip, "xl/styles.xml", kStyles) &&
-               zip.Add("xl/worksheets/sheet1.xml",
-                       [&](DeflateStream& stream) { return CompressSheet(sheet, stream); }) &&
-               zip.Finish();
+    return WriteWholeFile(path, [&](const TextSink& write, std::optional<FileFailure>& failure) {
+        ZipWriter zip(write, now.toSecsSinceEpoch(), largest);
+        const bool whole =
+            WritePart(zip, "[Content_Types].xml", kContentTypes) &&
+            WritePart(zip, "_rels/.rels", kPackageRelations) &&
+            WritePart(zip, "docProps/core.xml", CoreProperties(now)) &&
+            WritePart(zip, "xl/workbook.xml", kWorkbook) &&
+            WritePart(zip, "xl/_rels/workbook.xml.rels", kWorkbookRelations) &&
+            WritePart(zip, "xl/styles.xml", kStyles) &&
+            zip.Add("xl/worksheets/sheet1.xml",
+                    [&](DeflateStream& stream) { return CompressSheet(sheet, stream); }) &&
+            zip.Finish();
+        failure = DescribeZipFailure(zip.Failure());
+        return whole;
     });
 }
 

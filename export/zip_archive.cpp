@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace kolvenar {
 
@@ -18,10 +17,6 @@ constexpr std::uint32_t kDirectoryEndSignature = 0x06054b50;
 constexpr std::uint16_t kVersion = 20;  // 2.0: deflate
 constexpr std::uint16_t kDeflated = 8;
 constexpr std::uint16_t kSizesAfterData = 1 << 3;
-
-bool Fits32(std::uint64_t value) {
-    return value <= std::numeric_limits<std::uint32_t>::max();
-}
 
 // Zip's numbers are little-endian whatever the machine.
 class LittleEndian {
@@ -45,6 +40,35 @@ private:
     std::string bytes_;
 };
 
+// MS-DOS time: years 1980 to 2107, in two-second steps.
+struct DosStamp {
+    int year;
+    int month;
+    int day;
+    int hour;
+    int minute;
+    int second;
+};
+constexpr DosStamp kFirstDosStamp{1980, 1, 1, 0, 0, 0};
+constexpr DosStamp kLastDosStamp{2107, 12, 31, 23, 59, 58};
+
+// A time outside the years MS-DOS holds, or one the C library cannot read, is dated at the
+// nearest end of them.
+DosStamp LocalDosStamp(std::time_t time) {
+    std::tm local{};
+    if (localtime_r(&time, &local) == nullptr) {
+        return time < 0 ? kFirstDosStamp : kLastDosStamp;
+    }
+    if (local.tm_year < kFirstDosStamp.year - 1900) {
+        return kFirstDosStamp;
+    }
+    if (local.tm_year > kLastDosStamp.year - 1900) {
+        return kLastDosStamp;
+    }
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
 }  // namespace
 
 DeflateStream::DeflateStream(const TextSink& out)
@@ -54,6 +78,9 @@ DeflateStream::DeflateStream(const TextSink& out)
     // Raw deflate (negative window bits): the zip headers carry the check sum themselves.
     initialized_ = deflateInit2(stream_.get(), Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8,
                                 Z_DEFAULT_STRATEGY) == Z_OK;
+    if (!initialized_) {
+        failure_ = ZipFailure::kCompressionNotStarted;
+    }
 }
 
 DeflateStream::~DeflateStream() {
@@ -71,7 +98,7 @@ bool DeflateStream::Finish() {
 }
 
 bool DeflateStream::Deflate(std::string_view piece, int flush) {
-    if (!initialized_ || failed_) {
+    if (refused_ || failure_ != ZipFailure::kNone) {
         return false;
     }
     size_ += piece.size();
@@ -94,8 +121,12 @@ bool DeflateStream::Deflate(std::string_view piece, int flush) {
             result = deflate(stream_.get(), turnFlush);
             const std::size_t made = out.size() - stream_->avail_out;
             compressedSize_ += made;
-            if (result == Z_STREAM_ERROR || (made > 0 && !out_({out.data(), made}))) {
-                failed_ = true;
+            if (result == Z_STREAM_ERROR) {
+                failure_ = ZipFailure::kCompressionBroken;
+                return false;
+            }
+            if (made > 0 && !out_({out.data(), made})) {
+                refused_ = true;
                 return false;
             }
         } while (stream_->avail_out == 0 || (turnFlush == Z_FINISH && result != Z_STREAM_END));
@@ -105,15 +136,13 @@ bool DeflateStream::Deflate(std::string_view piece, int flush) {
     }
 }
 
-ZipWriter::ZipWriter(const TextSink& sink, std::time_t modified) : sink_(sink) {
-    std::tm local{};
-    localtime_r(&modified, &local);
-    // MS-DOS time: two-second steps, and no date before 1980.
-    const int year = std::max(local.tm_year + 1900, 1980);
-    dosTime_ = static_cast<std::uint16_t>((local.tm_hour << 11) | (local.tm_min << 5) |
-                                          (local.tm_sec / 2));
-    dosDate_ = static_cast<std::uint16_t>(((year - 1980) << 9) | ((local.tm_mon + 1) << 5) |
-                                          local.tm_mday);
+ZipWriter::ZipWriter(const TextSink& sink, std::time_t modified, std::uint64_t largest)
+    : sink_(sink), largest_(std::min(largest, kLargestZip)) {
+    const DosStamp stamp = LocalDosStamp(modified);
+    dosTime_ =
+        static_cast<std::uint16_t>((stamp.hour << 11) | (stamp.minute << 5) | (stamp.second / 2));
+    dosDate_ =
+        static_cast<std::uint16_t>(((stamp.year - 1980) << 9) | (stamp.month << 5) | stamp.day);
 }
 
 bool ZipWriter::Write(std::string_view bytes) {
@@ -121,9 +150,14 @@ bool ZipWriter::Write(std::string_view bytes) {
     return sink_(bytes);
 }
 
+bool ZipWriter::RefuseAsTooLarge() {
+    failure_ = ZipFailure::kTooLarge;
+    return false;
+}
+
 bool ZipWriter::Add(std::string_view name, const std::function<bool(DeflateStream&)>& fill) {
-    if (!Fits32(written_)) {
-        return false;
+    if (!Fits(written_)) {
+        return RefuseAsTooLarge();
     }
     Entry entry{std::string(name), 0, 0, 0, static_cast<std::uint32_t>(written_)};
     // The sizes and the check sum are known only at the end: they follow the data, and the
@@ -136,9 +170,12 @@ bool ZipWriter::Add(std::string_view name, const std::function<bool(DeflateStrea
         return false;
     }
     DeflateStream stream([this](std::string_view bytes) { return Write(bytes); });
-    if (!fill(stream) || !stream.Finish() || !Fits32(stream.Size()) ||
-        !Fits32(stream.CompressedSize())) {
+    if (!fill(stream) || !stream.Finish()) {
+        failure_ = stream.Failure();
         return false;
+    }
+    if (!Fits(stream.Size()) || !Fits(stream.CompressedSize())) {
+        return RefuseAsTooLarge();
     }
     entry.crc = stream.Crc();
     entry.compressedSize = static_cast<std::uint32_t>(stream.CompressedSize());
@@ -164,8 +201,8 @@ bool ZipWriter::Finish() {
         directory.U16(0).U16(0).U32(0).U32(entry.offset).Text(entry.name);
     }
     const std::uint64_t directorySize = directory.Bytes().size();
-    if (!Fits32(directoryStart) || !Fits32(directoryStart + directorySize)) {
-        return false;
+    if (!Fits(directoryStart) || !Fits(directoryStart + directorySize)) {
+        return RefuseAsTooLarge();
     }
     const auto count = static_cast<std::uint16_t>(entries_.size());
     LittleEndian end;

@@ -15,6 +15,9 @@ struct z_stream_s;
 
 namespace kolvenar {
 
+// Why writing an archive stopped although its sink took every byte; kNone when it was the sink.
+enum class ZipFailure { kNone, kTooLarge, kCompressionNotStarted, kCompressionBroken };
+
 // One file of a zip archive being compressed, fed piece by piece; the compressed bytes go to
 // the archive as they come. Compressed at zlib's fastest level: a workbook's sheet is a hundred
 // megabytes of very repetitive XML, which the fastest level shrinks almost as well as the
@@ -30,6 +33,7 @@ public:
     bool Feed(std::string_view piece);
     bool Finish();
 
+    ZipFailure Failure() const { return failure_; }
     std::uint32_t Crc() const { return crc_; }
     std::uint64_t Size() const { return size_; }
     std::uint64_t CompressedSize() const { return compressedSize_; }
@@ -40,25 +44,31 @@ private:
     TextSink out_;
     std::unique_ptr<z_stream_s> stream_;
     bool initialized_ = false;
-    bool failed_ = false;
+    bool refused_ = false;
+    ZipFailure failure_ = ZipFailure::kNone;
     std::uint32_t crc_ = 0;
     std::uint64_t size_ = 0;
     std::uint64_t compressedSize_ = 0;
 };
+
+// The largest file and archive a zip without zip64 holds: 4 GiB less a byte.
+inline constexpr std::uint64_t kLargestZip = 0xFFFFFFFF;
 
 // Writes a zip archive to a sink, front to back: each file's header, its data as it is
 // compressed and its sizes after it, then the directory. Without zip64, so no file or archive
 // may reach 4 GiB; one that would is refused.
 class ZipWriter {
 public:
-    // Every file is dated `modified`, in local time as zip wants it.
-    ZipWriter(const TextSink& sink, std::time_t modified);
+    // Every file is dated `modified`, in local time as zip wants it. No file nor the archive may
+    // pass `largest` bytes, less than kLargestZip only to test the refusal.
+    ZipWriter(const TextSink& sink, std::time_t modified, std::uint64_t largest = kLargestZip);
 
     // Adds the file `name` with what `fill` feeds into it.
     bool Add(std::string_view name, const std::function<bool(DeflateStream&)>& fill);
     bool Add(std::string_view name, std::string_view content);
     // Writes the directory; nothing may be added after it.
     bool Finish();
+    ZipFailure Failure() const { return failure_; }
 
 private:
     struct Entry {
@@ -70,12 +80,17 @@ private:
     };
 
     bool Write(std::string_view bytes);
+    bool RefuseAsTooLarge();
+
+    bool Fits(std::uint64_t value) const { return value <= largest_; }
 
     TextSink sink_;
+    std::uint64_t largest_;
     std::uint16_t dosTime_ = 0;
     std::uint16_t dosDate_ = 0;
     std::uint64_t written_ = 0;
     std::vector<Entry> entries_;
+    ZipFailure failure_ = ZipFailure::kNone;
 };
 
 }  // namespace kolvenar

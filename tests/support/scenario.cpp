@@ -146,18 +146,25 @@ bool Scenario::Do(const QString& verb, const QStringList& words, const QString& 
         TypeAndEnter(Find(QStringLiteral("txt_N_Value1")), words.value(2));
     } else if (verb == QLatin1String("select")) {
         for (const QString& row : words.mid(1)) {
+            const QModelIndex index = table->model()->index(row.toInt(), 0);
+            if (!index.isValid()) {
+                return Fail("no row " + row);
+            }
             table->selectionModel()->select(
-                table->model()->index(row.toInt(), 0),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     } else if (verb == QLatin1String("header")) {
         QHeaderView* header = table->header();
-        for (int c = 0; c < table->model()->columnCount(); ++c) {
-            if (table->model()->headerData(c, Qt::Horizontal).toString() == rest) {
-                const int x = header->sectionViewportPosition(c) + header->sectionSize(c) / 2;
-                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
-            }
+        int column = 0;
+        while (column < table->model()->columnCount() &&
+               table->model()->headerData(column, Qt::Horizontal).toString() != rest) {
+            ++column;
         }
+        if (column == table->model()->columnCount()) {
+            return Fail("no column titled " + rest);
+        }
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
     } else {
         return Use(verb, Find(name), words, rest);
     }
@@ -180,7 +187,11 @@ bool Scenario::Use(const QString& verb, QWidget* control, const QStringList& wor
         QTest::mouseClick(control, Qt::LeftButton);
     } else if (verb == QLatin1String("pick")) {
         auto* list = qobject_cast<QComboBox*>(control);
-        list->setCurrentIndex(list->findText(rest));
+        const int entry = list->findText(rest);
+        if (entry < 0) {
+            return Fail("no entry " + rest);
+        }
+        list->setCurrentIndex(entry);
     } else if (verb == QLatin1String("key")) {
         // Through the window, as the window system delivers keys: shortcuts first.
         control->window()->activateWindow();
