@@ -2,7 +2,8 @@
 // program's largest runs, and compares each with the bare computation of the same rows.
 //
 //   a  the full table: 118 elements, N from -900 to 900, every optional column, no rounding
-//   b  a search over all 118 elements that matches in many rows
+//   b  a search over all 118 elements that matches in many rows, b2 the same showing each row's
+//      nearest test and its deviation
 //   c  the export of the table of case a
 //   d  one rebuild while "N bis" is dragged across 100 positions with 118 elements ticked
 //   e  the peak resident memory of the process after case a
@@ -150,8 +151,10 @@ void BM_e_PeakMemoryAfterFullTable(benchmark::State& state) {
     state.counters["peak_MB"] = PeakResidentMegabytes();
 }
 
-void BM_b_Search(benchmark::State& state) {
+// The search of case b, with (b2) or without the nearest test and deviation of every row.
+void Search(benchmark::State& state, bool deviation) {
     Session& s = *session;
+    s.Find<QAction>(QStringLiteral("ME_Abweichung"))->setChecked(deviation);
     s.Find<QCheckBox>(QStringLiteral("Chk_Suchmodus"))->setChecked(true);
     s.Find<QRadioButton>(QStringLiteral("opt_Toleranz5"))->setChecked(true);  // 20 %
     s.Find<QLineEdit>(QStringLiteral("txt_Suchen1"))->setText(QStringLiteral(".3"));
@@ -164,6 +167,15 @@ void BM_b_Search(benchmark::State& state) {
     state.counters["rows"] = s.Find<QTreeView>(QStringLiteral("lv_Ausgabe"))->model()->rowCount();
     s.Find<QLineEdit>(QStringLiteral("txt_Suchen1"))->clear();
     s.Find<QCheckBox>(QStringLiteral("Chk_Suchmodus"))->setChecked(false);
+    s.Find<QAction>(QStringLiteral("ME_Abweichung"))->setChecked(false);
+}
+
+void BM_b_Search(benchmark::State& state) {
+    Search(state, false);
+}
+
+void BM_b2_SearchWithDeviation(benchmark::State& state) {
+    Search(state, true);
 }
 
 ResultTableView& TableView() {
@@ -392,6 +404,7 @@ int main(int argc, char* argv[]) {
     Register("a_full_table_shown", BM_a_FullTable);
     Register("e_peak_memory_after_a", BM_e_PeakMemoryAfterFullTable);
     Register("b_search_all_elements", BM_b_Search);
+    Register("b2_search_all_elements_deviation_shown", BM_b2_SearchWithDeviation);
     Register("c0_raw_loop_to_chars_write_fsync", BM_c0_RawLoop);
     Register("c_export_full_table", BM_c_Export);
     Register("d_drag_n_bis_per_rebuild", BM_d_DragNBis);

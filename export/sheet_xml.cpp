@@ -7,6 +7,7 @@
 #include "core/elements.h"
 #include "core/number_text.h"
 #include "export/cell_xml.h"
+#include "table/search.h"
 #include "table/shown_table.h"
 
 namespace kolvenar {
@@ -56,6 +57,9 @@ SheetXml::SheetXml(const ShownTable& shown, const QStringList& headerLines) : sh
     for (int z = 1; z <= kElementCount; ++z) {
         nameCells_.push_back(TextCellRest(ElementName(z)));
     }
+    for (std::size_t test = 0; test < kSearchTests.size(); ++test) {
+        hitCells_.push_back(TextCellRest(shown.HitName(static_cast<double>(test))));
+    }
     for (std::size_t c = 0; c < titles_.size(); ++c) {
         Widen(c, Characters(titles_[c]));
         cellStarts_.push_back("<c r=\"" + ColumnLetters(c));
@@ -64,6 +68,11 @@ SheetXml::SheetXml(const ShownTable& shown, const QStringList& headerLines) : sh
     valueColumns_ =
         std::min(table.ValueCount(), titles_.size() - std::min(titles_.size(), kKeyFields));
     char text[kNumberTextCapacity];
+    for (std::size_t v = 0; v < valueColumns_; ++v) {
+        if (table.Columns()[v] == ColumnSource::Hit) {
+            hitColumn_ = v;
+        }
+    }
     for (std::size_t row = 0; row < shown.RowCount(); ++row) {
         const std::size_t built = shown.BuiltRow(row);
         const int z = table.ElementAt(built);
@@ -72,8 +81,9 @@ SheetXml::SheetXml(const ShownTable& shown, const QStringList& headerLines) : sh
         Widen(2, FormatNumber(table.NAt(built), kXmlNumber, text));
         for (std::size_t v = 0; v < valueColumns_; ++v) {
             const double value = table.ValueAt(built, v);
-            Widen(kKeyFields + v, std::isfinite(value) ? FormatNumber(value, kXmlNumber, text)
-                                                       : Characters(kOverflowText));
+            Widen(kKeyFields + v, v == hitColumn_        ? Characters(shown.HitName(value))
+                                  : std::isfinite(value) ? FormatNumber(value, kXmlNumber, text)
+                                                         : Characters(kOverflowText));
         }
     }
 }
@@ -168,7 +178,13 @@ void SheetXml::AppendRows(int first, int last, std::string& out) const {
             number(c, c == 1 ? z : table.NAt(built));
         }
         for (std::size_t v = 0; v < valueColumns_; ++v) {
-            number(kKeyFields + v, table.ValueAt(built, v));
+            const double value = table.ValueAt(built, v);
+            if (v == hitColumn_) {
+                cellStart(kKeyFields + v);
+                out += hitCells_.at(static_cast<std::size_t>(value));
+            } else {
+                number(kKeyFields + v, value);
+            }
         }
         out += "</row>";
     }

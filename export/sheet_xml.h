@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -37,11 +38,14 @@ private:
     std::vector<std::string> titles_;
     std::vector<std::size_t> widths_;
     // Pieces every row repeats: the start of each column's cells, each element's name cell
-    // by Z and the rest of an "Überlauf" cell.
+    // by Z, each test's name cell by its place, and the rest of an "Überlauf" cell.
     std::vector<std::string> cellStarts_;
     std::vector<std::string> nameCells_;
+    std::vector<std::string> hitCells_;
     std::string overflowCell_;
     std::size_t valueColumns_ = 0;
+    // The value column that names a search's hit, if the table has one.
+    std::size_t hitColumn_ = SIZE_MAX;
 };
 
 }  // namespace kolvenar

@@ -249,6 +249,12 @@ xf numFmtId=0 fontId=1 fillId=0 borderId=0 xfId=0 applyFont=1)"},
         QVERIFY(f_->Run("type txt_N_Value0 545.5; =cell 0 3 545,5; answer OK; saveas %T/n.xlsx"));
         QVERIFY(part("xl/worksheets/sheet1.xml", "n.xlsx")
                     .contains(R"(<col min="3" max="3" width="7.7109375" customWidth="1"/>)"));
+        // A search's nearest test is text, its deviation a number.
+        QVERIFY(
+            f_->Run("click Chk_Suchmodus; type txt_Suchen1 1.97578E+153; trigger ME_Abweichung; "
+                    "answer OK; saveas %T/s.xlsx"));
+        QVERIFY(part("xl/worksheets/sheet1.xml", "s.xlsx")
+                    .contains(R"(<c r="F6" t="inlineStr"><is><t>L</t></is></c><c r="G6"><v>)"));
     }
 
     // Without a system error a failure is described by the writer, by Qt's error or as unknown;

@@ -290,7 +290,8 @@ private slots:
             });
             table->setFocus(Qt::TabFocusReason);
             QTest::keySequence(table, QKeySequence(keys));
-            QCOMPARE(seen.join('|'), QString("Kopieren|Alles auswählen"));
+            QCOMPARE(seen.join('|'),
+                     QString("Kopieren|Alles auswählen||&Abweichung zeigen|&Sortieren nach"));
             QCOMPARE(at, table->viewport()->mapToGlobal(table->visualRect(row).bottomLeft()));
             QVERIFY(QApplication::activePopupWidget() == nullptr);
             QCOMPARE(f_->Window().focusWidget(), table);
@@ -327,7 +328,8 @@ private slots:
         QCOMPARE(shown.join(", "),
                  QString("&Datei:, Speichern &TXT, Speichern &XLS, Speichern unter … Ctrl+Shift+S, "
                          "&Beenden Ctrl+Q, &Fenster:, &Umrechner, &Auswerten, &Einstellungen, "
-                         "&Info, &Hilfe:, Anleitung F1, &Über Kolvenar"));
+                         "&Info, &Ansicht:, &Abweichung zeigen, &Sortieren nach, &Hilfe:, "
+                         "Anleitung F1, &Über Kolvenar"));
     }
 };
 

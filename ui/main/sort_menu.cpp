@@ -13,9 +13,11 @@ SortMenu::SortMenu(ResultTableModel& model, QWidget* parent)
 }
 
 void SortMenu::Fill() {
-    // Later: the entry being chosen may be what sorted the table anew.
+    // Later: the entry being chosen may be what sorted the table anew. Nameless meanwhile, so
+    // that only the entries shown are found by their names.
     for (QAction* entry : actions()) {
         removeAction(entry);
+        entry->setObjectName(QString());
         entry->deleteLater();
     }
     QStringList captions;
@@ -29,14 +31,15 @@ void SortMenu::Fill() {
         entry->setObjectName(MemberName(QStringLiteral("ME_SortierenNach"), column));
         entry->setCheckable(true);
         entry->setChecked(model_.SortColumn() == column);
-        connect(entry, &QAction::triggered, this, [this, column] {
+        // Connected in the entry's name: a menu cuts its own connections to an entry it drops.
+        connect(entry, &QAction::triggered, entry, [this, column] {
             const bool again = model_.SortColumn() == column;
             model_.SortBy(column, again && model_.SortOrder() == Qt::AscendingOrder);
         });
     }
     QAction* built = addAction(captions.constLast());
     built->setObjectName(QStringLiteral("ME_UrspruenglicheReihenfolge"));
-    connect(built, &QAction::triggered, this, [this] { model_.ShowBuiltOrder(); });
+    connect(built, &QAction::triggered, built, [this] { model_.ShowBuiltOrder(); });
 }
 
 }  // namespace kolvenar
