@@ -38,6 +38,7 @@
 
 #include <charconv>
 
+#include "bench/bench_support.h"
 #include "core/elements.h"
 #include "core/resonance.h"
 #include "export/export.h"
@@ -50,8 +51,7 @@ namespace {
 
 using namespace kolvenar;
 using Clock = std::chrono::steady_clock;
-
-constexpr int kRepetitions = 7;
+using namespace kolvenar::bench;
 
 struct Session {
     QTemporaryDir settingsFolder;
@@ -130,20 +130,6 @@ void BM_a_FullTable(benchmark::State& state) {
         session->Find<QTreeView>(QStringLiteral("lv_Ausgabe"))->model()->rowCount();
 }
 
-// Peak resident memory of the whole process, in megabytes.
-double PeakResidentMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-        }
-    }
-    return 0;
-}
-
 void BM_e_PeakMemoryAfterFullTable(benchmark::State& state) {
     for (auto _ : state) {
         state.SetIterationTime(0);
@@ -213,15 +199,6 @@ void BM_c0_RawLoop(benchmark::State& state) {
         const double milliseconds = Milliseconds(Clock::now() - start);
         rawLoopMilliseconds = milliseconds;
         Report(state, milliseconds);
-    }
-}
-
-// Forgets the peak resident memory so far, so that the next reading is the peak of what
-// follows.
-void ResetPeakMemory() {
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly)) {
-        clear.write("5");
     }
 }
 
@@ -354,22 +331,6 @@ void BM_f_StartUp(benchmark::State& state) {
         child.waitForFinished(10000);
         Report(state, milliseconds);
     }
-}
-
-template <typename Function>
-void Register(const char* name, Function function) {
-    benchmark::RegisterBenchmark(name, function)
-        ->Iterations(1)
-        ->Repetitions(kRepetitions)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond)
-        ->ComputeStatistics(
-            "min",
-            [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
-        ->ComputeStatistics(
-            "max",
-            [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); })
-        ->ReportAggregatesOnly(true);
 }
 
 }  // namespace
