@@ -13,12 +13,10 @@
 
 class QAction;
 class QComboBox;
-class QGroupBox;
 class QPushButton;
 
 namespace kolvenar {
 
-class Desktop;
 class ElementSelection;
 struct FileFailure;
 class Fm_Auswerten;
