@@ -247,6 +247,12 @@ bool Scenario::Check(const QString& what, const QStringList& words, const QStrin
     } else if (what == QLatin1String("=message")) {
         const ShownMessage last = desktop_.messages.value(desktop_.messages.size() - 1);
         seen = last.title + QLatin1Char('|') + QString(last.text).replace("\r\n", "\n");
+    } else if (what == QLatin1String("=focus")) {
+        const QWidget* focused = window_()->focusWidget();
+        seen = focused == nullptr ? QString() : focused->objectName();
+        if (table != nullptr && focused == table) {
+            seen += QLatin1Char(' ') + QString::number(table->currentIndex().row());
+        }
     } else if (what == QLatin1String("=opened")) {
         seen = desktop_.openedAddresses.isEmpty() ? QString()
                                                   : desktop_.openedAddresses.last().toString();

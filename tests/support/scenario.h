@@ -31,6 +31,7 @@ namespace kolvenar::testing {
 //   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1   =value BAR N
 //   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
 //   =clipboard TEXT   =copied LINES   =windows NAME NAME ...   (the open windows, sorted)
+//   =focus NAME [ROW]   (the control with the focus; in the result table its current row)
 //   =sorted TITLE ascending|descending   (or nothing)   =ticked Z Z ...   (the ticked elements)
 //   =file PATH TEXT   (its bytes as Latin-1)   =files FOLDER NAME NAME ...
 // "%T" in a step stands for the temporary folder given to the player.
