@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QList>
 #include <QString>
 #include <QTest>
@@ -58,7 +59,12 @@ public:
         const auto script = std::move(dialogs_.front());
         dialogs_.pop_front();
         dialog.setOption(QFileDialog::DontUseNativeDialog);
+        // A dialog shown again starts unanswered, as exec() starts it.
+        dialog.setResult(QDialog::Rejected);
         dialog.show();
+        if (const auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            shownFileName = name->text();
+        }
         script(dialog);
         const bool accepted = dialog.result() == QDialog::Accepted;
         dialog.hide();
@@ -78,6 +84,8 @@ public:
     std::function<void()> whileOpen;
     QList<ShownMessage> messages;
     QList<QUrl> openedAddresses;
+    // The file name the last file dialog showed as it opened.
+    QString shownFileName;
     int unexpectedMessages = 0;
 
 private:

@@ -23,16 +23,25 @@ MessageAnswer RunMessageBox(QWidget* owner, const QString& title, const QString&
         box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
         box.setDefaultButton(defaultAnswer == MessageAnswer::Yes ? QMessageBox::Yes
                                                                  : QMessageBox::No);
+        // The close box and Escape press the escape button, which would otherwise be "Nein";
+        // an unseen one of its own tells a closed question from the answer.
+        QPushButton* closer = box.addButton(QMessageBox::Cancel);
+        closer->hide();
+        box.setEscapeButton(closer);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     // The box takes the check box over and deletes it.
     box.setCheckBox(checkBox);
-    const int pressed = box.exec();
+    box.exec();
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }
-    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    if (box.clickedButton() == box.button(QMessageBox::Yes)) {
+        return MessageAnswer::Yes;
+    }
+    return box.clickedButton() == box.button(QMessageBox::No) ? MessageAnswer::No
+                                                              : MessageAnswer::Closed;
 }
 
 }  // namespace

@@ -10,7 +10,8 @@ namespace kolvenar {
 
 enum class MessageIcon { Information, Exclamation };
 enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// `Closed`: the question was closed (its close box or Escape) without an answer.
+enum class MessageAnswer { Ok, Yes, No, Closed };
 
 // What the windows ask of the desktop: a modal message box, and opening a folder or a web
 // address. The program uses QtDesktop; tests put in a scripted one that answers without a

@@ -112,6 +112,8 @@ private:
     // Writes the table as shown to `path`, as a workbook or as the export's text, and tells
     // the user how it went; true when the file was saved.
     bool SaveTableAs(const QString& path, bool workbook);
+    // Asks before "Speichern unter …" replaces the file at `path`.
+    MessageAnswer AskToReplace(const QString& path);
     void SetSearchMode(bool on);
     void Combo_Cx_Change();
     void Chk_Suchmodus_Click(bool on);
