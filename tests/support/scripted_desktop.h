@@ -71,7 +71,12 @@ public:
         return accepted;
     }
 
-    void OpenAddress(const QUrl& address) override { openedAddresses.append(address); }
+    bool OpenAddress(const QUrl& address) override {
+        if (opensAddresses) {
+            openedAddresses.append(address);
+        }
+        return opensAddresses;
+    }
 
     // Scripted answers and dialogs that nothing used up.
     int UnusedAnswers() const { return static_cast<int>(answers_.size() + dialogs_.size()); }
@@ -84,6 +89,8 @@ public:
     std::function<void()> whileOpen;
     QList<ShownMessage> messages;
     QList<QUrl> openedAddresses;
+    // Cleared for a desktop that has nothing to open addresses with.
+    bool opensAddresses = true;
     // The file name the last file dialog showed as it opened.
     QString shownFileName;
     int unexpectedMessages = 0;

@@ -68,8 +68,8 @@ bool QtDesktop::RunFileDialog(QFileDialog& dialog) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtDesktop::OpenAddress(const QUrl& address) {
-    QDesktopServices::openUrl(address);
+bool QtDesktop::OpenAddress(const QUrl& address) {
+    return QDesktopServices::openUrl(address);
 }
 
 }  // namespace kolvenar

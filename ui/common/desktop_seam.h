@@ -36,9 +36,9 @@ public:
     // Runs a file dialog that the window has set up, modal; true when a file was chosen.
     virtual bool RunFileDialog(QFileDialog& dialog) = 0;
 
-    // Opens a folder in the file manager or a web address in the browser; the outcome is not
-    // examined.
-    virtual void OpenAddress(const QUrl& address) = 0;
+    // Opens a folder in the file manager or a web address in the browser; false when nothing
+    // could be started to open it.
+    virtual bool OpenAddress(const QUrl& address) = 0;
 };
 
 class QtDesktop : public Desktop {
@@ -51,7 +51,7 @@ public:
                                           MessageAnswer defaultAnswer, const QString& checkBoxText,
                                           bool& checked) override;
     bool RunFileDialog(QFileDialog& dialog) override;
-    void OpenAddress(const QUrl& address) override;
+    bool OpenAddress(const QUrl& address) override;
 };
 
 }  // namespace kolvenar

@@ -21,6 +21,7 @@ namespace kolvenar {
 class Desktop;
 class ElementSelection;
 struct FileFailure;
+class Fm_Anleitung;
 class Fm_Auswerten;
 class Fm_Einstellungen;
 class Fm_Info;
@@ -93,6 +94,7 @@ private:
     void CreateMenus();
     // The help menu after the window menu; "Über Kolvenar" does what `info` does.
     void CreateHelpMenu(QAction* info);
+    // The guide in the desktop's browser, or in the guide window where none can be started.
     void OpenGuide();
     void ConnectPanels();
     void Load();
@@ -146,6 +148,8 @@ private:
     QPointer<Fm_Auswerten> auswerten_;
     QPointer<Fm_Einstellungen> einstellungen_;
     QPointer<Fm_Info> info_;
+    // Shown where the desktop has no browser for the guide; it closes with this window.
+    QPointer<Fm_Anleitung> anleitung_;
     bool settingsFailureReported_ = false;
     // The folder "Speichern unter …" starts in: the one used last, kept in the store.
     QString saveAsFolder_;

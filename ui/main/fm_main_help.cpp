@@ -1,4 +1,5 @@
-// The help menu: the user guide in the desktop's browser, and the information window.
+// The help menu: the user guide, in the desktop's browser or else in a window of its own, and
+// the information window.
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +9,7 @@
 
 #include "ui/common/desktop_seam.h"
 #include "ui/main/fm_main.h"
+#include "ui/windows/fm_anleitung.h"
 
 namespace kolvenar {
 
@@ -21,7 +23,7 @@ QString Fm_Main::DefaultGuideFile() {
 void Fm_Main::CreateHelpMenu(QAction* info) {
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("MT_Hilfe"));
-    QAction* anleitung = hilfe->addAction(QStringLiteral("Anleitung"));
+    QAction* anleitung = hilfe->addAction(QStringLiteral("&Anleitung"));
     anleitung->setObjectName(QStringLiteral("ME_Anleitung"));
     anleitung->setShortcut(QKeySequence(Qt::Key_F1));
     QAction* ueber = hilfe->addAction(QStringLiteral("&Über Kolvenar"));
@@ -39,7 +41,17 @@ void Fm_Main::OpenGuide() {
                              MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
         return;
     }
-    desktop_.OpenAddress(QUrl::fromLocalFile(guide));
+    if (desktop_.OpenAddress(QUrl::fromLocalFile(guide))) {
+        return;
+    }
+    // No browser could be started.
+    if (anleitung_.isNull()) {
+        anleitung_ = new Fm_Anleitung(guide, *this);
+        Watch(anleitung_);
+    }
+    anleitung_->show();
+    anleitung_->raise();
+    anleitung_->activateWindow();
 }
 
 }  // namespace kolvenar
