@@ -96,7 +96,7 @@ private slots:
         for (QString control : {"txt_Info1", "Links0"}) {
             QTest::newRow(qPrintable("information, Escape in " + control))
                 << QString(
-                       "trigger ME_Info; trigger ME_Umrechner; trigger ME_UeberKolvenar; =active "
+                       "trigger ME_Info; trigger ME_Umrechner; trigger ME_Info; =active "
                        "Fm_Info; move Fm_Info 150 75; key Fm_Info/%1 Escape; =windows Fm_Main "
                        "Fm_Umrechner; =stored Fm_Info L 2250; =stored Fm_Info T 1125; trigger "
                        "ME_Info; key Fm_Info/%1 Escape; =stored Fm_Info L 2250; =stored Fm_Info T "
@@ -124,6 +124,13 @@ private slots:
             << "nobrowser; key Fm_Main F1; trigger ME_Umrechner; trigger ME_Anleitung; =active "
                "Fm_Anleitung; =text Fm_Anleitung/Fm_Anleitung  Anleitung; =guide shown; =messages "
                "0; key Fm_Anleitung/txt_Anleitung Escape; =windows Fm_Main Fm_Umrechner";
+        QTest::newRow("about Kolvenar")
+            << QString(
+                   "answer OK; trigger ME_UeberKolvenar; =message  Über Kolvenar|Kolvenar "
+                   "1.0.0\nRechner für die Elementresonanz der chemischen Elemente\n© 2026 "
+                   "Quorvin, alle Rechte vorbehalten (proprietäre Lizenz)\nLäuft mit Qt %1\n"
+                   "https://kolvenar.org; =windows Fm_Main")
+                   .arg(qVersion());
         QTest::newRow("all close with the main window")
             << "trigger ME_Umrechner; trigger ME_Info; trigger ME_Einstellungen; =icons; pick "
                "Fm_Umrechner/Cb_EinheitX0 Kilo e+3; move Fm_Umrechner 30 15; move Fm_Einstellungen "

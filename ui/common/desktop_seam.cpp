@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStringList>
 
 namespace kolvenar {
 
@@ -44,11 +45,29 @@ MessageAnswer RunMessageBox(QWidget* owner, const QString& title, const QString&
                                                               : MessageAnswer::Closed;
 }
 
+// The box that says what the program is: the program's icon beside the text, its first line
+// bold, and web addresses that open when clicked.
+void ShowAboutBox(QWidget* owner, const QString& title, const QString& text) {
+    QStringList lines;
+    for (const QString& line : text.split(QStringLiteral("\r\n"))) {
+        const QString shown = line.toHtmlEscaped();
+        lines << (line.startsWith(QLatin1String("https://"))
+                      ? QStringLiteral("<a href=\"%1\">%1</a>").arg(shown)
+                      : shown);
+    }
+    lines.first() = QStringLiteral("<b>%1</b>").arg(lines.first());
+    QMessageBox::about(owner, title, lines.join(QStringLiteral("<br>")));
+}
+
 }  // namespace
 
 MessageAnswer QtDesktop::ShowMessage(QWidget* owner, const QString& title, const QString& text,
                                      MessageIcon icon, MessageButtons buttons,
                                      MessageAnswer defaultAnswer) {
+    if (icon == MessageIcon::Program) {
+        ShowAboutBox(owner, title, text);
+        return MessageAnswer::Ok;
+    }
     return RunMessageBox(owner, title, text, icon, buttons, defaultAnswer, nullptr);
 }
 

@@ -8,7 +8,8 @@ class QWidget;
 
 namespace kolvenar {
 
-enum class MessageIcon { Information, Exclamation };
+// `Program` is the program's own icon, for the box that says what the program is.
+enum class MessageIcon { Information, Exclamation, Program };
 enum class MessageButtons { Ok, YesNo };
 // `Closed`: the question was closed (its close box or Escape) without an answer.
 enum class MessageAnswer { Ok, Yes, No, Closed };

@@ -92,10 +92,13 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
-    // The help menu after the window menu; "Über Kolvenar" does what `info` does.
+    // The help menu after the window menu; it does not repeat `info`, the information window's
+    // entry.
     void CreateHelpMenu(QAction* info);
     // The guide in the desktop's browser, or in the guide window where none can be started.
     void OpenGuide();
+    // "Über Kolvenar": name, version, licence and homepage of the program.
+    void ShowAbout();
     void ConnectPanels();
     void Load();
     void LoadReferenceConstants();

@@ -1,17 +1,34 @@
 // The help menu: the user guide, in the desktop's browser or else in a window of its own, and
-// the information window.
+// what the program is.
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QUrl>
+#include <QtGlobal>
 
+#include "core/version.h"
 #include "ui/common/desktop_seam.h"
+#include "ui/common/window_support.h"
 #include "ui/main/fm_main.h"
 #include "ui/windows/fm_anleitung.h"
 
 namespace kolvenar {
+
+namespace {
+
+// The licence as data/copyright states it.
+QString AboutText() {
+    const QString lineBreak = QStringLiteral("\r\n");
+    return QStringLiteral("Kolvenar ") + FromUtf8(VersionText()) + lineBreak +
+           QStringLiteral("Rechner für die Elementresonanz der chemischen Elemente") + lineBreak +
+           QStringLiteral("© 2026 Quorvin, alle Rechte vorbehalten (proprietäre Lizenz)") +
+           lineBreak + QStringLiteral("Läuft mit Qt ") + QString::fromLatin1(qVersion()) +
+           lineBreak + QStringLiteral("https://kolvenar.org");
+}
+
+}  // namespace
 
 // The guide lies at the same place relative to the program whether it is installed (under any
 // prefix) or started from the build folder, which lays the guide out so.
@@ -20,7 +37,8 @@ QString Fm_Main::DefaultGuideFile() {
                            QStringLiteral("/" KOLVENAR_GUIDE_FROM_PROGRAM));
 }
 
-void Fm_Main::CreateHelpMenu(QAction* info) {
+// The information window has its own entry under "Fenster".
+void Fm_Main::CreateHelpMenu(QAction* /*info*/) {
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("MT_Hilfe"));
     QAction* anleitung = hilfe->addAction(QStringLiteral("&Anleitung"));
@@ -30,7 +48,7 @@ void Fm_Main::CreateHelpMenu(QAction* info) {
     ueber->setObjectName(QStringLiteral("ME_UeberKolvenar"));
 
     connect(anleitung, &QAction::triggered, this, &Fm_Main::OpenGuide);
-    connect(ueber, &QAction::triggered, info, &QAction::trigger);
+    connect(ueber, &QAction::triggered, this, &Fm_Main::ShowAbout);
 }
 
 void Fm_Main::OpenGuide() {
@@ -52,6 +70,11 @@ void Fm_Main::OpenGuide() {
     anleitung_->show();
     anleitung_->raise();
     anleitung_->activateWindow();
+}
+
+void Fm_Main::ShowAbout() {
+    desktop_.ShowMessage(this, QStringLiteral(" Über Kolvenar"), AboutText(), MessageIcon::Program,
+                         MessageButtons::Ok, MessageAnswer::Ok);
 }
 
 }  // namespace kolvenar
