@@ -27,9 +27,11 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 chemical element Z and a whole number N the wavelength L = Z x Cx x 2^N, and
 from it frequency, period, area and volume in the units you pick.
 .
-It shows them in a table, searches all 118 elements and N from -900 to 900
-for a value within a tolerance, converts between frequency and wavelength,
-and saves the table as a text file for spreadsheet programs.
+It shows them in a table that can be sorted by any column and copied to the
+clipboard, searches all 118 elements and N from -900 to 900 for a value
+within a tolerance, converts between frequency and wavelength, and saves the
+table as an Excel workbook (.xlsx) or as a text file for spreadsheet
+programs.
 .
 The interface and the user guide are in German.")
 

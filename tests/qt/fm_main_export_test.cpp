@@ -152,9 +152,13 @@ private slots:
                 CannotSave("%T/alt.xlsx", EACCES) +
                 "; =files %T KolvenarAusgabe.TXT alt.xlsx; =file %T/KolvenarAusgabe.TXT alt; =file "
                 "%T/alt.xlsx alt; =messages 3");
+        // "Nein" goes back to the dialog, which still shows the name; closing the question
+        // cancels.
         row("save as asks before replacing",
-            "file %T/alt.txt alt; answer Nein; saveas %T/alt.txt; =message  Achtung|Die Datei "
-            "'%T/alt.txt' gibt es schon.\nSoll sie ersetzt werden ?; =file %T/alt.txt alt");
+            "file %T/alt.txt alt; dialog %T/alt.txt; dialog %T/neu.txt; answer Nein; answer OK; "
+            "trigger ME_SpeichernUnter; =dialog alt.txt; $SAVED %T/neu.txt; answer Escape; saveas "
+            "%T/alt.txt; =message  Achtung|Die Datei '%T/alt.txt' gibt es schon.\nSoll sie "
+            "ersetzt werden ?; =messages 3; =file %T/alt.txt alt; =files %T alt.txt neu.txt");
     }
 
     void saving() {

@@ -186,10 +186,13 @@ void SearchRows() {
            "=checked ME_Abweichung 1";
     QTest::newRow("halves") << "only 1; check chk_V4 1; click Chk_Suchmodus; click "
                                "opt_Toleranz2; type txt_Suchen4 2.2E-06; =order 1:33";
+    // The focus stays in the table, on the first row that was highlighted.
     QTest::newRow("marking keeps the elements of highlighted rows")
-        << "only 1 2 3; range 30 32; =rows 9; select 2 3; click "
-           "cmd_AusgewählteInListeMarkieren; =ticked 1 2; =rows 6; =enabled "
-           "cmd_AusgewählteInListeMarkieren 1";
+        << "only 1 2 3; range 30 32; =rows 9; select 4 7; click "
+           "cmd_AusgewählteInListeMarkieren; =ticked 2 3; =rows 6; =enabled "
+           "cmd_AusgewählteInListeMarkieren 1; =focus lv_Ausgabe 1; key lv_Ausgabe Ctrl+C; "
+           "=clipboard Element\tZ\tN\tf in MHz\tL in m\tT in ns\tA in m²\tV in "
+           "m³\nHelium\t2\t31\t28770,695\t0,0104\t0,0348\t0,0001\t0\n";
     // Clicking into the own-value box chooses the own tolerance without a search; Enter
     // there searches and refuses values outside 0 < t <= 50 (a comma ends the number).
     QTest::newRow("own tolerance limits")

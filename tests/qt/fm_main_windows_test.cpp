@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMetaEnum>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "support/main_window_fixture.h"
@@ -75,8 +76,10 @@ private slots:
 
     // Scenario steps on the main window and: "move W X Y" and "resize W WIDTH HEIGHT" a window,
     // "plot" opens the evaluation window (it has no menu entry yet), "close" closes the main
-    // window; "=active W", "=icons" (every window shows the program's icon in its seven sizes),
-    // "=guide" (the guide opened is the German page with its four pictures beside it).
+    // window, "nobrowser" leaves the desktop nothing to open addresses with; "=active W",
+    // "=icons" (every window shows the program's icon in its seven sizes), "=guide" (the guide
+    // opened is the German page with its four pictures beside it), "=guide shown" (the guide
+    // window shows the page with its title and a picture).
     // A window reopened at its place stores that place again when it closes.
     void sideWindowLife_data() {
         QTest::addColumn<QString>("steps");
@@ -93,7 +96,7 @@ private slots:
         for (QString control : {"txt_Info1", "Links0"}) {
             QTest::newRow(qPrintable("information, Escape in " + control))
                 << QString(
-                       "trigger ME_Info; trigger ME_Umrechner; trigger ME_UeberKolvenar; =active "
+                       "trigger ME_Info; trigger ME_Umrechner; trigger ME_Info; =active "
                        "Fm_Info; move Fm_Info 150 75; key Fm_Info/%1 Escape; =windows Fm_Main "
                        "Fm_Umrechner; =stored Fm_Info L 2250; =stored Fm_Info T 1125; trigger "
                        "ME_Info; key Fm_Info/%1 Escape; =stored Fm_Info L 2250; =stored Fm_Info T "
@@ -117,6 +120,17 @@ private slots:
                "Fm_Auswerten/pic_Plot0 Escape; =stored Fm_Auswerten W 10560; =stored Fm_Auswerten "
                "H 7560";
         QTest::newRow("F1 opens the guide") << "key Fm_Main F1; =messages 0; =guide";
+        QTest::newRow("without a browser the guide shows in a window of its own")
+            << "nobrowser; key Fm_Main F1; trigger ME_Umrechner; trigger ME_Anleitung; =active "
+               "Fm_Anleitung; =text Fm_Anleitung/Fm_Anleitung  Anleitung; =guide shown; =messages "
+               "0; key Fm_Anleitung/txt_Anleitung Escape; =windows Fm_Main Fm_Umrechner";
+        QTest::newRow("about Kolvenar")
+            << QString(
+                   "answer OK; trigger ME_UeberKolvenar; =message  Über Kolvenar|Kolvenar "
+                   "1.0.0\nRechner für die Elementresonanz der chemischen Elemente\n© 2026 "
+                   "Quorvin, alle Rechte vorbehalten (proprietäre Lizenz)\nLäuft mit Qt %1\n"
+                   "https://kolvenar.org; =windows Fm_Main")
+                   .arg(qVersion());
         QTest::newRow("all close with the main window")
             << "trigger ME_Umrechner; trigger ME_Info; trigger ME_Einstellungen; =icons; pick "
                "Fm_Umrechner/Cb_EinheitX0 Kilo e+3; move Fm_Umrechner 30 15; move Fm_Einstellungen "
@@ -139,6 +153,17 @@ private slots:
                 for (QWidget* shown : testing::TopLevelWindows<QWidget>()) {
                     QCOMPARE(shown->windowIcon().availableSizes().size(), 7);
                 }
+            } else if (words[0] == "nobrowser") {
+                f_->desktop.opensAddresses = false;
+            } else if (step == "=guide shown") {
+                auto* page =
+                    qobject_cast<QTextBrowser*>(scenario.Find("Fm_Anleitung/txt_Anleitung"));
+                QVERIFY(page != nullptr);
+                QCOMPARE(page->documentTitle(), QString("Kolvenar – Anleitung"));
+                QVERIFY(page->toPlainText().startsWith("Kolvenar – Anleitung\n"));
+                const QVariant picture = page->document()->resource(
+                    QTextDocument::ImageResource, QUrl("bilder/hauptfenster.png"));
+                QCOMPARE(picture.value<QPixmap>().size(), QSize(640, 480));
             } else if (words[0] == "=guide") {
                 const QString guide = f_->desktop.openedAddresses.value(0).toLocalFile();
                 QVERIFY2(
@@ -329,7 +354,7 @@ private slots:
                  QString("&Datei:, Speichern &TXT, Speichern &XLS, Speichern unter … Ctrl+Shift+S, "
                          "&Beenden Ctrl+Q, &Fenster:, &Umrechner, &Auswerten, &Einstellungen, "
                          "&Info, &Ansicht:, &Abweichung zeigen, &Sortieren nach, &Hilfe:, "
-                         "Anleitung F1, &Über Kolvenar"));
+                         "&Anleitung F1, &Über Kolvenar"));
     }
 };
 

@@ -110,11 +110,12 @@ bool Scenario::Do(const QString& verb, const QStringList& words, const QString& 
         QFile::setPermissions(
             name, QFileInfo(name).isDir() ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
     } else if (verb == QLatin1String("answer")) {
-        desktop_.Answer(name == QLatin1String("Ja")     ? MessageAnswer::Yes
-                        : name == QLatin1String("Nein") ? MessageAnswer::No
-                                                        : MessageAnswer::Ok,
+        desktop_.Answer(name == QLatin1String("Ja")       ? MessageAnswer::Yes
+                        : name == QLatin1String("Nein")   ? MessageAnswer::No
+                        : name == QLatin1String("Escape") ? MessageAnswer::Closed
+                                                          : MessageAnswer::Ok,
                         words.value(2) == QLatin1String("tick"));
-    } else if (verb == QLatin1String("saveas")) {
+    } else if (verb == QLatin1String("dialog") || verb == QLatin1String("saveas")) {
         const QStringList typed = rest.split(QStringLiteral(" | "));
         desktop_.InFileDialog([typed](QFileDialog& dialog) {
             if (typed.size() > 1) {
@@ -125,7 +126,9 @@ bool Scenario::Do(const QString& verb, const QStringList& words, const QString& 
             box->setText(typed[0]);
             QTest::keyClick(box, Qt::Key_Return);
         });
-        window_()->findChild<QAction*>(QStringLiteral("ME_SpeichernUnter"))->trigger();
+        if (verb == QLatin1String("saveas")) {
+            window_()->findChild<QAction*>(QStringLiteral("ME_SpeichernUnter"))->trigger();
+        }
     } else if (auto* action = window_()->findChild<QAction*>(name);
                verb == QLatin1String("trigger")) {
         if (action == nullptr) {
@@ -258,6 +261,14 @@ bool Scenario::Check(const QString& what, const QStringList& words, const QStrin
     } else if (what == QLatin1String("=message")) {
         const ShownMessage last = desktop_.messages.value(desktop_.messages.size() - 1);
         seen = last.title + QLatin1Char('|') + QString(last.text).replace("\r\n", "\n");
+    } else if (what == QLatin1String("=dialog")) {
+        seen = desktop_.shownFileName;
+    } else if (what == QLatin1String("=focus")) {
+        const QWidget* focused = window_()->focusWidget();
+        seen = focused == nullptr ? QString() : focused->objectName();
+        if (table != nullptr && focused == table) {
+            seen += QLatin1Char(' ') + QString::number(table->currentIndex().row());
+        }
     } else if (what == QLatin1String("=opened")) {
         seen = desktop_.openedAddresses.isEmpty() ? QString()
                                                   : desktop_.openedAddresses.last().toString();

@@ -20,18 +20,21 @@ namespace kolvenar::testing {
 //   click NAME           click a button, check box or option      check NAME 0|1   click if needed
 //   pick NAME ITEM       choose a list entry by its text
 //   key NAME KEYS        press keys ("Escape", "Ctrl+C") with NAME focused
-//   trigger NAME         choose a menu entry                       answer Ja|Nein|OK [tick]
+//   trigger NAME         choose a menu entry                       answer Ja|Nein|OK|Escape [tick]
 //   only Z Z ...         "Keine", then tick these elements         untick Z Z ...
 //   range FROM TO        type both N                               select ROW ROW ...
 //   header TITLE         click a column header of the result table
 //   store SECTION KEY VALUE   write a setting
 //   file PATH TEXT   write a file      folder PATH   make a folder    readonly PATH
 //   saveas PATH [| FILTER]   "Speichern unter …" with that name typed, that type chosen
+//   dialog PATH [| FILTER]   the same typed into the next file dialog not scripted yet
 // Checking:
 //   =rows N   =row R A|B|...   =cell R C TEXT   =headers A|B|...   =order Z:N Z:N ...
 //   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1   =value BAR N
 //   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
 //   =clipboard TEXT   =copied LINES   =windows NAME NAME ...   (the open windows, sorted)
+//   =dialog NAME   (the file name the last file dialog showed)
+//   =focus NAME [ROW]   (the control with the focus; in the result table its current row)
 //   =sorted TITLE ascending|descending   (or nothing)   =ticked Z Z ...   (the ticked elements)
 //   =file PATH TEXT   (its bytes as Latin-1)   =files FOLDER NAME NAME ...
 // "%T" in a step stands for the temporary folder given to the player.

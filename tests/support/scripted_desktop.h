@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QList>
 #include <QString>
 #include <QTest>
@@ -58,14 +59,24 @@ public:
         const auto script = std::move(dialogs_.front());
         dialogs_.pop_front();
         dialog.setOption(QFileDialog::DontUseNativeDialog);
+        // A dialog shown again starts unanswered, as exec() starts it.
+        dialog.setResult(QDialog::Rejected);
         dialog.show();
+        if (const auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            shownFileName = name->text();
+        }
         script(dialog);
         const bool accepted = dialog.result() == QDialog::Accepted;
         dialog.hide();
         return accepted;
     }
 
-    void OpenAddress(const QUrl& address) override { openedAddresses.append(address); }
+    bool OpenAddress(const QUrl& address) override {
+        if (opensAddresses) {
+            openedAddresses.append(address);
+        }
+        return opensAddresses;
+    }
 
     // Scripted answers and dialogs that nothing used up.
     int UnusedAnswers() const { return static_cast<int>(answers_.size() + dialogs_.size()); }
@@ -78,6 +89,10 @@ public:
     std::function<void()> whileOpen;
     QList<ShownMessage> messages;
     QList<QUrl> openedAddresses;
+    // Cleared for a desktop that has nothing to open addresses with.
+    bool opensAddresses = true;
+    // The file name the last file dialog showed as it opened.
+    QString shownFileName;
     int unexpectedMessages = 0;
 
 private:

@@ -36,10 +36,11 @@ bool UnattendedDesktop::RunFileDialog(QFileDialog& dialog) {
     return false;
 }
 
-void UnattendedDesktop::OpenAddress(const QUrl& address) {
+bool UnattendedDesktop::OpenAddress(const QUrl& address) {
     if (report_) {
         std::fprintf(stderr, "open: %s\n", qPrintable(address.toString()));
     }
+    return false;
 }
 
 }  // namespace kolvenar

@@ -6,8 +6,8 @@ namespace kolvenar {
 
 // A desktop with nobody in front of it, for the benchmarks, the fuzzer, the screenshot driver
 // and helper processes of the tests: every notice gets OK, every question the given answer or
-// the box's default with its check box left clear, no file is chosen, nothing is opened, and
-// each message and address can be written to the standard error output.
+// the box's default with its check box left clear, no file is chosen, nothing is opened (and
+// opening says so), and each message and address can be written to the standard error output.
 class UnattendedDesktop : public Desktop {
 public:
     enum class Questions { AnswerYes, TakeDefault };
@@ -23,7 +23,7 @@ public:
                                           MessageAnswer defaultAnswer, const QString& checkBoxText,
                                           bool& checked) override;
     bool RunFileDialog(QFileDialog& dialog) override;
-    void OpenAddress(const QUrl& address) override;
+    bool OpenAddress(const QUrl& address) override;
 
 private:
     Questions questions_;

@@ -87,12 +87,17 @@ constexpr std::array<ControlName, 2> kAuswerten = {{
     {"pic_Plot1", "Zeichenfläche der Summe"},
 }};
 
-constexpr std::array<WindowNames, 5> kWindows = {{
+constexpr std::array<ControlName, 1> kAnleitung = {{
+    {"txt_Anleitung", "Text der Anleitung"},
+}};
+
+constexpr std::array<WindowNames, 6> kWindows = {{
     {"Fm_Main", kMain, {}},
     {"Fm_Umrechner", kUmrechner, {}},
     {"Fm_Einstellungen", {}, kEinstellungen},
     {"Fm_Info", kInfo, {}},
     {"Fm_Auswerten", kAuswerten, {}},
+    {"Fm_Anleitung", kAnleitung, {}},
 }};
 
 QString Text(std::string_view text) {

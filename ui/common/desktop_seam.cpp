@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStringList>
 
 namespace kolvenar {
 
@@ -23,16 +24,39 @@ MessageAnswer RunMessageBox(QWidget* owner, const QString& title, const QString&
         box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
         box.setDefaultButton(defaultAnswer == MessageAnswer::Yes ? QMessageBox::Yes
                                                                  : QMessageBox::No);
+        // The close box and Escape press the escape button, which would otherwise be "Nein";
+        // an unseen one of its own tells a closed question from the answer.
+        QPushButton* closer = box.addButton(QMessageBox::Cancel);
+        closer->hide();
+        box.setEscapeButton(closer);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     // The box takes the check box over and deletes it.
     box.setCheckBox(checkBox);
-    const int pressed = box.exec();
+    box.exec();
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }
-    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    if (box.clickedButton() == box.button(QMessageBox::Yes)) {
+        return MessageAnswer::Yes;
+    }
+    return box.clickedButton() == box.button(QMessageBox::No) ? MessageAnswer::No
+                                                              : MessageAnswer::Closed;
+}
+
+// The box that says what the program is: the program's icon beside the text, its first line
+// bold, and web addresses that open when clicked.
+void ShowAboutBox(QWidget* owner, const QString& title, const QString& text) {
+    QStringList lines;
+    for (const QString& line : text.split(QStringLiteral("\r\n"))) {
+        const QString shown = line.toHtmlEscaped();
+        lines << (line.startsWith(QLatin1String("https://"))
+                      ? QStringLiteral("<a href=\"%1\">%1</a>").arg(shown)
+                      : shown);
+    }
+    lines.first() = QStringLiteral("<b>%1</b>").arg(lines.first());
+    QMessageBox::about(owner, title, lines.join(QStringLiteral("<br>")));
 }
 
 }  // namespace
@@ -40,6 +64,10 @@ MessageAnswer RunMessageBox(QWidget* owner, const QString& title, const QString&
 MessageAnswer QtDesktop::ShowMessage(QWidget* owner, const QString& title, const QString& text,
                                      MessageIcon icon, MessageButtons buttons,
                                      MessageAnswer defaultAnswer) {
+    if (icon == MessageIcon::Program) {
+        ShowAboutBox(owner, title, text);
+        return MessageAnswer::Ok;
+    }
     return RunMessageBox(owner, title, text, icon, buttons, defaultAnswer, nullptr);
 }
 
@@ -59,8 +87,8 @@ bool QtDesktop::RunFileDialog(QFileDialog& dialog) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtDesktop::OpenAddress(const QUrl& address) {
-    QDesktopServices::openUrl(address);
+bool QtDesktop::OpenAddress(const QUrl& address) {
+    return QDesktopServices::openUrl(address);
 }
 
 }  // namespace kolvenar

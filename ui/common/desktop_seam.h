@@ -8,9 +8,11 @@ class QWidget;
 
 namespace kolvenar {
 
-enum class MessageIcon { Information, Exclamation };
+// `Program` is the program's own icon, for the box that says what the program is.
+enum class MessageIcon { Information, Exclamation, Program };
 enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// `Closed`: the question was closed (its close box or Escape) without an answer.
+enum class MessageAnswer { Ok, Yes, No, Closed };
 
 // What the windows ask of the desktop: a modal message box, and opening a folder or a web
 // address. The program uses QtDesktop; tests put in a scripted one that answers without a
@@ -35,9 +37,9 @@ public:
     // Runs a file dialog that the window has set up, modal; true when a file was chosen.
     virtual bool RunFileDialog(QFileDialog& dialog) = 0;
 
-    // Opens a folder in the file manager or a web address in the browser; the outcome is not
-    // examined.
-    virtual void OpenAddress(const QUrl& address) = 0;
+    // Opens a folder in the file manager or a web address in the browser; false when nothing
+    // could be started to open it.
+    virtual bool OpenAddress(const QUrl& address) = 0;
 };
 
 class QtDesktop : public Desktop {
@@ -50,7 +52,7 @@ public:
                                           MessageAnswer defaultAnswer, const QString& checkBoxText,
                                           bool& checked) override;
     bool RunFileDialog(QFileDialog& dialog) override;
-    void OpenAddress(const QUrl& address) override;
+    bool OpenAddress(const QUrl& address) override;
 };
 
 }  // namespace kolvenar

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #include "core/version.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/control_names.h"
@@ -18,6 +20,7 @@
 #include "ui/main/element_selection.h"
 #include "ui/main/n_range_panel.h"
 #include "ui/main/output_options_panel.h"
+#include "ui/main/result_table_model.h"
 #include "ui/main/result_view.h"
 #include "ui/main/sort_menu.h"
 #include "ui/main/units_panel.h"
@@ -31,6 +34,9 @@ namespace kolvenar {
 namespace {
 
 const QString kDesignCaption = QStringLiteral(" Kolvenar - Zuzovudezivudizer");
+
+// The result table's column of N.
+constexpr int kNColumn = 3;
 
 // Margin kept between the two lists and the window's right and bottom edges.
 constexpr int kListMarginTwips = 105;
@@ -223,8 +229,15 @@ void Fm_Main::Chk_Suchmodus_Click(bool on) {
 
 // Carries the highlighted result rows back into the element list, so that the next search
 // covers only their elements. An element with several rows is kept when any of them is
-// highlighted.
+// highlighted. The user goes on in the table, at the first row that was highlighted.
 void Fm_Main::MarkSelectedElements() {
+    const ResultTableModel& model = lv_Ausgabe_->Model();
+    int firstRow = model.rowCount();
+    for (const QModelIndex& highlighted : lv_Ausgabe_->selectionModel()->selectedRows()) {
+        firstRow = std::min(firstRow, highlighted.row());
+    }
+    const int firstZ = model.index(firstRow, 0).data(ResultTableModel::kElementRole).toInt();
+    const QString firstN = model.CellText(firstRow, kNColumn);
     cmd_Markieren_->setEnabled(false);
     for (ElementEntry& element : state_.Elements) {
         element.Visible = false;
@@ -237,6 +250,21 @@ void Fm_Main::MarkSelectedElements() {
     elements_->SetTicksFromElements();
     ApplyElementSelection();
     cmd_Markieren_->setEnabled(true);
+    // The button gave the focus away as it disabled itself, while the table was hidden.
+    if (!lv_Ausgabe_->isVisible()) {
+        return;
+    }
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex index = model.index(row, 0);
+        if (index.data(ResultTableModel::kElementRole).toInt() == firstZ &&
+            model.CellText(row, kNColumn) == firstN) {
+            lv_Ausgabe_->selectionModel()->setCurrentIndex(
+                index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            lv_Ausgabe_->scrollTo(index);
+            lv_Ausgabe_->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
 }
 
 // A settings window whose stored constants the main window takes over at once.

@@ -19,6 +19,7 @@ namespace kolvenar {
 
 class ElementSelection;
 struct FileFailure;
+class Fm_Anleitung;
 class Fm_Auswerten;
 class Fm_Einstellungen;
 class Fm_Info;
@@ -89,9 +90,13 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
-    // The help menu after the window menu; "Über Kolvenar" does what `info` does.
+    // The help menu after the window menu; it does not repeat `info`, the information window's
+    // entry.
     void CreateHelpMenu(QAction* info);
+    // The guide in the desktop's browser, or in the guide window where none can be started.
     void OpenGuide();
+    // "Über Kolvenar": name, version, licence and homepage of the program.
+    void ShowAbout();
     void ConnectPanels();
     void Load();
     void LoadReferenceConstants();
@@ -110,6 +115,8 @@ private:
     // Writes the table as shown to `path`, as a workbook or as the export's text, and tells
     // the user how it went; true when the file was saved.
     bool SaveTableAs(const QString& path, bool workbook);
+    // Asks before "Speichern unter …" replaces the file at `path`.
+    MessageAnswer AskToReplace(const QString& path);
     void SetSearchMode(bool on);
     void Combo_Cx_Change();
     void Chk_Suchmodus_Click(bool on);
@@ -143,6 +150,8 @@ private:
     QPointer<Fm_Auswerten> auswerten_;
     QPointer<Fm_Einstellungen> einstellungen_;
     QPointer<Fm_Info> info_;
+    // Shown where the desktop has no browser for the guide; it closes with this window.
+    QPointer<Fm_Anleitung> anleitung_;
     bool settingsFailureReported_ = false;
     // The folder "Speichern unter …" starts in: the one used last, kept in the store.
     QString saveAsFolder_;

@@ -116,23 +116,29 @@ void Fm_Main::SaveAs() {
                         : QFileInfo(documents).isDir() ? documents
                                                        : QDir::homePath());
     dialog.selectFile(QStringLiteral("KolvenarAusgabe.xlsx"));
-    if (!desktop_.RunFileDialog(dialog) || dialog.selectedFiles().isEmpty()) {
-        return;
+    while (desktop_.RunFileDialog(dialog) && !dialog.selectedFiles().isEmpty()) {
+        const QString typed = dialog.selectedFiles().constFirst();
+        const auto [chosen, format] = NameAndFormat(typed, dialog.selectedNameFilter());
+        saveAsFolder_ = QFileInfo(chosen).absolutePath();
+        const MessageAnswer replace =
+            QFileInfo::exists(chosen) ? AskToReplace(chosen) : MessageAnswer::Yes;
+        if (replace == MessageAnswer::Yes) {
+            SaveTableAs(chosen, format == SaveFormat::Workbook);
+        }
+        if (replace != MessageAnswer::No) {
+            return;
+        }
+        // Back to the dialog with the name as typed, for another one.
+        dialog.selectFile(typed);
     }
-    const auto [chosen, format] =
-        NameAndFormat(dialog.selectedFiles().constFirst(), dialog.selectedNameFilter());
-    const QString path = QDir::toNativeSeparators(chosen);
-    saveAsFolder_ = QFileInfo(chosen).absolutePath();
-    if (QFileInfo::exists(chosen) &&
-        desktop_.ShowMessage(this, QStringLiteral(" Achtung"),
-                             QStringLiteral("Die Datei '") + path +
-                                 QStringLiteral("' gibt es schon.") + kLineBreak +
-                                 QStringLiteral("Soll sie ersetzt werden ?"),
-                             MessageIcon::Exclamation, MessageButtons::YesNo,
-                             MessageAnswer::No) != MessageAnswer::Yes) {
-        return;
-    }
-    SaveTableAs(chosen, format == SaveFormat::Workbook);
+}
+
+MessageAnswer Fm_Main::AskToReplace(const QString& path) {
+    return desktop_.ShowMessage(this, QStringLiteral(" Achtung"),
+                                QStringLiteral("Die Datei '") + QDir::toNativeSeparators(path) +
+                                    QStringLiteral("' gibt es schon.") + kLineBreak +
+                                    QStringLiteral("Soll sie ersetzt werden ?"),
+                                MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::No);
 }
 
 }  // namespace kolvenar

@@ -1,15 +1,34 @@
-// The help menu: the user guide in the desktop's browser, and the information window.
+// The help menu: the user guide, in the desktop's browser or else in a window of its own, and
+// what the program is.
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QUrl>
+#include <QtGlobal>
 
+#include "core/version.h"
 #include "ui/common/desktop_seam.h"
+#include "ui/common/window_support.h"
 #include "ui/main/fm_main.h"
+#include "ui/windows/fm_anleitung.h"
 
 namespace kolvenar {
+
+namespace {
+
+// The licence as data/copyright states it.
+QString AboutText() {
+    const QString lineBreak = QStringLiteral("\r\n");
+    return QStringLiteral("Kolvenar ") + FromUtf8(VersionText()) + lineBreak +
+           QStringLiteral("Rechner für die Elementresonanz der chemischen Elemente") + lineBreak +
+           QStringLiteral("© 2026 Quorvin, alle Rechte vorbehalten (proprietäre Lizenz)") +
+           lineBreak + QStringLiteral("Läuft mit Qt ") + QString::fromLatin1(qVersion()) +
+           lineBreak + QStringLiteral("https://kolvenar.org");
+}
+
+}  // namespace
 
 // The guide lies at the same place relative to the program whether it is installed (under any
 // prefix) or started from the build folder, which lays the guide out so.
@@ -18,17 +37,18 @@ QString Fm_Main::DefaultGuideFile() {
                            QStringLiteral("/" KOLVENAR_GUIDE_FROM_PROGRAM));
 }
 
-void Fm_Main::CreateHelpMenu(QAction* info) {
+// The information window has its own entry under "Fenster".
+void Fm_Main::CreateHelpMenu(QAction* /*info*/) {
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("MT_Hilfe"));
-    QAction* anleitung = hilfe->addAction(QStringLiteral("Anleitung"));
+    QAction* anleitung = hilfe->addAction(QStringLiteral("&Anleitung"));
     anleitung->setObjectName(QStringLiteral("ME_Anleitung"));
     anleitung->setShortcut(QKeySequence(Qt::Key_F1));
     QAction* ueber = hilfe->addAction(QStringLiteral("&Über Kolvenar"));
     ueber->setObjectName(QStringLiteral("ME_UeberKolvenar"));
 
     connect(anleitung, &QAction::triggered, this, &Fm_Main::OpenGuide);
-    connect(ueber, &QAction::triggered, info, &QAction::trigger);
+    connect(ueber, &QAction::triggered, this, &Fm_Main::ShowAbout);
 }
 
 void Fm_Main::OpenGuide() {
@@ -39,7 +59,22 @@ void Fm_Main::OpenGuide() {
                              MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
         return;
     }
-    desktop_.OpenAddress(QUrl::fromLocalFile(guide));
+    if (desktop_.OpenAddress(QUrl::fromLocalFile(guide))) {
+        return;
+    }
+    // No browser could be started.
+    if (anleitung_.isNull()) {
+        anleitung_ = new Fm_Anleitung(guide, *this);
+        Watch(anleitung_);
+    }
+    anleitung_->show();
+    anleitung_->raise();
+    anleitung_->activateWindow();
+}
+
+void Fm_Main::ShowAbout() {
+    desktop_.ShowMessage(this, QStringLiteral(" Über Kolvenar"), AboutText(), MessageIcon::Program,
+                         MessageButtons::Ok, MessageAnswer::Ok);
 }
 
 }  // namespace kolvenar

@@ -1,0 +1,59 @@
+#include "ui/windows/fm_anleitung.h"
+
+#include <QEvent>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "settings/settings_store.h"
+#include "ui/common/control_names.h"
+#include "ui/common/window_support.h"
+
+namespace kolvenar {
+
+namespace {
+
+// Wide enough for the guide's widest picture beside its margins.
+constexpr int kWidthTwips = 13800;
+constexpr int kHeightTwips = 10800;
+// The dialog font is too small to read a long text in.
+constexpr double kPagePointSize = 10;
+
+}  // namespace
+
+Fm_Anleitung::Fm_Anleitung(const QString& guideFile, QWidget& owner)
+    : SideWindow(QStringLiteral("Fm_Anleitung"), QStringLiteral(" Anleitung"),
+                 WindowBorder::Resizable),
+      owner_(owner) {
+    resize(TwipsRect(0, 0, kWidthTwips, kHeightTwips).size());
+    auto* page = new QTextBrowser(this);
+    page->setObjectName(QStringLiteral("txt_Anleitung"));
+    QFont font = page->font();
+    font.setPointSizeF(kPagePointSize);
+    page->setFont(font);
+    // The pictures' relative addresses resolve against the page's own.
+    page->setSource(QUrl::fromLocalFile(guideFile));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+    NameControls(*this);
+
+    // Closes with its owner as the other side windows do; left open it would keep the program
+    // running.
+    owner.installEventFilter(this);
+    // Restored once the window has a place of its own: the default size of a resizable window
+    // is too narrow for the pictures.
+    SettingsStore store;
+    if (!store.Read(objectName(), QStringLiteral("W"), QString()).isEmpty()) {
+        RestorePlacement(store);
+    }
+}
+
+bool Fm_Anleitung::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &owner_ && event->type() == QEvent::Close) {
+        close();
+    }
+    return SideWindow::eventFilter(watched, event);
+}
+
+}  // namespace kolvenar
