@@ -24,6 +24,7 @@
 #include "ui/main/result_view.h"
 #include "ui/main/sort_menu.h"
 #include "ui/main/units_panel.h"
+#include "ui/windows/fm_anleitung.h"
 #include "ui/windows/fm_auswerten.h"
 #include "ui/windows/fm_einstellungen.h"
 #include "ui/windows/fm_info.h"
@@ -156,7 +157,7 @@ void Fm_Main::CreateMenus() {
     me_Abweichung_->setCheckable(true);
     ansicht->addMenu(new SortMenu(lv_Ausgabe_->Model(), ansicht));
     lv_Ausgabe_->SetViewEntries({me_Abweichung_});
-    CreateHelpMenu(info);
+    CreateHelpMenu();
 
     for (int i = 0; i < 2; ++i) {
         connect(me_Speichern_[static_cast<std::size_t>(i)], &QAction::triggered, this,
@@ -316,7 +317,8 @@ void Fm_Main::closeEvent(QCloseEvent* event) {
 
 // Each side window stores its own placement (the converter also its settings) as it closes.
 void Fm_Main::CloseSideWindows() {
-    const std::array<QWidget*, 4> windows = {umrechner_, auswerten_, einstellungen_, info_};
+    const std::array<QWidget*, 5> windows = {umrechner_, auswerten_, einstellungen_, info_,
+                                             anleitung_};
     for (QWidget* window : windows) {
         if (window != nullptr) {
             window->close();

@@ -90,9 +90,8 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
-    // The help menu after the window menu; it does not repeat `info`, the information window's
-    // entry.
-    void CreateHelpMenu(QAction* info);
+    // The help menu, the last of the menu bar.
+    void CreateHelpMenu();
     // The guide in the desktop's browser, or in the guide window where none can be started.
     void OpenGuide();
     // "Über Kolvenar": name, version, licence and homepage of the program.

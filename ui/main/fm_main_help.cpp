@@ -37,8 +37,7 @@ QString Fm_Main::DefaultGuideFile() {
                            QStringLiteral("/" KOLVENAR_GUIDE_FROM_PROGRAM));
 }
 
-// The information window has its own entry under "Fenster".
-void Fm_Main::CreateHelpMenu(QAction* /*info*/) {
+void Fm_Main::CreateHelpMenu() {
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("MT_Hilfe"));
     QAction* anleitung = hilfe->addAction(QStringLiteral("&Anleitung"));
@@ -64,7 +63,7 @@ void Fm_Main::OpenGuide() {
     }
     // No browser could be started.
     if (anleitung_.isNull()) {
-        anleitung_ = new Fm_Anleitung(guide, *this);
+        anleitung_ = new Fm_Anleitung(guide);
         Watch(anleitung_);
     }
     anleitung_->show();

@@ -1,6 +1,5 @@
 #include "ui/windows/fm_anleitung.h"
 
-#include <QEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -21,10 +20,9 @@ constexpr double kPagePointSize = 10;
 
 }  // namespace
 
-Fm_Anleitung::Fm_Anleitung(const QString& guideFile, QWidget& owner)
+Fm_Anleitung::Fm_Anleitung(const QString& guideFile, QWidget* parent)
     : SideWindow(QStringLiteral("Fm_Anleitung"), QStringLiteral(" Anleitung"),
-                 WindowBorder::Resizable),
-      owner_(owner) {
+                 WindowBorder::Resizable, parent) {
     resize(TwipsRect(0, 0, kWidthTwips, kHeightTwips).size());
     auto* page = new QTextBrowser(this);
     page->setObjectName(QStringLiteral("txt_Anleitung"));
@@ -38,22 +36,12 @@ Fm_Anleitung::Fm_Anleitung(const QString& guideFile, QWidget& owner)
     layout->addWidget(page);
     NameControls(*this);
 
-    // Closes with its owner as the other side windows do; left open it would keep the program
-    // running.
-    owner.installEventFilter(this);
     // Restored once the window has a place of its own: the default size of a resizable window
     // is too narrow for the pictures.
     SettingsStore store;
     if (!store.Read(objectName(), QStringLiteral("W"), QString()).isEmpty()) {
         RestorePlacement(store);
     }
-}
-
-bool Fm_Anleitung::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &owner_ && event->type() == QEvent::Close) {
-        close();
-    }
-    return SideWindow::eventFilter(watched, event);
 }
 
 }  // namespace kolvenar

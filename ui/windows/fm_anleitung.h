@@ -12,14 +12,8 @@ class Fm_Anleitung : public SideWindow {
 
 public:
     // Shows the guide's HTML page `guideFile` with its pictures, which the page names relative to
-    // itself, and closes as `owner` closes. Restores its place (it is not shown).
-    Fm_Anleitung(const QString& guideFile, QWidget& owner);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget& owner_;
+    // itself. Restores its place (it is not shown).
+    explicit Fm_Anleitung(const QString& guideFile, QWidget* parent = nullptr);
 };
 
 }  // namespace kolvenar
