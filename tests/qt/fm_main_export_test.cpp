@@ -193,59 +193,20 @@ private slots:
         // What a reader relies on: the parts' content types, the relations from the package to
         // the workbook and from the workbook to its one sheet "Kolvenar" and its styles, style 1
         // bold; every part well-formed. (unzip takes a name as a pattern: the bracket escaped.)
-        const struct {
-            QString name;
-            QStringList elements;
-            QString expected;
-        } parts[] = {
-            {"[[]Content_Types].xml",
-             {"Default", "Override"},
-             R"(~/package/2006/content-types
-Default Extension=rels ContentType=~-package.relationships+xml
-Default Extension=xml ContentType=application/xml
-Override PartName=/docProps/core.xml ContentType=~-package.core-properties+xml
-Override PartName=/xl/styles.xml ContentType=~-officedocument.spreadsheetml.styles+xml
-Override PartName=/xl/workbook.xml ContentType=~-officedocument.spreadsheetml.sheet.main+xml
-Override PartName=/xl/worksheets/sheet1.xml ContentType=~-officedocument.spreadsheetml.worksheet+xml)"},
-            {"_rels/.rels", {"Relationship"}, R"(~/package/2006/relationships
-Relationship Id=rId1 Type=~/officeDocument/2006/relationships/officeDocument Target=xl/workbook.xml
-Relationship Id=rId2 Type=~/package/2006/relationships/metadata/core-properties Target=docProps/core.xml)"},
-            {"xl/_rels/workbook.xml.rels", {"Relationship"}, R"(~/package/2006/relationships
-Relationship Id=rId1 Type=~/officeDocument/2006/relationships/worksheet Target=worksheets/sheet1.xml
-Relationship Id=rId2 Type=~/officeDocument/2006/relationships/styles Target=styles.xml)"},
-            {"xl/workbook.xml", {"sheet"}, R"(~/spreadsheetml/2006/main
-sheet name=Kolvenar sheetId=1 r:id=rId1)"},
-            {"xl/styles.xml", {"font", "b", "cellXfs", "xf"}, R"(~/spreadsheetml/2006/main
-font
-font
-b
-xf numFmtId=0 fontId=0 fillId=0 borderId=0
-cellXfs count=2
-xf numFmtId=0 fontId=0 fillId=0 borderId=0 xfId=0
-xf numFmtId=0 fontId=1 fillId=0 borderId=0 xfId=0 applyFont=1)"},
-            {"docProps/core.xml", {}, "~/package/2006/metadata/core-properties"},
-            {"xl/worksheets/sheet1.xml", {}, "~/spreadsheetml/2006/main"},
-        };
-        for (const auto& [name, elements, expected] : parts) {
-            QCOMPARE(Elements(part(name), elements), expected);
+        // (The parts, the elements of each that count, and what they say: data/workbook_parts.txt.)
+        QFile facts(QFINDTESTDATA("data/workbook_parts.txt"));
+        QVERIFY(facts.open(QIODevice::ReadOnly));
+        for (const QString& entry :
+             QString::fromUtf8(facts.readAll()).split("== ", Qt::SkipEmptyParts)) {
+            const QStringList words = entry.section('\n', 0, 0).split(' ');
+            QCOMPARE(Elements(part(words[0]), words.mid(1)), entry.section('\n', 1).trimmed());
         }
         // Each line a piece of the sheet. A name the user gave stays text that reads as typed.
         // The values are those the table shows, to 15 digits, not those computed; a column is as
         // wide as its longest text, a name, a value or a title, and never below 6.
-        const QString expected = QString::fromUtf8(
-            R"(<c r="A1" t="inlineStr"><is><t>REM Kolvenar ist ein Programm von Quorvin</t></is></c>
-<c r="A4" t="inlineStr"><is><t>REM Comptonwellenlänge &lt;&amp;_x005F_x0041__x0001__xFFFE__xFFFF_&gt;=2.42611E-12 m</t></is></c>
-<pane ySplit="5" topLeftCell="A6" activePane="bottomLeft" state="frozen"/>
-<c r="A5" s="1" t="inlineStr"><is><t>Element</t></is></c>
-<c r="E5" s="1" t="inlineStr"><is><t>A in m²</t></is></c>
-<dimension ref="A1:E8"/>
-<row r="6"><c r="A6" t="inlineStr"><is><t>Bor</t></is></c><c r="B6"><v>5</v></c><c r="C6"><v>546</v></c>
-<c r="D6"><v>2.79420409499627E+153</v></c><c r="E6"><v>7.80757652449394E+306</v></c>
-<c r="A7" t="inlineStr"><is><t>Cäsium</t></is></c>
-<c r="E7" t="inlineStr"><is><t>Überlauf</t></is></c>
-<col min="1" max="1" width="16.7109375" customWidth="1"/>
-<col min="2" max="2" width="6.7109375" customWidth="1"/>
-<col min="4" max="4" width="23.7109375" customWidth="1"/>)");
+        QFile pieces(QFINDTESTDATA("data/workbook_sheet.txt"));
+        QVERIFY(pieces.open(QIODevice::ReadOnly));
+        const QString expected = QString::fromUtf8(pieces.readAll()).trimmed();
         const QString sheet = part("xl/worksheets/sheet1.xml");
         for (const QString& piece : expected.split('\n')) {
             QVERIFY2(sheet.contains(piece), qPrintable(piece));

@@ -116,7 +116,6 @@ public:
 
     QTreeView* Table() const { return Find<QTreeView>(QStringLiteral("lv_Ausgabe")); }
     QTreeWidget* ElementList() const { return Find<QTreeWidget>(QStringLiteral("lv_Elemente")); }
-    QAbstractItemModel* TableModel() const { return Table()->model(); }
 
     ScriptedDesktop desktop;
     FreshSettings settings;

@@ -12,119 +12,53 @@ using namespace kolvenar;
 
 namespace {
 
+// A search for one quantity typed in its base unit: target, tolerance, factors on f and L.
+struct Search {
+    Quantity quantity;
+    double target, tolerance, factorF, factorL;
+};
+
 struct Case {
-    const char* what;
-    Quantity quantity;  // typed in its base unit
-    double target;
-    double tolerance;
-    double factorF;
-    double factorL;
+    Search search;
     ResonanceValues values;
     const char* hit;
     double deviation;  // per cent, 4 places, half to even
 };
 
+constexpr auto kF = Quantity::Frequency;
+constexpr auto kL = Quantity::Wavelength;
+constexpr auto kV = Quantity::Volume;
+
 }  // namespace
 
+// The ties, the factors, the halves and quarter, deviations below the target and the rounding.
 TEST(SearchHit, NearestTestAndItsDeviation) {
-    const double inf = HUGE_VAL;
+    // clang-format off
     for (const Case& c : std::initializer_list<Case>{
-             {"a tie goes to the earlier test",
-              Quantity::Wavelength,
-              3,
-              50,
-              0,
-              2,
-              {.L = 2, .LFactor = 4},
-              "L",
-              -33.3333},
-             {"the factor's product nearer",
-              Quantity::Wavelength,
-              100,
-              20,
-              0,
-              1.1,
-              {.L = 90, .LFactor = 99},
-              "L * 1,1",
-              -1},
-             {"an overflowed product is no hit",
-              Quantity::Wavelength,
-              100,
-              20,
-              0,
-              2,
-              {.L = 105, .LFactor = inf, .LFactorOverflow = true},
-              "L",
-              5},
-             {"a factor test meets a target of 0 with 0",
-              Quantity::Wavelength,
-              100,
-              20,
-              2,
-              0,
-              {.L = 101, .fFactor = 0},
-              "f * 2",
-              0},
-             {"the quarter",
-              Quantity::Volume,
-              100,
-              20,
-              0,
-              0,
-              {.V = 400, .VHalf = 200, .VQuarter = 100},
-              "V / 4",
-              0},
-             {"the half",
-              Quantity::Volume,
-              100,
-              20,
-              0,
-              0,
-              {.V = 210, .VHalf = 105, .VQuarter = 52.5},
-              "V / 2",
-              5},
-             {"half the area", Quantity::Area, 50, 10, 0, 0, {.A = 104, .AHalf = 52}, "A / 2", 4},
-             {"the period below", Quantity::Period, 8, 20, 0, 0, {.T = 7}, "T", -12.5},
-             {"half to even, down",
-              Quantity::Frequency,
-              100,
-              10,
-              0,
-              0,
-              {.f = 100.03125},
-              "f",
-              0.0312},
-             {"half to even, up",
-              Quantity::Frequency,
-              100,
-              10,
-              0,
-              0,
-              {.f = 100.09375},
-              "f",
-              0.0938},
-             {"half to even, below",
-              Quantity::Frequency,
-              100,
-              10,
-              0,
-              0,
-              {.f = 99.96875},
-              "f",
-              -0.0312}}) {
+             {{kL, 3, 50, 0, 2}, {.L = 2, .LFactor = 4}, "L", -33.3333},  // a tie: the earlier
+             {{kL, 100, 20, 0, 1.1}, {.L = 90, .LFactor = 99}, "L * 1,1", -1},
+             {{kL, 100, 20, 0, 2}, {.L = 105, .LFactor = HUGE_VAL, .LFactorOverflow = true}, "L", 5},
+             {{kL, 100, 20, 2, 0}, {.L = 101, .fFactor = 0}, "f * 2", 0},  // a target of 0
+             {{kV, 100, 20, 0, 0}, {.V = 400, .VHalf = 200, .VQuarter = 100}, "V / 4", 0},
+             {{kV, 100, 20, 0, 0}, {.V = 210, .VHalf = 105, .VQuarter = 52.5}, "V / 2", 5},
+             {{Quantity::Area, 50, 10, 0, 0}, {.A = 104, .AHalf = 52}, "A / 2", 4},
+             {{Quantity::Period, 8, 20, 0, 0}, {.T = 7}, "T", -12.5},
+             {{kF, 100, 10, 0, 0}, {.f = 100.03125}, "f", 0.0312},
+             {{kF, 100, 10, 0, 0}, {.f = 100.09375}, "f", 0.0938},
+             {{kF, 100, 10, 0, 0}, {.f = 99.96875}, "f", -0.0312}}) {
+        // clang-format on
         TableRequest request;
         request.searchMode = true;
         request.showAHalf = request.showVHalf = request.showVQuarter = true;
-        request.searchValues[static_cast<std::size_t>(c.quantity)] = c.target;
-        request.tolerance = c.tolerance;
-        request.wunschfaktorF = c.factorF;
-        request.wunschfaktorL = c.factorL;
+        request.searchValues[static_cast<std::size_t>(c.search.quantity)] = c.search.target;
+        request.tolerance = c.search.tolerance;
+        request.wunschfaktorF = c.search.factorF;
+        request.wunschfaktorL = c.search.factorL;
         const SearchMatcher matcher(request);
-        ASSERT_TRUE(matcher.Matches(c.values)) << c.what;
+        ASSERT_TRUE(matcher.Matches(c.values)) << c.hit;
         const SearchHit hit = matcher.BestHit(c.values);
-        EXPECT_EQ(SearchTestNames(request, ",")[static_cast<std::size_t>(hit.test)], c.hit)
-            << c.what;
-        EXPECT_EQ(hit.deviation, c.deviation) << c.what;
+        EXPECT_EQ(SearchTestNames(request, ",")[static_cast<std::size_t>(hit.test)], c.hit);
+        EXPECT_EQ(hit.deviation, c.deviation) << c.hit;
     }
 }
 
