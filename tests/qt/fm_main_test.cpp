@@ -245,16 +245,6 @@ private slots:
         QVERIFY(f_->Run(steps));
     }
 
-    // A step that finds nothing to act on fails instead of passing by doing nothing. Each
-    // failure is expected in turn: an expectation left unused fails the test.
-    void stepsThatFindNothingFail() {
-        for (const char* step :
-             {"header Gibt es nicht", "pick Cb_Einheit0 Gibt es nicht", "select 0 118"}) {
-            QEXPECT_FAIL("", "the step finds nothing", Continue);
-            f_->Run(QString(step));
-        }
-    }
-
     // A first start stores the factory constants and the settings window's placement, nothing
     // else; closing adds the main window's settings. Both files as earlier versions wrote them.
     void firstStartWritesTheSettingsFileOfEarlierVersions() {

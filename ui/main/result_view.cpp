@@ -84,10 +84,10 @@ ResultTableView::ResultTableView(QWidget* parent) : QTreeView(parent) {
 }
 
 void ResultTableView::CreateActions() {
-    copy_ = new QAction(QStringLiteral("Kopieren"), this);
+    copy_ = new QAction(QStringLiteral("&Kopieren"), this);
     copy_->setObjectName(QStringLiteral("ME_Kopieren"));
     copy_->setShortcut(QKeySequence::Copy);
-    selectAll_ = new QAction(QStringLiteral("Alles auswählen"), this);
+    selectAll_ = new QAction(QStringLiteral("Alles aus&wählen"), this);
     selectAll_->setObjectName(QStringLiteral("ME_AllesAuswählen"));
     selectAll_->setShortcut(QKeySequence::SelectAll);
     for (QAction* action : {copy_, selectAll_}) {
