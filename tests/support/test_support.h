@@ -32,19 +32,6 @@ T* Control(const QWidget* window, const QString& name) {
     return control;
 }
 
-// The top-level windows of type W that exist (or, with `visibleOnly`, are shown).
-template <typename W>
-QList<W*> TopLevelWindows(bool visibleOnly = true) {
-    QList<W*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<W*>(widget);
-            window && (window->isVisible() || !visibleOnly)) {
-            found.append(window);
-        }
-    }
-    return found;
-}
-
 // The guide the program built with the tests finds beside itself.
 QString BuiltGuideFile();
 

@@ -1,45 +1,56 @@
 #include "ui/main/sort_menu.h"
 
+#include "table/result_table.h"
 #include "ui/common/window_support.h"
 #include "ui/main/result_table_model.h"
 
 namespace kolvenar {
 
+namespace {
+
+// Element, Z, N and every optional column a table can have.
+constexpr int kMostColumns = kFixedColumnCount - 1 + static_cast<int>(ColumnSource::Deviation) + 1;
+
+}  // namespace
+
 SortMenu::SortMenu(ResultTableModel& model, QWidget* parent)
     : QMenu(QStringLiteral("&Sortieren nach"), parent), model_(model) {
     setObjectName(QStringLiteral("MT_SortierenNach"));
-    connect(&model, &QAbstractItemModel::modelReset, this, &SortMenu::Fill);
-    Fill();
-}
-
-void SortMenu::Fill() {
-    // Later: the entry being chosen may be what sorted the table anew. Nameless meanwhile, so
-    // that only the entries shown are found by their names.
-    for (QAction* entry : actions()) {
-        removeAction(entry);
-        entry->setObjectName(QString());
-        entry->deleteLater();
-    }
-    QStringList captions;
-    for (int column = 1; column < model_.columnCount(); ++column) {
-        captions << model_.HeaderText(column);
-    }
-    captions << QStringLiteral("Ursprüngliche Reihenfolge");
-    captions = WithAccessKeys(captions);
-    for (int column = 1; column < model_.columnCount(); ++column) {
-        QAction* entry = addAction(captions[column - 1]);
+    // An entry for every column a table can have, made once: made anew at every table run they
+    // would scatter small objects among the large rows of the next table. They follow the
+    // table as the menu opens.
+    for (int column = 1; column <= kMostColumns; ++column) {
+        QAction* entry = addAction(QString());
         entry->setObjectName(MemberName(QStringLiteral("ME_SortierenNach"), column));
         entry->setCheckable(true);
-        entry->setChecked(model_.SortColumn() == column);
-        // Connected in the entry's name: a menu cuts its own connections to an entry it drops.
-        connect(entry, &QAction::triggered, entry, [this, column] {
+        connect(entry, &QAction::triggered, this, [this, column] {
             const bool again = model_.SortColumn() == column;
             model_.SortBy(column, again && model_.SortOrder() == Qt::AscendingOrder);
         });
     }
-    QAction* built = addAction(captions.constLast());
+    QAction* built = addAction(QString());
     built->setObjectName(QStringLiteral("ME_UrspruenglicheReihenfolge"));
-    connect(built, &QAction::triggered, built, [this] { model_.ShowBuiltOrder(); });
+    connect(built, &QAction::triggered, this, [this] { model_.ShowBuiltOrder(); });
+    connect(this, &QMenu::aboutToShow, this, &SortMenu::Follow);
+    Follow();
+}
+
+void SortMenu::Follow() {
+    const int columns = model_.columnCount() - 1;
+    QStringList captions;
+    for (int column = 1; column <= columns; ++column) {
+        captions << model_.HeaderText(column);
+    }
+    captions << QStringLiteral("Ursprüngliche Reihenfolge");
+    captions = WithAccessKeys(captions);
+    const QList<QAction*> entries = actions();
+    for (int column = 1; column <= kMostColumns; ++column) {
+        QAction* entry = entries[column - 1];
+        entry->setVisible(column <= columns);
+        entry->setText(column <= columns ? captions[column - 1] : QString());
+        entry->setChecked(model_.SortColumn() == column);
+    }
+    entries.constLast()->setText(captions.constLast());
 }
 
 }  // namespace kolvenar

@@ -8,7 +8,7 @@ class ResultTableModel;
 
 // "Sortieren nach": one entry per column of the result table, captioned with its title, and
 // "Ursprüngliche Reihenfolge". Choosing a column sorts by it ascending; choosing the column the
-// table is sorted by again reverses the order. Follows the table's columns and order.
+// table is sorted by again reverses the order. Shows the table's columns and order as it opens.
 class SortMenu : public QMenu {
     Q_OBJECT
 
@@ -16,7 +16,8 @@ public:
     SortMenu(ResultTableModel& model, QWidget* parent);
 
 private:
-    void Fill();
+    // Captions, names and the check mark after the table's columns and order.
+    void Follow();
 
     ResultTableModel& model_;
 };
