@@ -1,7 +1,6 @@
 #include "table/columns.h"
 
 #include <array>
-#include <limits>
 
 #include "core/number_text.h"
 
@@ -104,20 +103,5 @@ CellRule::CellRule(const TableRequest& request, ColumnSource source)
     : value_(KindOf(source).value),
       overflow_(KindOf(source).overflow),
       toUnit_(MakeUnitScale(Unit(request, KindOf(source).quantity).factor)) {}
-
-double CellRule::Raw(const ResonanceValues& values) const {
-    return values.*value_;
-}
-
-bool CellRule::Overflowed(const ResonanceValues& values) const {
-    return values.*overflow_;
-}
-
-double CellRule::Value(const ResonanceValues& values, bool rounding) const {
-    if (values.*overflow_) {
-        return std::numeric_limits<double>::infinity();
-    }
-    return RoundForDisplay(ApplyUnitScale(toUnit_, values.*value_), rounding);
-}
 
 }  // namespace kolvenar

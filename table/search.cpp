@@ -47,18 +47,19 @@ std::vector<std::string> SearchTestNames(const TableRequest& request,
 SearchMatcher::SearchMatcher(const TableRequest& request) : tolerance_(request.tolerance) {
     for (int place = 0; place < static_cast<int>(kSearchTests.size()); ++place) {
         const SearchTest& test = kSearchTests[static_cast<std::size_t>(place)];
-        if (Made(request, test)) {
-            const double factor = request.units[static_cast<std::size_t>(test.target)].factor;
-            tests_.push_back({place, CellRule(request, test.value),
-                              ConvertUnit(TypedValue(request, test.target), -factor)});
+        const double factor = request.units[static_cast<std::size_t>(test.target)].factor;
+        const double target = ConvertUnit(TypedValue(request, test.target), -factor);
+        // A target beyond the double range in base units (1E300 GHz) is never met: every
+        // finite value would lie within its tolerance.
+        if (Made(request, test) && std::isfinite(target)) {
+            tests_.push_back({place, CellRule(request, test.value), target});
         }
     }
 }
 
-// An overflowed quantity never matches, and neither does a target beyond the double range in
-// base units (1E300 GHz): every finite value would lie within its tolerance.
+// An overflowed quantity never matches.
 bool SearchMatcher::Passes(const Test& test, const ResonanceValues& values) const {
-    return !test.rule.Overflowed(values) && std::isfinite(test.target) &&
+    return !test.rule.Overflowed(values) &&
            WithinTolerance(test.rule.Raw(values), test.target, tolerance_);
 }
 
