@@ -145,7 +145,8 @@ void TableRows() {
         "Weile dauern !\n\n<JA> Ich warte dann ...\n<NEIN> Ups , dann stelle ich N anders "
         "ein oder wähle weniger Elemnte .");
     QTest::newRow("3602 no, ticked")
-        << QString("only 1 2; answer Nein tick; range -900 900; ") + (question) +
+        << QString("only 1 2; range -900 899; =rows 3600; answer Nein tick; range -900 900; ") +
+               (question) +
                "; =rows 0; =visible lv_Ausgabe 0; =enabled ME_Speichern0 0; =text "
                "Lab_AusgabeCx ; restart; answer Nein; range -900 900; =messages 2";
     QTest::newRow("3602 yes, ticked")
@@ -206,7 +207,8 @@ void SettingsWindowRows() {
     // Saved without surrounding blanks; the main window reads the leading number.
     QTest::newRow("saving updates the main window at once")
         << QString(
-               "pick Combo_Cx Cn Neutronen; trigger ME_Einstellungen; keys E/txt_Cx_Bezeichnung0 "
+               "pick Combo_Cx Cn Neutronen; trigger ME_Einstellungen; =text E/txt_Cx_Wert2 "
+               "1.3195909067E-15; keys E/txt_Cx_Bezeichnung0 "
                "X; =enabled E/cmd_Speichern 1; type E/txt_Cx0   Ca  ; type E/txt_Cx_Wert0 2,5E-12; "
                "click E/cmd_Speichern; =enabled E/cmd_Speichern 0; =windows Fm_Einstellungen "
                "Fm_Main; =stored Fm_Main Cx0 Ca; =stored Fm_Main Cx_Wert0 2,5E-12; =stored Fm_Main "
@@ -376,7 +378,8 @@ private slots:
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         const QModelIndex third = model.index(2, 4);
-        QVERIFY(f_->Run({"header f in MHz", "range 0 1", "click cmd_ElementeVisible0", "only 2"}));
+        QVERIFY(f_->Run({"header f in MHz", "trigger ME_SortierenNach4", "range 0 1",
+                         "click cmd_ElementeVisible0", "only 2"}));
         QCOMPARE(model.rowCount(), 2);
         QVERIFY(!model.data(third).isValid());
         for (const auto& [row, column] : {std::pair{2, 1}, {-1, 1}, {0, 0}, {0, 9}}) {

@@ -270,7 +270,8 @@ private slots:
         };
         QCOMPARE(Fm_Info::EquationText(), QString(kEquation).replace("\n", "\r\n"));
         QVERIFY(scenario.Run({"=text txt_Info1 " + kEquation}));
-        QVERIFY(control("txt_Info1")->property("readOnly").toBool());
+        QVERIFY(control("txt_Info0")->property("readOnly").toBool() &&
+                control("txt_Info1")->property("readOnly").toBool());
         QCOMPARE(Look(control("txt_Info0")) + ", " + Look(control("txt_Info1")) + ", " +
                      Look(control("Lab_Info")) + ", " + Look(control("Links0")) + ", " +
                      Look(control("Links1")),
