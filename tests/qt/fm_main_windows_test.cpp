@@ -122,7 +122,8 @@ private slots:
         QTest::newRow("F1 opens the guide") << "key Fm_Main F1; =messages 0; =guide";
         QTest::newRow("without a browser the guide shows in a window of its own")
             << "nobrowser; key Fm_Main F1; trigger ME_Umrechner; trigger ME_Anleitung; =active "
-               "Fm_Anleitung; =text Fm_Anleitung/Fm_Anleitung  Anleitung; =guide shown; =messages "
+               "Fm_Anleitung; =text Fm_Anleitung/Fm_Anleitung  Anleitung; =guide shown; "
+               "=accessibleName Fm_Anleitung/txt_Anleitung Text der Anleitung; =messages "
                "0; key Fm_Anleitung/txt_Anleitung Escape; =windows Fm_Main Fm_Umrechner";
         QTest::newRow("about Kolvenar")
             << QString(
