@@ -76,7 +76,8 @@ void InputRows() {
     QTest::newRow("factor boxes")
         << "type txt_Wunschfaktor1 7; =rebuilds 1; type txt_Wunschfaktor0 0.1234567; =rebuilds 1; "
            "=text txt_Wunschfaktor1 8.099986; =text txt_Wunschfaktor0 .123457; type "
-           "txt_Wunschfaktor0 1; =text txt_Wunschfaktor1 ";
+           "txt_Wunschfaktor0 1; =text txt_Wunschfaktor1 ; =y txt_Wunschfaktor0 16; =y "
+           "txt_Wunschfaktor1 40";
 }
 
 void TableRows() {
