@@ -66,10 +66,12 @@ private slots:
 
     void cleanup() {
         f_->ExpectNoStrayDialogs();
-        f_.reset();
+        // Windows store their places on closing, so they close while the settings folder
+        // still exists.
         for (QWidget* window : QApplication::topLevelWidgets()) {
             window->close();
         }
+        f_.reset();
         QTest::qWait(0);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
