@@ -9,11 +9,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -81,6 +83,21 @@ void TickOnly(QWidget& window, std::initializer_list<int> elements) {
     }
 }
 
+// Clicks the result table's column header titled `title`, as a user sorts by it.
+void ClickHeader(QWidget& window, const QString& title) {
+    QHeaderView* header = Find<QTreeView>(window, QStringLiteral("lv_Ausgabe"))->header();
+    for (int column = 0; column < header->count(); ++column) {
+        if (header->model()->headerData(column, Qt::Horizontal).toString() == title) {
+            const QPoint middle(
+                header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                header->height() / 2);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+            return;
+        }
+    }
+    Fail(QStringLiteral("no column titled ") + title);
+}
+
 void Save(QWidget& window, const QDir& folder, const QString& name) {
     if (QWidget* focus = QApplication::focusWidget()) {
         focus->clearFocus();  // no blinking text cursor in the picture
@@ -116,7 +133,8 @@ int main(int argc, char* argv[]) {
     // The first start: every element, N = 33.
     Save(window, folder, QStringLiteral("hauptfenster.png"));
 
-    // A wavelength of 589 nm (the yellow sodium line) within 5 %, showing f and L only.
+    // A wavelength of 589 nm (the yellow sodium line) within 5 %, showing f and L only, with
+    // the deviation of each row, the closest first.
     for (int i = 2; i < 5; ++i) {
         SetChecked(window, QStringLiteral("chk_Feldauswahl") + QString::number(i), false);
     }
@@ -124,6 +142,8 @@ int main(int argc, char* argv[]) {
     Choose(window, QStringLiteral("Cb_Einheit1"), QStringLiteral("nm Nano e-9"));
     Find<QRadioButton>(window, QStringLiteral("opt_Toleranz2"))->click();
     Type(window, QStringLiteral("txt_Suchen1"), QStringLiteral("589"));
+    Find<QAction>(window, QStringLiteral("ME_Abweichung"))->trigger();
+    ClickHeader(window, QStringLiteral("Abweichung in %"));
     Save(window, folder, QStringLiteral("suche.png"));
 
     // Back to the table: hydrogen, helium and lithium for N = 33 to 35, exported.
