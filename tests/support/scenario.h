@@ -9,11 +9,12 @@
 
 namespace kolvenar::testing {
 
-// Plays what a user does in a window, step by step, and checks what the user then sees. A step
-// is one line "verb arguments"; the last argument takes the rest of the line. Controls are named
-// by their objectName, in the window given or, as "Fm_Umrechner/txt_Wert0", in another open
-// window; "\n" in a text stands for the line breaks of messages and the clipboard. A step that
-// finds nothing to act on (no such control, list entry, row or column title) fails.
+// Plays what a user does in a window, step by step, and checks what the user then sees; the window
+// tests and the guide's screenshot driver use it. A step is one line "verb arguments"; the last
+// argument takes the rest of the line. Controls are named by their objectName, in the window given
+// or, as "Fm_Umrechner/txt_Wert0", in another open window; "\n" in a text stands for the line
+// breaks of messages and the clipboard. A step that finds nothing to act on (no such control, list
+// entry, row or column title) fails.
 //
 // Doing:
 //   type NAME TEXT       replace a box's text and press Enter     keys NAME TEXT   without Enter

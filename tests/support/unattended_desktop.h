@@ -4,10 +4,10 @@
 
 namespace kolvenar {
 
-// A desktop with nobody in front of it, for the benchmarks, the fuzzer, the screenshot driver
-// and helper processes of the tests: every notice gets OK, every question the given answer or
-// the box's default with its check box left clear, no file is chosen, nothing is opened (and
-// opening says so), and each message and address can be written to the standard error output.
+// A desktop with nobody in front of it, for the benchmarks, the fuzzer and helper processes of the
+// tests: every notice gets OK, every question the given answer or the box's default with its check
+// box left clear, no file is chosen, nothing is opened (and opening says so), and each message and
+// address can be written to the standard error output.
 class UnattendedDesktop : public Desktop {
 public:
     enum class Questions { AnswerYes, TakeDefault };

@@ -4,98 +4,47 @@
 //
 // kolvenar_screenshots <folder>  writes hauptfenster.png, suche.png, umrechner.png and
 // KolvenarAusgabe.XLS into <folder>.
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QHeaderView>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
-#include <QTreeView>
-#include <QTreeWidget>
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "support/unattended_desktop.h"
+#include "support/scenario.h"
+#include "support/scripted_desktop.h"
 #include "ui/main/application.h"
 #include "ui/main/fm_main.h"
 
 namespace {
 
 using namespace kolvenar;
+using kolvenar::testing::Scenario;
+using kolvenar::testing::ScriptedDesktop;
 
 [[noreturn]] void Fail(const QString& what) {
     std::fprintf(stderr, "kolvenar_screenshots: %s\n", qPrintable(what));
     std::exit(1);
 }
 
-template <typename T>
-T* Find(const QWidget& window, const QString& name) {
-    T* control = window.findChild<T*>(name);
-    if (control == nullptr) {
-        Fail(QStringLiteral("no control named ") + name);
-    }
-    return control;
-}
-
-QWidget& TopLevel(const QString& name) {
+QWidget* TopLevel(const QString& name) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (widget->objectName() == name && widget->isVisible()) {
-            return *widget;
+            return widget;
         }
     }
     Fail(QStringLiteral("no window named ") + name);
 }
 
-void Type(QWidget& window, const QString& box, const QString& text) {
-    auto* edit = Find<QLineEdit>(window, box);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
-void Choose(QWidget& window, const QString& list, const QString& item) {
-    auto* combo = Find<QComboBox>(window, list);
-    const int index = combo->findText(item);
-    if (index < 0) {
-        Fail(list + QStringLiteral(" has no item ") + item);
-    }
-    combo->setCurrentIndex(index);
-}
-
-void SetChecked(QWidget& window, const QString& box, bool checked) {
-    auto* check = Find<QCheckBox>(window, box);
-    if (check->isChecked() != checked) {
-        check->click();
-    }
-}
-
-void TickOnly(QWidget& window, std::initializer_list<int> elements) {
-    Find<QPushButton>(window, QStringLiteral("cmd_ElementeVisible0"))->click();
-    auto* list = Find<QTreeWidget>(window, QStringLiteral("lv_Elemente"));
-    for (int z : elements) {
-        list->topLevelItem(z - 1)->setCheckState(0, Qt::Checked);
-    }
-}
-
-// Clicks the result table's column header titled `title`, as a user sorts by it.
-void ClickHeader(QWidget& window, const QString& title) {
-    QHeaderView* header = Find<QTreeView>(window, QStringLiteral("lv_Ausgabe"))->header();
-    for (int column = 0; column < header->count(); ++column) {
-        if (header->model()->headerData(column, Qt::Horizontal).toString() == title) {
-            const QPoint middle(
-                header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                header->height() / 2);
-            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
-            return;
+// Plays what the user does, as the window tests do; a step that finds nothing to act on stops
+// the driver.
+void Play(Scenario& user, const QStringList& steps) {
+    for (const QString& step : steps) {
+        if (!user.Run({step})) {
+            Fail(QStringLiteral("cannot do: ") + step);
         }
     }
-    Fail(QStringLiteral("no column titled ") + title);
 }
 
 void Save(QWidget& window, const QDir& folder, const QString& name) {
@@ -120,7 +69,7 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    UnattendedDesktop desktop(UnattendedDesktop::Questions::AnswerYes, true);
+    ScriptedDesktop desktop;
     Fm_Main window(desktop);
     window.SetExportFolder(folder.path());
     // A fixed time in the export's header keeps the pictures the same from one run to the next.
@@ -129,45 +78,36 @@ int main(int argc, char* argv[]) {
     if (!QTest::qWaitForWindowExposed(&window)) {
         Fail(QStringLiteral("the main window did not appear"));
     }
+    Scenario user(desktop, [&window] { return &window; });
 
     // The first start: every element, N = 33.
     Save(window, folder, QStringLiteral("hauptfenster.png"));
 
     // A wavelength of 589 nm (the yellow sodium line) within 5 %, showing f and L only, with
     // the deviation of each row, the closest first.
-    for (int i = 2; i < 5; ++i) {
-        SetChecked(window, QStringLiteral("chk_Feldauswahl") + QString::number(i), false);
-    }
-    SetChecked(window, QStringLiteral("Chk_Suchmodus"), true);
-    Choose(window, QStringLiteral("Cb_Einheit1"), QStringLiteral("nm Nano e-9"));
-    Find<QRadioButton>(window, QStringLiteral("opt_Toleranz2"))->click();
-    Type(window, QStringLiteral("txt_Suchen1"), QStringLiteral("589"));
-    Find<QAction>(window, QStringLiteral("ME_Abweichung"))->trigger();
-    ClickHeader(window, QStringLiteral("Abweichung in %"));
+    Play(user, {"check chk_Feldauswahl2 0", "check chk_Feldauswahl3 0", "check chk_Feldauswahl4 0",
+                "check Chk_Suchmodus 1", "pick Cb_Einheit1 nm Nano e-9", "click opt_Toleranz2",
+                "type txt_Suchen1 589", "trigger ME_Abweichung", "header Abweichung in %"});
     Save(window, folder, QStringLiteral("suche.png"));
 
     // Back to the table: hydrogen, helium and lithium for N = 33 to 35, exported.
-    SetChecked(window, QStringLiteral("Chk_Suchmodus"), false);
-    Choose(window, QStringLiteral("Cb_Einheit1"), QStringLiteral("m"));
-    for (int i = 2; i < 5; ++i) {
-        SetChecked(window, QStringLiteral("chk_Feldauswahl") + QString::number(i), true);
-    }
-    TickOnly(window, {1, 2, 3});
-    Type(window, QStringLiteral("txt_N_Value1"), QStringLiteral("35"));
-    Find<QAction>(window, QStringLiteral("ME_Speichern1"))->trigger();
+    Play(user, {"check Chk_Suchmodus 0", "pick Cb_Einheit1 m", "check chk_Feldauswahl2 1",
+                "check chk_Feldauswahl3 1", "check chk_Feldauswahl4 1", "only 1 2 3",
+                "type txt_N_Value1 35", "answer OK", "trigger ME_Speichern1"});
 
     // The converter: 100 MHz into a wavelength, 1500 milli into the plain unit.
-    Find<QAction>(window, QStringLiteral("ME_Umrechner"))->trigger();
-    QWidget& converter = TopLevel(QStringLiteral("Fm_Umrechner"));
-    if (!QTest::qWaitForWindowExposed(&converter)) {
+    Play(user, {"trigger ME_Umrechner"});
+    QWidget* converter = TopLevel(QStringLiteral("Fm_Umrechner"));
+    if (!QTest::qWaitForWindowExposed(converter)) {
         Fail(QStringLiteral("the converter did not appear"));
     }
-    Choose(converter, QStringLiteral("Cb_Einheit0"), QStringLiteral("MHz Mega e+6"));
-    Type(converter, QStringLiteral("txt_Wert0"), QStringLiteral("100"));
-    Choose(converter, QStringLiteral("Cb_EinheitX0"), QStringLiteral("Milli e-3"));
-    Type(converter, QStringLiteral("txt_WertX"), QStringLiteral("1500"));
-    Save(converter, folder, QStringLiteral("umrechner.png"));
+    Play(user, {"pick Fm_Umrechner/Cb_Einheit0 MHz Mega e+6", "type Fm_Umrechner/txt_Wert0 100",
+                "pick Fm_Umrechner/Cb_EinheitX0 Milli e-3", "type Fm_Umrechner/txt_WertX 1500"});
+    Save(*converter, folder, QStringLiteral("umrechner.png"));
 
+    if (desktop.unexpectedMessages > 0 || desktop.UnusedAnswers() > 0) {
+        Fail(QStringLiteral("the export did not end with its one message"));
+    }
     window.close();
     return 0;
 }
