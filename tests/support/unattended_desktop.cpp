@@ -1,19 +1,9 @@
 #include "support/unattended_desktop.h"
 
-#include <QFileDialog>
-
-#include <cstdio>
-
 namespace kolvenar {
 
-MessageAnswer UnattendedDesktop::ShowMessage(QWidget*, const QString& title, const QString& text,
-                                             MessageIcon, MessageButtons buttons,
-                                             MessageAnswer defaultAnswer) {
-    if (report_) {
-        const QString oneLine =
-            QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" | "));
-        std::fprintf(stderr, "message%s: %s\n", qPrintable(title), qPrintable(oneLine));
-    }
+MessageAnswer UnattendedDesktop::ShowMessage(QWidget*, const QString&, const QString&, MessageIcon,
+                                             MessageButtons buttons, MessageAnswer defaultAnswer) {
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }
@@ -29,17 +19,11 @@ MessageAnswer UnattendedDesktop::ShowMessageWithCheckBox(QWidget* owner, const Q
     return ShowMessage(owner, title, text, icon, buttons, defaultAnswer);
 }
 
-bool UnattendedDesktop::RunFileDialog(QFileDialog& dialog) {
-    if (report_) {
-        std::fprintf(stderr, "file dialog: %s\n", qPrintable(dialog.windowTitle()));
-    }
+bool UnattendedDesktop::RunFileDialog(QFileDialog&) {
     return false;
 }
 
-bool UnattendedDesktop::OpenAddress(const QUrl& address) {
-    if (report_) {
-        std::fprintf(stderr, "open: %s\n", qPrintable(address.toString()));
-    }
+bool UnattendedDesktop::OpenAddress(const QUrl&) {
     return false;
 }
 

@@ -4,16 +4,14 @@
 
 namespace kolvenar {
 
-// A desktop with nobody in front of it, for the benchmarks, the fuzzer and helper processes of the
-// tests: every notice gets OK, every question the given answer or the box's default with its check
-// box left clear, no file is chosen, nothing is opened (and opening says so), and each message and
-// address can be written to the standard error output.
+// A desktop with nobody in front of it, for the benchmarks and the fuzzer: every notice gets
+// OK, every question the given answer or the box's default with its check box left clear, no
+// file is chosen and nothing is opened (and opening says so).
 class UnattendedDesktop : public Desktop {
 public:
     enum class Questions { AnswerYes, TakeDefault };
 
-    explicit UnattendedDesktop(Questions questions, bool report = false)
-        : questions_(questions), report_(report) {}
+    explicit UnattendedDesktop(Questions questions) : questions_(questions) {}
 
     MessageAnswer ShowMessage(QWidget* owner, const QString& title, const QString& text,
                               MessageIcon icon, MessageButtons buttons,
@@ -27,7 +25,6 @@ public:
 
 private:
     Questions questions_;
-    bool report_;
 };
 
 }  // namespace kolvenar
