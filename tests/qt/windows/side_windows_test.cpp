@@ -2,7 +2,6 @@
 // messages and settings), the evaluation window's demonstration plot, read from the kept images
 // of its two areas, and the information window (its texts, look, fixed size and two links).
 #include <QAccessible>
-#include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -93,6 +92,20 @@ QString Look(const QWidget* control) {
            (control->autoFillBackground() ? " filled" : "");
 }
 
+// A window of the fixed size given: every control lies inside it and is shown, and every
+// caption (a label or a check box) shows its whole text.
+void ExpectFixedWithWholeCaptions(const QWidget* window, QSize size) {
+    QCOMPARE(window->size(), size);
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    for (const QWidget* child : window->findChildren<QWidget*>()) {
+        const bool caption = child->inherits("QLabel") || child->inherits("QCheckBox");
+        QVERIFY2((child->parentWidget() != window ||
+                  (window->rect().contains(child->geometry()) && child->isVisible())) &&
+                     (!caption || child->sizeHint().width() <= child->width()),
+                 qPrintable(child->objectName()));
+    }
+}
+
 }  // namespace
 
 class SideWindowsTest : public QObject {
@@ -167,13 +180,7 @@ private slots:
                     QVERIFY(scenario.Find(kNames.value(name))->font().bold());
                 }
             } else if (words[0] == "=fixed") {
-                QCOMPARE(window->size(), QSize(words[1].toInt(), words[2].toInt()));
-                QCOMPARE(window->minimumSize(), window->maximumSize());
-                for (const QWidget* caption : window->findChildren<QWidget*>()) {
-                    QVERIFY2(!(caption->inherits("QLabel") || caption->inherits("QCheckBox")) ||
-                                 caption->sizeHint().width() <= caption->width(),
-                             qPrintable(caption->objectName()));
-                }
+                ExpectFixedWithWholeCaptions(window, QSize(words[1].toInt(), words[2].toInt()));
             } else {
                 QVERIFY(scenario.Run({words.join(' ')}));
             }
@@ -278,14 +285,7 @@ private slots:
                  QString("bold #ffffff #000000, bold #e0e0e0 #000000, plain #efefef #000000, bold "
                          "#ffffdc #000000 filled, bold #ffffdc #000000 filled"));
         QCOMPARE(control("Lab_Info")->font(), window->font());
-        QCOMPARE(window->size(), QSize(416, 425));
-        QCOMPARE(window->minimumSize(), window->maximumSize());
-        for (const QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const auto* label = qobject_cast<const QLabel*>(child);
-            QVERIFY2(window->rect().contains(child->geometry()) && child->isVisible() &&
-                         (!label || label->sizeHint().width() <= label->width()),
-                     qPrintable(child->objectName()));
-        }
+        ExpectFixedWithWholeCaptions(window, QSize(416, 425));
         QCOMPARE(control("Links1")->geometry(), QRect(8, 376, 209, 17));
         QCOMPARE(control("Links0")->geometry(), QRect(8, 400, 209, 17));
         QVERIFY(scenario.Run(
