@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "core/units.h"
+
+namespace kolvenar {
+
+// What a list of measured values can be: the main window's five quantities, in the same order,
+// and two that spectroscopists use, the photon energy E = h × f and the wavenumber 1 / L.
+enum class MultiQuantity { Frequency, Wavelength, Period, Area, Volume, Energy, Wavenumber };
+inline constexpr int kMultiQuantityCount = 7;
+
+// Both exact by definition.
+inline constexpr double kPlanckConstant = 6.62607015E-34;  // J s
+inline constexpr double kJoulesPerElectronVolt = 1.602176634E-19;
+
+// One quantity: the name its list shows, the letter and the plain spelling the command line
+// takes, how many octaves lie between the values of neighbouring N, and the unit chosen when
+// nothing else is.
+struct QuantityRow {
+    MultiQuantity quantity;
+    std::string_view name;
+    std::string_view symbol;
+    std::string_view plainName;
+    int octaves;
+    int defaultUnit;
+};
+
+inline constexpr std::array<QuantityRow, kMultiQuantityCount> kQuantityRows = {{
+    {MultiQuantity::Frequency, "Frequenz", "f", "Frequenz", 1, kDefaultMainUnitIndex[0]},
+    {MultiQuantity::Wavelength, "Wellenlänge", "L", "Wellenlaenge", 1, kDefaultMainUnitIndex[1]},
+    {MultiQuantity::Period, "Periodendauer", "T", "Periodendauer", 1, kDefaultMainUnitIndex[2]},
+    {MultiQuantity::Area, "Fläche", "A", "Flaeche", 2, kDefaultMainUnitIndex[3]},
+    {MultiQuantity::Volume, "Volumen", "V", "Volumen", 3, kDefaultMainUnitIndex[4]},
+    {MultiQuantity::Energy, "Energie", "E", "Energie", 1, 1},
+    {MultiQuantity::Wavenumber, "Wellenzahl", "k", "Wellenzahl", 1, 0},
+}};
+
+inline const QuantityRow& RowOf(MultiQuantity quantity) {
+    return kQuantityRows[static_cast<std::size_t>(quantity)];
+}
+
+// The energy units, in joules per unit: like the astronomical unit of the lengths they are
+// named factors, by which a value in the base unit is divided.
+inline constexpr std::array<UnitEntry, 4> kEnergyUnits = {{
+    {"meV", "meV", 1.602176634E-22},
+    {"eV", "eV", kJoulesPerElectronVolt},
+    {"keV", "keV", 1.602176634E-16},
+    {"J", "J", 0},
+}};
+
+// The wavenumber in 1/m is the base unit; 1/cm is a hundredth of it (the power of ten 2).
+inline constexpr std::array<UnitEntry, 2> kWavenumberUnits = {{
+    {"1/cm", "1/cm", 2},
+    {"1/m", "1/m", 0},
+}};
+
+// The units a quantity's list offers: the main window's for its five quantities.
+std::span<const UnitEntry> QuantityUnits(MultiQuantity quantity);
+
+// The conversions of a unit of a quantity's list, with the arithmetic of the main table: from
+// the base unit into the unit, and back.
+UnitScale ScaleToUnit(const UnitEntry& unit);
+UnitScale ScaleToBase(const UnitEntry& unit);
+
+// A unit of one of the lists.
+struct UnitChoice {
+    MultiQuantity quantity;
+    int index;
+};
+
+// The unit a user or a line list names: its short name as the list gives it ("nm", "µm",
+// "eV", "1/cm"), or a common spelling of it ("um", "angstroms", "cm-1", "m2"), in any case
+// where that leaves no doubt ("NM", but not "mhz").
+std::optional<UnitChoice> FindUnit(std::string_view text);
+
+// The quantity a user names: its letter or its name, in any case ("L", "wellenlänge").
+std::optional<MultiQuantity> FindQuantity(std::string_view text);
+
+}  // namespace kolvenar
