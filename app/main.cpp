@@ -1,10 +1,19 @@
 #include <QApplication>
+#include <QCoreApplication>
 
+#include <iostream>
+
+#include "cli/command_line.h"
 #include "ui/common/desktop_seam.h"
 #include "ui/main/application.h"
 #include "ui/main/fm_main.h"
 
 int main(int argc, char* argv[]) {
+    // The command line needs no display: no QApplication on its path.
+    if (kolvenar::WantsCommandLine(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return kolvenar::RunCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
+    }
     QApplication app(argc, argv);
     kolvenar::SetUpApplication();
 

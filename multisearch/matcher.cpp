@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace kolvenar {
@@ -10,6 +11,8 @@ namespace {
 
 // Octaves per step of N: L and T double, f, E and 1 / L halve, A and V grow by two and three.
 constexpr std::array<int, kMultiQuantityCount> kExponents = {-1, 1, 1, 2, 3, -1, -1};
+
+constexpr int kNCount = kMultiHighestN - kMultiLowestN + 1;
 
 struct Point {
     int n;
@@ -33,6 +36,16 @@ MultiMatcher::MultiMatcher(const MultiSearchRequest& request)
     for (int z = 1; z <= kElementCount; ++z) {
         FindRange(z);
     }
+    cache_.assign(static_cast<std::size_t>(kElementCount * kNCount),
+                  std::numeric_limits<double>::quiet_NaN());
+}
+
+double MultiMatcher::CachedValue(int z, int n) const {
+    double& value = cache_[static_cast<std::size_t>((z - 1) * kNCount + (n - kMultiLowestN))];
+    if (std::isnan(value)) {
+        Evaluate(z, n, value);
+    }
+    return value;
 }
 
 double MultiMatcher::Target(double measured) const {
@@ -134,6 +147,10 @@ void MultiMatcher::FindRange(int z) {
 }
 
 Assignment MultiMatcher::Match(int z, double target) const {
+    return target > 0 ? Match(z, target, std::log2(target)) : Assignment{};
+}
+
+Assignment MultiMatcher::Match(int z, double target, double logTarget) const {
     const ElementRange& range = ranges_[static_cast<std::size_t>(z)];
     if (!(target > 0) || range.lowest > range.highest) {
         return {};
@@ -142,20 +159,19 @@ Assignment MultiMatcher::Match(int z, double target) const {
     const int step = exponent_ > 0 ? 1 : -1;
     const int smallest = step > 0 ? range.lowest : range.highest;
     const int largest = step > 0 ? range.highest : range.lowest;
-    const double estimate = (std::log2(target) - range.logAtZero) / exponent_;
+    const double estimate = (logTarget - range.logAtZero) / exponent_;
     int n = static_cast<int>(std::round(std::clamp(estimate, static_cast<double>(range.lowest),
                                                    static_cast<double>(range.highest))));
 
     // The two N whose values enclose the target: one at or below it, one above it.
     std::optional<Point> below;
     std::optional<Point> above;
-    double value = 0;
-    Evaluate(z, n, value);
+    double value = CachedValue(z, n);
     if (value > target) {
         above = Point{n, value};
         while (n != smallest) {
             n -= step;
-            Evaluate(z, n, value);
+            value = CachedValue(z, n);
             (value > target ? above : below) = Point{n, value};
             if (below) {
                 break;
@@ -165,7 +181,7 @@ Assignment MultiMatcher::Match(int z, double target) const {
         below = Point{n, value};
         while (n != largest) {
             n += step;
-            Evaluate(z, n, value);
+            value = CachedValue(z, n);
             (value > target ? above : below) = Point{n, value};
             if (above) {
                 break;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "core/elements.h"
 #include "core/resonance.h"
@@ -54,8 +55,10 @@ public:
     // the main window's search compares); 0 where it leaves the double range there.
     double Target(double measured) const;
 
-    // The assignment of a value given by its Target.
+    // The assignment of a value given by its Target (and, to save the logarithm when many
+    // elements look at one value, by the Target's log2).
     Assignment Match(int z, double target) const;
+    Assignment Match(int z, double target, double logTarget) const;
     Assignment MatchMeasured(int z, double measured) const { return Match(z, Target(measured)); }
 
     // The quantity's value for Z and N in the base unit; false where it overflows.
@@ -70,6 +73,10 @@ private:
     };
 
     void FindRange(int z);
+    // The value of Z and N, an N of the element's range, computed once and then kept: a list
+    // of values needs a few N of each element again and again. (So a matcher is not to be
+    // shared between threads.)
+    double CachedValue(int z, int n) const;
 
     MultiSearchRequest request_;
     ResonanceParameters parameters_;
@@ -78,6 +85,7 @@ private:
     // How many octaves the value moves per step of N, with its sign (-1 for f, E, 1 / L).
     int exponent_ = 1;
     std::array<ElementRange, kElementCount + 1> ranges_{};
+    mutable std::vector<double> cache_;
 };
 
 }  // namespace kolvenar

@@ -49,16 +49,17 @@ Ranking RankElements(const MultiMatcher& matcher, std::span<const MeasuredValue>
     ranking.valueCount = static_cast<int>(values.size());
     ranking.chancePerValue =
         ChancePerValue(matcher.Request().quantity, matcher.Request().tolerance);
-    std::vector<double> targets;
+    std::vector<std::pair<double, double>> targets;
     targets.reserve(values.size());
     for (const MeasuredValue& value : values) {
-        targets.push_back(matcher.Target(value.value));
+        const double target = matcher.Target(value.value);
+        targets.emplace_back(target, target > 0 ? std::log2(target) : 0);
     }
     for (int z = 1; z <= kElementCount; ++z) {
         int explained = 0;
         double sum = 0;
-        for (double target : targets) {
-            const Assignment assignment = matcher.Match(z, target);
+        for (const auto& [target, logTarget] : targets) {
+            const Assignment assignment = matcher.Match(z, target, logTarget);
             if (assignment.kind == Assignment::Kind::Explained) {
                 ++explained;
                 sum += std::fabs(assignment.deviation);

@@ -177,6 +177,15 @@ ValueList ReadValueList(std::string_view bytes) {
     return list;
 }
 
+std::optional<double> ReadListNumber(std::string_view text) {
+    const Reading reading = ReadNumber(text);
+    const bool number = !reading.reason || *reading.reason == SkipReason::NotPositive;
+    if (!number || reading.end != text.size()) {
+        return std::nullopt;
+    }
+    return reading.value;
+}
+
 std::string_view SkipReasonText(SkipReason reason) {
     switch (reason) {
         case SkipReason::NoNumber:

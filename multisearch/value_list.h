@@ -46,6 +46,10 @@ struct ValueList {
 // bytes (as DecodeText does); labels come out as safe text (SafeLabel).
 ValueList ReadValueList(std::string_view bytes);
 
+// A whole text read as a number of a list ("0,5", "2.5E-3"); none where the text is no such
+// number or leaves the double range.
+std::optional<double> ReadListNumber(std::string_view text);
+
 // The German reason a line was skipped, as the summary names it.
 std::string_view SkipReasonText(SkipReason reason);
 
