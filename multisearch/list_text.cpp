@@ -80,7 +80,7 @@ bool IsText(std::string_view bytes) {
 }
 
 std::string DecodeText(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
+    while (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
     }
     std::string text;

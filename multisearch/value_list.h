@@ -57,7 +57,7 @@ std::string_view SkipReasonText(SkipReason reason);
 bool IsText(std::string_view bytes);
 
 // UTF-8 text of a file: every valid UTF-8 sequence as it is, every other byte read as
-// Windows-1252; a byte order mark at the start is dropped.
+// Windows-1252; byte order marks at the start are dropped.
 std::string DecodeText(std::string_view bytes);
 
 // A label that shows and exports safely: control characters and the characters that turn the
