@@ -120,8 +120,8 @@ int Search(const CommandLineCall& call, std::ostream& out, std::ostream& err) {
     }
     const MultiSearchRequest& request = matcher.Request();
     err << RowOf(request.quantity).name << " in " << request.unit.name << ", Toleranz "
-        << NumText(request.tolerance) << " %, " << cx.Cx << " " << cx.Cx_Bezeichnung << " = "
-        << NumText(cx.Cx_Wert) << " m\n"
+        << TableNumberText(request.tolerance, ".") << " %, " << cx.Cx << " " << cx.Cx_Bezeichnung
+        << " = " << TableNumberText(cx.Cx_Wert, ".") << " m\n"
         << SummaryText(list, ranking, ".") << '\n';
     out.flush();
     return out ? 0 : 1;
