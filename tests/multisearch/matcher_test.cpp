@@ -59,6 +59,7 @@ TEST(MultiMatcher, NearestNTiesEdgesAndOverflow) {
              {Q::Energy, "eV", 1e-6, 1, 2, 1.24, kExplained, -1, 1.2398419843320025, -0.012743199032045323},
              {Q::Wavenumber, "1/cm", 1e-2, 1, 1, 1.005, kExplained, 0, 1, -0.49751243781093124},
              {Q::Wavenumber, "1/cm", 1e-2, 1, 1, 2, kExplained, -1, 2, 0},
+            {Q::Wavenumber, "1/cm", 1e-2, 50, 1, 1.5, kExplained, -1, 2, 33.33333333333333},  // a tie falling
              {Q::Frequency, "GHz", 1, 1, 1, 1e300, kNone, 0, 0, 0},  // beyond the double range in Hz
              {Q::Frequency, "Hz", -1, 1, 1, 1, kNone, 0, 0, 0},
          }) {
