@@ -95,6 +95,26 @@ TEST(Chance, PerValueAndAtLeastK) {
     EXPECT_EQ(ChanceOfAtLeast(10000, 10000, 0.01), 0);  // 1E-20000: no NaN, no overflow
 }
 
+// Over random n up to 10,000 and w down to 1E-6 the tail falls with k, stays a probability, and
+// its sum over k is the mean n × w.
+TEST(Chance, TailOfManyBinomials) {
+    std::mt19937_64 engine(29);
+    for (int round = 0; round < 40; ++round) {
+        const int n = 1 + static_cast<int>(engine() % 10000);
+        const double w =
+            std::pow(10.0, -6.0 * std::uniform_real_distribution<double>(0, 1)(engine));
+        double previous = 1;
+        double sum = 0;
+        for (int k = 1; k <= n + 1; ++k) {
+            const double p = ChanceOfAtLeast(k, n, w);
+            ASSERT_TRUE(p >= 0 && p <= previous) << n << " " << k << " " << w;
+            previous = p;
+            sum += p;
+        }
+        EXPECT_NEAR(sum / (n * w), 1, 1e-9) << n << " " << w;
+    }
+}
+
 // For many random values the N each element explains a value with is the nearest of those the
 // main window's search lists for that element, and an element explains a value exactly when
 // that search lists some N for it.
