@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <string>
 
 #include "cli/command_line_options.h"
@@ -27,8 +28,13 @@ QString Quoted(const QString& text) {
 std::variant<QByteArray, QString> ReadListFile(const QString& path) {
     QFile file;
     const bool standardInput = path == QStringLiteral("-");
-    const bool opened = standardInput ? file.open(stdin, QIODevice::ReadOnly)
-                                      : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    bool opened = false;
+    if (standardInput) {
+        opened = file.open(stdin, QIODevice::ReadOnly);
+    } else {
+        file.setFileName(path);
+        opened = file.open(QIODevice::ReadOnly);
+    }
     const QString name = Quoted(path);
     if (!opened || (!standardInput && QFileInfo(path).isDir())) {
         const QString why = !QFileInfo::exists(path)  ? QStringLiteral("gibt es nicht")
