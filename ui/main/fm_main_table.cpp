@@ -156,7 +156,7 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     ResultTableModel& model = lv_Ausgabe_->Model();
     const QString separator = QLocale().decimalPoint();
     model.SetDecimalSeparator(separator);
-    const std::vector<ColumnSource> columns = ChooseColumns(request);
+    const std::vector<const ColumnKind*> columns = ChooseColumns(request);
     model.SetHeaders(ColumnHeaders(request, columns, separator.toStdString()));
     model.SetHitNames(SearchTestNames(request, separator.toStdString()));
     lv_Ausgabe_->header()->resizeSection(0, TwipsToPixels(kFirstColumnTwips));
