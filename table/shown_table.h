@@ -82,19 +82,23 @@ public:
             return {};
         }
         const std::size_t built = BuiltRow(row);
-        const double number = table_.NumberAt(built, column);
         switch (table_.Columns()[static_cast<std::size_t>(column)]->source) {
             case CellSource::Blank:
                 return {};
             case CellSource::Element:
-                return {CellKind::Name, number};
+                return {CellKind::Name, static_cast<double>(table_.ElementAt(built))};
             case CellSource::Z:
-                return {CellKind::Whole, number};
+                return {CellKind::Whole, static_cast<double>(table_.ElementAt(built))};
+            case CellSource::N:
+                return {CellKind::Number, table_.NAt(built)};
             case CellSource::Hit:
-                return {CellKind::TestName, number};
-            default:
-                return {std::isfinite(number) ? CellKind::Number : CellKind::Overflow, number};
+                return {CellKind::TestName, table_.ValueAt(built, ValuePlace(column))};
+            case CellSource::Quantity:
+            case CellSource::Deviation:
+                break;
         }
+        const double value = table_.ValueAt(built, ValuePlace(column));
+        return {std::isfinite(value) ? CellKind::Number : CellKind::Overflow, value};
     }
 
     // The text of a cell as the table shows it (UTF-8), written into a buffer of
@@ -105,6 +109,9 @@ public:
     static std::size_t NumberText(double value, std::string_view separator, char* buffer);
 
 private:
+    std::size_t ValuePlace(int column) const {
+        return static_cast<std::size_t>(table_.ValuePlace(column));
+    }
     // Sorts the rows by sortKey_, or drops it when the table has no such column.
     void ApplySort();
 

@@ -10,8 +10,8 @@
 
 namespace kolvenar {
 
-// The result table as Qt's views see it: its columns as the shown table has them. Cell texts are made when a view asks for
-// them.
+// The result table as Qt's views see it: its columns as the shown table has them. Cell texts are
+// made when a view asks for them.
 class ResultTableModel : public QAbstractTableModel {
     Q_OBJECT
 
