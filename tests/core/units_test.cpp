@@ -10,49 +10,25 @@
 
 using namespace kolvenar;
 
-namespace {
-
-// A row as "label|name|scale|stored", the scale as "e-9" or "/3600".
-std::string Described(const UnitRow& row) {
-    const std::string scale = row.scale.rule == UnitScale::Rule::PowerOfTen
-                                  ? "e" + std::to_string(row.scale.exponent)
-                                  : (row.scale.rule == UnitScale::Rule::DivideBy ? "/" : "*") +
-                                        std::to_string(row.scale.factor);
-    return std::string(row.label) + "|" + std::string(row.name) + "|" + scale + "|" +
-           std::to_string(row.stored);
-}
-
-}  // namespace
-
-// Every list in the order shown, with each row's stored number: the numbers are those of the
-// places the rows had before "Å" came, which took the next free number of its list. Nothing
-// chosen is the empty label's "?" and the base unit.
-TEST(UnitLists, RowsInTheOrderShownWithTheirStoredNumbers) {
-    using List = std::tuple<std::span<const UnitRow>, std::size_t, const char*, const char*>;
-    for (const auto& [list, size, shownAt1, last] :
-         {List{MainUnits(Quantity::Frequency), 6, "mHz Milli e-3|mHz|e-3|1",
-               "GHz Giga e+9|GHz|e9|5"},
-          List{MainUnits(Quantity::Wavelength), 11, "Å Angström e-10|Å|e-10|10",
-               "Parsec|Parsec|/30856776000000000.000000|9"},
-          List{MainUnits(Quantity::Period), 11, "fs Femto e-15|fs|e-15|1",
-               "Jahre|Jahre|/31556926.000000|10"},
-          List{MainUnits(Quantity::Area), 11, "nm² Nano e-9|nm²|e-9|1",
-               "Parsec²|Parsec²|/30856776000000000.000000|10"},
-          List{MainUnits(Quantity::Volume), 11, "nm³ Nano e-9|nm³|e-9|1",
-               "Parsec³|Parsec³|/30856776000000000.000000|10"},
-          List{kConverterFrequencyUnits, 6, "mHz Milli e-3|mHz|e-3|1", "GHz Giga e+9|GHz|e9|5"},
-          List{kConverterWavelengthUnits, 6, "µm Mikro e-6|µm|e-6|0", "km Kilo e+3|km|e3|4"},
-          List{kPrefixes, 15, "Femto e-15|Femto|e-15|1", "Tera e+12|Tera|e12|14"}}) {
-        EXPECT_EQ(list.size(), size);
-        EXPECT_EQ(Described(list[1]), shownAt1);
-        EXPECT_EQ(Described(list[size - 1]), last);
-        EXPECT_EQ(UnitAt(list, -1).name, "?");
-        EXPECT_EQ(UnitAt(list, static_cast<int>(size)).scale.exponent, 0);
+// Rows are shown in the order of their lists and stored by their own numbers: "Å" shows
+// between "pm" and "nm" in the main window and first in the converter, under the next free
+// number of its list. Which unit each stored number of earlier versions opens: stored_units_test.
+TEST(UnitLists, RowsShownInOrderStoredByTheirOwnNumbers) {
+    using Row = std::tuple<std::span<const UnitRow>, int, const char*, int, int>;
+    for (const auto& [list, place, name, exponent, stored] :
+         {Row{kWavelengthUnits, 0, "pm", -12, 0}, Row{kWavelengthUnits, 1, "Å", -10, 10},
+          Row{kWavelengthUnits, 2, "nm", -9, 1}, Row{kConverterWavelengthUnits, 0, "Å", -10, 5},
+          Row{kConverterWavelengthUnits, 1, "µm", -6, 0}, Row{kPrefixes, kNoPrefix, "?", 0, 8}}) {
+        const UnitRow& row = list[static_cast<std::size_t>(place)];
+        EXPECT_EQ(std::tuple(row.name, row.scale.exponent, row.stored),
+                  std::tuple(name, exponent, stored));
     }
-    EXPECT_EQ(Described(kConverterWavelengthUnits[0]), "Å Angström e-10|Å|e-10|5");
-    EXPECT_EQ(Described(kPrefixes[kNoPrefix]), "|?|e0|8");
-    EXPECT_EQ(Described(kPeriodUnits[7]), "Min.|Min.|/60.000000|7");
-    EXPECT_EQ(Described(kAreaUnits[8]), "AE²|AE²|/149597870000.000000|8");
+    EXPECT_EQ(kWavelengthUnits[1].label, "Å Angström e-10");
+    // Hours and light years are divisors; nothing chosen is "?" in the base unit.
+    EXPECT_EQ(kPeriodUnits[8].scale.rule, UnitScale::Rule::DivideBy);
+    EXPECT_EQ(kVolumeUnits[9].scale.factor, 9.460528405e15);
+    EXPECT_EQ(UnitAt(kAreaUnits, -1).name, "?");
+    EXPECT_EQ(UnitAt(kAreaUnits, 11).scale.exponent, 0);
     // What a first start chooses: MHz, m, ns, m², m³.
     std::string firstStart;
     for (int i = 0; i < kQuantityCount; ++i) {
