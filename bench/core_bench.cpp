@@ -18,7 +18,7 @@ constexpr double kCe = 2.42611E-12;
 
 ResonanceParameters EveryColumnParameters() {
     // Both factors set, area and volume in prefixed units: every step of the computation runs.
-    return MakeResonanceParameters(kCe, 2.0, 0.5, -12, -2);
+    return MakeResonanceParameters(kCe, 2.0, 0.5, PowerOfTen(-12), PowerOfTen(-2));
 }
 
 void BM_ComputeAllCombinations(benchmark::State& state) {

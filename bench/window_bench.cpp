@@ -74,7 +74,8 @@ double Milliseconds(Clock::duration d) {
 
 // The bare computation of all 212,518 rows, the yardstick of every case.
 double CoreLoopMilliseconds() {
-    const ResonanceParameters parameters = MakeResonanceParameters(2.42611E-12, 2, 0.5, 0, 0);
+    const ResonanceParameters parameters =
+        MakeResonanceParameters(2.42611E-12, 2, 0.5, PowerOfTen(0), PowerOfTen(0));
     ResonanceValues values;
     const auto start = Clock::now();
     for (int z = 1; z <= kElementCount; ++z) {

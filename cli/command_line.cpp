@@ -77,7 +77,7 @@ UnitChoice ChooseUnit(const CommandLineCall& call, const ValueList& list) {
         return *list.unit;
     }
     const MultiQuantity quantity = call.quantity.value_or(MultiQuantity::Wavelength);
-    return {quantity, RowOf(quantity).defaultUnit};
+    return {quantity, PlaceOfStored(QuantityUnits(quantity), RowOf(quantity).firstStartUnit)};
 }
 
 template <std::size_t Count>

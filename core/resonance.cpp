@@ -15,14 +15,9 @@ bool OutOfRange(double x) {
 }  // namespace
 
 ResonanceParameters MakeResonanceParameters(double cx, double wunschfaktorF, double wunschfaktorL,
-                                            double areaFactor, double volumeFactor) {
-    return ResonanceParameters{cx,
-                               wunschfaktorF,
-                               wunschfaktorL,
-                               MakeUnitScale(areaFactor),
-                               MakeUnitScale(-areaFactor),
-                               MakeUnitScale(volumeFactor),
-                               MakeUnitScale(-volumeFactor)};
+                                            const UnitScale& area, const UnitScale& volume) {
+    return ResonanceParameters{cx,           wunschfaktorF,  wunschfaktorL, ToUnit(area),
+                               ToBase(area), ToUnit(volume), ToBase(volume)};
 }
 
 std::optional<ArithmeticError> ComputeResonanceValues(const ResonanceParameters& p, double Z,
@@ -56,21 +51,21 @@ std::optional<ArithmeticError> ComputeResonanceValues(const ResonanceParameters&
         out.T = T;
     }
 
-    const double a1 = ApplyUnitScale(p.areaToUnit, out.L);
-    const double a2 = ApplyUnitScale(p.areaToUnit, out.L);
+    const double a1 = Apply(p.areaToUnit, out.L);
+    const double a2 = Apply(p.areaToUnit, out.L);
     const double areaProduct = a1 * a2;
-    const double A = ApplyUnitScale(p.areaToBase, areaProduct);
+    const double A = Apply(p.areaToBase, areaProduct);
     out.AOverflow = OutOfRange(areaProduct) || OutOfRange(A);
     if (!out.AOverflow) {
         out.A = A;
     }
     out.AHalf = out.A / 2.0;
 
-    const double q1 = ApplyUnitScale(p.volumeToUnit, out.L);
-    const double q2 = ApplyUnitScale(p.volumeToUnit, out.L);
-    const double q3 = ApplyUnitScale(p.volumeToUnit, out.L);
+    const double q1 = Apply(p.volumeToUnit, out.L);
+    const double q2 = Apply(p.volumeToUnit, out.L);
+    const double q3 = Apply(p.volumeToUnit, out.L);
     const double volumeProduct = q1 * q2 * q3;
-    const double V = ApplyUnitScale(p.volumeToBase, volumeProduct);
+    const double V = Apply(p.volumeToBase, volumeProduct);
     out.VOverflow = OutOfRange(volumeProduct) || OutOfRange(V);
     if (!out.VOverflow) {
         out.V = V;
@@ -82,15 +77,15 @@ std::optional<ArithmeticError> ComputeResonanceValues(const ResonanceParameters&
 
 std::optional<ArithmeticError> ComputeResonanceValues(double Z, double N, double Cx,
                                                       double wunschfaktorF, double wunschfaktorL,
-                                                      double areaFactor, double volumeFactor,
+                                                      const UnitScale& area,
+                                                      const UnitScale& volume,
                                                       ResonanceValues& out) {
     return ComputeResonanceValues(
-        MakeResonanceParameters(Cx, wunschfaktorF, wunschfaktorL, areaFactor, volumeFactor), Z, N,
-        out);
+        MakeResonanceParameters(Cx, wunschfaktorF, wunschfaktorL, area, volume), Z, N, out);
 }
 
 double RoundForDisplay(double x, bool roundingOn) {
-    return roundingOn ? RoundToPlaces(x, 4) : x;
+    return roundingOn ? RoundToPlaces(x, kRoundingPlaces) : x;
 }
 
 }  // namespace kolvenar

@@ -35,19 +35,19 @@ struct ResonanceValues {
 };
 
 // What one table run holds constant: the reference length, the two wished factors and the
-// area and volume unit factors, with their conversions resolved once.
+// scales of the area and volume units, with their conversions resolved once.
 struct ResonanceParameters {
     double Cx = 0.0;
     double WunschfaktorF = 0.0;
     double WunschfaktorL = 0.0;
-    UnitScale areaToUnit;
-    UnitScale areaToBase;
-    UnitScale volumeToUnit;
-    UnitScale volumeToBase;
+    UnitConversion areaToUnit;
+    UnitConversion areaToBase;
+    UnitConversion volumeToUnit;
+    UnitConversion volumeToBase;
 };
 
 ResonanceParameters MakeResonanceParameters(double cx, double wunschfaktorF, double wunschfaktorL,
-                                            double areaFactor, double volumeFactor);
+                                            const UnitScale& area, const UnitScale& volume);
 
 // An arithmetic failure that ends a table run; shown as "<Number> : <Description>".
 struct ArithmeticError {
@@ -63,8 +63,8 @@ inline constexpr ArithmeticError kDivisionByZero{11, "Division durch Null"};
 // flagged too (f and T of an overflowed L, fFactor of an overflowed f), so that no
 // meaningless value is ever shown or matched.
 //
-// A is stored so that ConvertUnit(A, areaFactor) is the square of L in the length unit the
-// area unit is built on: A = ConvertUnit(ConvertUnit(L, k)^2, -k); V likewise with the cube.
+// A is stored so that A converted into the area unit's scale is the square of L in the length
+// unit the area unit is built on: A = ToBase((ToUnit(L))^2); V likewise with the cube.
 //
 // Fails only when L is exactly 0 (the frequency would divide by zero).
 std::optional<ArithmeticError> ComputeResonanceValues(const ResonanceParameters& parameters,
@@ -73,7 +73,8 @@ std::optional<ArithmeticError> ComputeResonanceValues(const ResonanceParameters&
 // The same with every input spelled out.
 std::optional<ArithmeticError> ComputeResonanceValues(double Z, double N, double Cx,
                                                       double wunschfaktorF, double wunschfaktorL,
-                                                      double areaFactor, double volumeFactor,
+                                                      const UnitScale& area,
+                                                      const UnitScale& volume,
                                                       ResonanceValues& out);
 
 // (1 / L) * c: the reciprocal first, then multiplied by c.
@@ -89,7 +90,10 @@ inline double PeriodFromWavelength(double L) {
     return L / kSpeedOfLight;
 }
 
-// Four places after the decimal point (half to even) when rounding is on, else unchanged.
+// The places "Runden" rounds the table's values to.
+inline constexpr int kRoundingPlaces = 4;
+
+// kRoundingPlaces after the decimal point (half to even) when rounding is on, else unchanged.
 double RoundForDisplay(double x, bool roundingOn);
 
 // Whether a lies within p per cent of the target b: |a - b| <= (p / 100) * b.

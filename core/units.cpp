@@ -2,84 +2,82 @@
 
 #include <cmath>
 
-#include "core/number_rules.h"
-
 namespace kolvenar {
 
 namespace {
 
-struct NamedFactor {
-    std::string_view name;
-    double factor;
-};
-
-// Compared in this order; the first equal name wins.
-constexpr std::array<NamedFactor, 13> kNamedFactors = {{
-    {"Min.", kSecondsPerMinute},
-    {"Std.", kSecondsPerHour},
-    {"Tage", kSecondsPerDay},
-    {"Jahre", kSecondsPerYear},
-    {"AE", kMetresPerAstronomicalUnit},
-    {"AE²", kMetresPerAstronomicalUnit},
-    {"AE³", kMetresPerAstronomicalUnit},
-    {"Lichtjahre", kMetresPerLightYear},
-    {"Lichtjahre²", kMetresPerLightYear},
-    {"Lichtjahre³", kMetresPerLightYear},
-    {"Parsec", kMetresPerParsec},
-    {"Parsec²", kMetresPerParsec},
-    {"Parsec³", kMetresPerParsec},
-}};
-
-constexpr std::array<double, 7> kDividingFactors = {
-    kSecondsPerMinute,          kSecondsPerHour,     kSecondsPerDay,  kSecondsPerYear,
-    kMetresPerAstronomicalUnit, kMetresPerLightYear, kMetresPerParsec};
-
-bool IsDividingFactor(double k) {
-    for (double factor : kDividingFactors) {
-        if (k == factor) {
-            return true;
+// Every stored number once in its list, so that a stored choice names one row.
+constexpr bool StoredNumbersDistinct(std::span<const UnitRow> list) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        for (std::size_t j = i + 1; j < list.size(); ++j) {
+            if (list[i].stored == list[j].stored) {
+                return false;
+            }
+        }
+        if (list[i].stored < 0) {
+            return false;
         }
     }
-    return false;
+    return true;
 }
+
+constexpr bool PowersOfTen(std::span<const UnitRow> list) {
+    for (const UnitRow& row : list) {
+        if (row.scale.rule != UnitScale::Rule::PowerOfTen) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(StoredNumbersDistinct(kFrequencyUnits) && StoredNumbersDistinct(kWavelengthUnits) &&
+              StoredNumbersDistinct(kPeriodUnits) && StoredNumbersDistinct(kAreaUnits) &&
+              StoredNumbersDistinct(kVolumeUnits) &&
+              StoredNumbersDistinct(kConverterWavelengthUnits) &&
+              StoredNumbersDistinct(kPrefixes) && StoredNumbersDistinct(kEnergyUnits) &&
+              StoredNumbersDistinct(kWavenumberUnits));
+static_assert(PowersOfTen(kConverterFrequencyUnits) && PowersOfTen(kConverterWavelengthUnits) &&
+              PowersOfTen(kPrefixes));
 
 }  // namespace
 
-ParsedUnit ParseUnitLabel(std::string_view label) {
-    ParsedUnit unit{"?", 0.0};
-    if (label.empty()) {
-        return unit;
-    }
-    unit.UnitName = std::string(label.substr(0, label.find(' ')));
-    if (const auto plus = label.find("e+"); plus != std::string_view::npos) {
-        unit.UnitFactor = LeadingNumber(label.substr(plus + 1));
-    }
-    if (const auto minus = label.find("e-"); minus != std::string_view::npos) {
-        unit.UnitFactor = LeadingNumber(label.substr(minus + 1));
-    }
-    for (const auto& named : kNamedFactors) {
-        if (unit.UnitName == named.name) {
-            unit.UnitFactor = named.factor;
+UnitConversion ToUnit(const UnitScale& scale) {
+    switch (scale.rule) {
+        case UnitScale::Rule::DivideBy:
+            return {UnitConversion::Op::Divide, scale.factor};
+        case UnitScale::Rule::MultiplyBy:
+            return {UnitConversion::Op::Multiply, scale.factor};
+        case UnitScale::Rule::PowerOfTen:
             break;
+    }
+    if (scale.exponent == 0) {
+        return {};
+    }
+    return {UnitConversion::Op::Multiply, std::pow(10.0, static_cast<double>(-scale.exponent))};
+}
+
+UnitConversion ToBase(const UnitScale& scale) {
+    switch (scale.rule) {
+        case UnitScale::Rule::DivideBy:
+            return {UnitConversion::Op::Multiply, scale.factor};
+        case UnitScale::Rule::MultiplyBy:
+            return {UnitConversion::Op::Divide, scale.factor};
+        case UnitScale::Rule::PowerOfTen:
+            break;
+    }
+    return ToUnit(PowerOfTen(-scale.exponent));
+}
+
+int PlaceOfStored(std::span<const UnitRow> list, int stored) {
+    for (std::size_t place = 0; place < list.size(); ++place) {
+        if (list[place].stored == stored) {
+            return static_cast<int>(place);
         }
     }
-    return unit;
+    return -1;
 }
 
-UnitScale MakeUnitScale(double factor) {
-    if (factor == 0.0) {
-        return {UnitScale::Op::Identity, 1.0};
-    }
-    if (IsDividingFactor(factor)) {
-        return {UnitScale::Op::Divide, factor};
-    }
-    if (IsDividingFactor(-factor)) {
-        return {UnitScale::Op::Multiply, -factor};
-    }
-    return {UnitScale::Op::Multiply, std::pow(10.0, -factor)};
-}
-
-std::span<const UnitEntry> MainUnits(Quantity quantity) {
+std::span<const UnitRow> MainUnits(Quantity quantity) {
     switch (quantity) {
         case Quantity::Frequency:
             return kFrequencyUnits;

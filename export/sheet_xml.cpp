@@ -14,10 +14,9 @@ namespace kolvenar {
 
 namespace {
 
-// The fields before the values: element, Z and N (the table's empty first column is not written).
-constexpr auto kKeyFields = static_cast<std::size_t>(kFixedColumnCount - 1);
 constexpr std::size_t kNarrowest = 6;
-constexpr NumberStyle kXmlNumber{".", true};
+// Numbers in the sheet's XML are written with a point, whatever the user's separator.
+constexpr std::string_view kXmlSeparator = ".";
 constexpr int kBoldStyle = 1;
 
 // Characters of a UTF-8 text, the unit of a column width.
@@ -42,14 +41,25 @@ std::string ColumnLetters(std::size_t column) {
     return letters;
 }
 
+// A text cell's rest from a list made once, by the number the cell holds.
+const std::string& Piece(const std::vector<std::string>& pieces, double value) {
+    static const std::string none = TextCellRest("");
+    return value >= 0 && value < static_cast<double>(pieces.size())
+               ? pieces[static_cast<std::size_t>(value)]
+               : none;
+}
+
 }  // namespace
 
 SheetXml::SheetXml(const ShownTable& shown, const QStringList& headerLines) : shown_(shown) {
     for (const QString& line : headerLines) {
         headerLines_.push_back(line.toStdString());
     }
-    for (int c = 1; c < shown.ColumnCount(); ++c) {
-        titles_.push_back(shown.Headers()[static_cast<std::size_t>(c)]);
+    for (int c = 0; c < shown.ColumnCount(); ++c) {
+        if (shown.Written(c)) {
+            columns_.push_back(c);
+            titles_.push_back(shown.Headers()[static_cast<std::size_t>(c)]);
+        }
     }
     widths_.assign(titles_.size(), 0);
     overflowCell_ = TextCellRest(kOverflowText);
@@ -64,26 +74,27 @@ SheetXml::SheetXml(const ShownTable& shown, const QStringList& headerLines) : sh
         Widen(c, Characters(titles_[c]));
         cellStarts_.push_back("<c r=\"" + ColumnLetters(c));
     }
-    const ResultTable& table = shown.Table();
-    valueColumns_ =
-        std::min(table.ValueCount(), titles_.size() - std::min(titles_.size(), kKeyFields));
     char text[kNumberTextCapacity];
-    for (std::size_t v = 0; v < valueColumns_; ++v) {
-        if (table.Columns()[v] == ColumnSource::Hit) {
-            hitColumn_ = v;
-        }
-    }
     for (std::size_t row = 0; row < shown.RowCount(); ++row) {
-        const std::size_t built = shown.BuiltRow(row);
-        const int z = table.ElementAt(built);
-        Widen(0, Characters(ElementName(z)));
-        Widen(1, FormatNumber(z, kXmlNumber, text));
-        Widen(2, FormatNumber(table.NAt(built), kXmlNumber, text));
-        for (std::size_t v = 0; v < valueColumns_; ++v) {
-            const double value = table.ValueAt(built, v);
-            Widen(kKeyFields + v, v == hitColumn_        ? Characters(shown.HitName(value))
-                                  : std::isfinite(value) ? FormatNumber(value, kXmlNumber, text)
-                                                         : Characters(kOverflowText));
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            const Cell cell = shown.CellAt(row, columns_[c]);
+            switch (cell.kind) {
+                case CellKind::Whole:
+                case CellKind::Number:
+                    Widen(c, ShownTable::NumberText(cell.value, kXmlSeparator, text));
+                    break;
+                case CellKind::Name:
+                    Widen(c, Characters(ElementName(static_cast<int>(cell.value))));
+                    break;
+                case CellKind::Overflow:
+                    Widen(c, Characters(kOverflowText));
+                    break;
+                case CellKind::TestName:
+                    Widen(c, Characters(shown.HitName(cell.value)));
+                    break;
+                case CellKind::Empty:
+                    break;
+            }
         }
     }
 }
@@ -147,43 +158,37 @@ std::string SheetXml::Head() const {
 }
 
 void SheetXml::AppendRows(int first, int last, std::string& out) const {
-    const ResultTable& table = shown_.Table();
     char text[kNumberTextCapacity];
     for (int shown = first; shown < last; ++shown) {
         const int sheetRow = SheetRow(shown);
-        const auto cellStart = [&](std::size_t column) {
-            out += cellStarts_[column];
-            AppendNumber(out, sheetRow);
-        };
-        const auto number = [&](std::size_t column, double value) {
-            cellStart(column);
-            if (!std::isfinite(value)) {
-                out += overflowCell_;
-                return;
-            }
-            out += "\"><v>";
-            out.append(text, FormatNumber(value, kXmlNumber, text));
-            out += "</v></c>";
-        };
-        const std::size_t built = shown_.BuiltRow(static_cast<std::size_t>(shown));
-        const int z = table.ElementAt(built);
         out += "<row r=\"";
         AppendNumber(out, sheetRow);
         out += "\">";
-        if (!titles_.empty()) {
-            cellStart(0);
-            out += nameCells_.at(static_cast<std::size_t>(z));
-        }
-        for (std::size_t c = 1; c < std::min(titles_.size(), kKeyFields); ++c) {
-            number(c, c == 1 ? z : table.NAt(built));
-        }
-        for (std::size_t v = 0; v < valueColumns_; ++v) {
-            const double value = table.ValueAt(built, v);
-            if (v == hitColumn_) {
-                cellStart(kKeyFields + v);
-                out += hitCells_.at(static_cast<std::size_t>(value));
-            } else {
-                number(kKeyFields + v, value);
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            const Cell cell = shown_.CellAt(static_cast<std::size_t>(shown), columns_[c]);
+            if (cell.kind == CellKind::Empty) {
+                continue;
+            }
+            out += cellStarts_[c];
+            AppendNumber(out, sheetRow);
+            switch (cell.kind) {
+                case CellKind::Whole:
+                case CellKind::Number:
+                    out += "\"><v>";
+                    out.append(text, ShownTable::NumberText(cell.value, kXmlSeparator, text));
+                    out += "</v></c>";
+                    break;
+                case CellKind::Name:
+                    out += Piece(nameCells_, cell.value);
+                    break;
+                case CellKind::Overflow:
+                    out += overflowCell_;
+                    break;
+                case CellKind::TestName:
+                    out += Piece(hitCells_, cell.value);
+                    break;
+                case CellKind::Empty:
+                    break;
             }
         }
         out += "</row>";

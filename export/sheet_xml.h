@@ -2,7 +2,6 @@
 
 #include <QStringList>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,8 +11,9 @@ class ShownTable;
 
 // The XML of the workbook's one sheet for a table as shown: the header lines of the text
 // export one per row, the column titles in bold with the rows below them frozen, then one row
-// per table row. Names and "Überlauf" are inline text, every other cell a number holding the
-// value the table shows. Every column is as wide as its longest text, titles included.
+// per table row. Each cell is written as the shown table says it is: names, "Überlauf" and a
+// test's name as inline text, numbers as numbers holding the value the table shows. Every column is
+// as wide as its longest text, titles included.
 class SheetXml {
 public:
     // Measures the columns, which the sheet names before its rows; the table must not change
@@ -37,15 +37,15 @@ private:
     std::vector<std::string> headerLines_;
     std::vector<std::string> titles_;
     std::vector<std::size_t> widths_;
-    // Pieces every row repeats: the start of each column's cells, each element's name cell
-    // by Z, each test's name cell by its place, and the rest of an "Überlauf" cell.
+    // Pieces every row repeats: the start of each sheet column's cells, the rest of each
+    // element's name cell by Z, of each test's name cell by its place, and of an "Überlauf"
+    // cell.
     std::vector<std::string> cellStarts_;
     std::vector<std::string> nameCells_;
     std::vector<std::string> hitCells_;
     std::string overflowCell_;
-    std::size_t valueColumns_ = 0;
-    // The value column that names a search's hit, if the table has one.
-    std::size_t hitColumn_ = SIZE_MAX;
+    // The table's columns the sheet writes, in order.
+    std::vector<int> columns_;
 };
 
 }  // namespace kolvenar

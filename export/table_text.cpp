@@ -1,8 +1,6 @@
 #include "export/table_text.h"
 
 #include <array>
-#include <charconv>
-#include <cmath>
 
 #include "core/elements.h"
 #include "core/number_text.h"
@@ -19,7 +17,7 @@ constexpr std::size_t kPieceBytes = 256 * 1024;
 constexpr std::size_t kRowSlack = 4096;
 
 // The texts that are not numbers, in the target encoding, converted once per table: the
-// numbers themselves are plain ASCII.
+// numbers themselves are plain ASCII but for the separator.
 class EncodedTexts {
 public:
     EncodedTexts(const ShownTable& table, bool windows1252) : windows1252_(windows1252) {
@@ -36,14 +34,17 @@ public:
     std::string Encode(std::string_view utf8) const {
         return windows1252_ ? ToWindows1252(utf8) : std::string(utf8);
     }
-    const std::string& Name(int z) const { return names_[static_cast<std::size_t>(z)]; }
-    const std::string& Overflow() const { return overflow_; }
+    std::string_view Name(double z) const {
+        return z >= 1 && z <= kElementCount ? std::string_view(names_[static_cast<std::size_t>(z)])
+                                            : std::string_view();
+    }
+    std::string_view Overflow() const { return overflow_; }
     std::string_view Hit(double test) const {
         return test >= 0 && test < static_cast<double>(hits_.size())
                    ? std::string_view(hits_[static_cast<std::size_t>(test)])
                    : std::string_view();
     }
-    NumberStyle Style() const { return NumberStyle{separator_, true}; }
+    std::string_view Separator() const { return separator_; }
 
 private:
     bool windows1252_;
@@ -53,32 +54,29 @@ private:
     std::array<std::string, kSearchTests.size()> hits_;
 };
 
+// Writes each cell as the shown table says it is, in the format's encoding.
 class RowWriter {
 public:
     RowWriter(const ShownTable& shown, const TableTextFormat& format)
-        : table_(shown.Table()),
-          format_(format),
-          texts_(shown, format.windows1252),
-          style_(texts_.Style()),
-          columns_(shown.ColumnCount()) {
-        // Columns 1 to 3 are element, Z and N; the values follow.
-        values_ = std::min<std::size_t>(table_.ValueCount(), static_cast<std::size_t>(std::max(
-                                                                 columns_ - kFixedColumnCount, 0)));
+        : shown_(shown), format_(format), texts_(shown, format.windows1252) {
+        for (int c = 0; c < shown.ColumnCount(); ++c) {
+            if (shown.Written(c)) {
+                columns_.push_back(c);
+            }
+        }
     }
 
     // The most bytes one row can take.
     std::size_t LongestRow() const {
-        constexpr std::size_t kLongestName = 32;
-        return kLongestName + static_cast<std::size_t>(columns_) * (kNumberTextCapacity + 1) +
-               format_.lineEnd.size();
+        return columns_.size() * (kNumberTextCapacity + 1) + format_.lineEnd.size();
     }
 
     template <typename Out>
-    void Titles(const ShownTable& shown, Out& out) const {
+    void Titles(Out& out) const {
         std::string titles;
-        for (int c = 1; c < columns_; ++c) {
-            titles += shown.Headers()[static_cast<std::size_t>(c)];
-            if (c < columns_ - 1) {
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            titles += shown_.Headers()[static_cast<std::size_t>(columns_[i])];
+            if (i + 1 < columns_.size()) {
                 titles += '\t';
             }
         }
@@ -86,49 +84,43 @@ public:
         out += format_.lineEnd;
     }
 
+    // The row shown at `row`.
     template <typename Out>
-    void Row(std::size_t builtRow, Out& out) const {
-        const int z = table_.ElementAt(builtRow);
-        if (columns_ > 1) {
-            out += std::string_view(texts_.Name(z));
-        }
-        if (columns_ > 2) {
-            out += '\t';
-            char digits[8];
-            out.append(digits, std::to_chars(digits, digits + sizeof digits, z).ptr);
-        }
-        if (columns_ > 3) {
-            out += '\t';
-            Number(table_.NAt(builtRow), out);
-        }
-        for (std::size_t v = 0; v < values_; ++v) {
-            out += '\t';
-            if (table_.Columns()[v] == ColumnSource::Hit) {
-                out += texts_.Hit(table_.ValueAt(builtRow, v));
-            } else {
-                Number(table_.ValueAt(builtRow, v), out);
+    void Row(std::size_t row, Out& out) const {
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            if (i > 0) {
+                out += '\t';
+            }
+            const Cell cell = shown_.CellAt(row, columns_[i]);
+            switch (cell.kind) {
+                case CellKind::Name:
+                    out += texts_.Name(cell.value);
+                    break;
+                case CellKind::Whole:
+                case CellKind::Number: {
+                    char buffer[kNumberTextCapacity];
+                    out.append(buffer,
+                               ShownTable::NumberText(cell.value, texts_.Separator(), buffer));
+                    break;
+                }
+                case CellKind::Overflow:
+                    out += texts_.Overflow();
+                    break;
+                case CellKind::TestName:
+                    out += texts_.Hit(cell.value);
+                    break;
+                case CellKind::Empty:
+                    break;
             }
         }
         out += format_.lineEnd;
     }
 
 private:
-    template <typename Out>
-    void Number(double value, Out& out) const {
-        if (!std::isfinite(value)) {
-            out += std::string_view(texts_.Overflow());
-            return;
-        }
-        char buffer[kNumberTextCapacity];
-        out.append(buffer, FormatNumber(value, style_, buffer));
-    }
-
-    const ResultTable& table_;
+    const ShownTable& shown_;
     const TableTextFormat& format_;
     EncodedTexts texts_;
-    NumberStyle style_;
-    int columns_;
-    std::size_t values_ = 0;
+    std::vector<int> columns_;
 };
 
 }  // namespace
@@ -138,11 +130,10 @@ bool WriteTableText(const ShownTable& table, const TableTextFormat& format,
     const RowWriter writer(table, format);
     std::string piece;
     piece.reserve(kPieceBytes + kRowSlack);
-    writer.Titles(table, piece);
+    writer.Titles(piece);
     const std::size_t count = rows != nullptr ? rows->size() : table.RowCount();
     for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t shown = rows != nullptr ? static_cast<std::size_t>((*rows)[i]) : i;
-        writer.Row(table.BuiltRow(shown), piece);
+        writer.Row(rows != nullptr ? static_cast<std::size_t>((*rows)[i]) : i, piece);
         if (piece.size() >= kPieceBytes) {
             if (!sink(piece)) {
                 return false;
@@ -159,10 +150,9 @@ QByteArray TableText(const ShownTable& table, const TableTextFormat& format,
     const std::size_t count = rows != nullptr ? rows->size() : table.RowCount();
     TextBuffer text((count + 1) * writer.LongestRow() +
                     static_cast<std::size_t>(table.ColumnCount()) * 256);
-    writer.Titles(table, text);
+    writer.Titles(text);
     for (std::size_t i = 0; i < count; ++i) {
-        writer.Row(table.BuiltRow(rows != nullptr ? static_cast<std::size_t>((*rows)[i]) : i),
-                   text);
+        writer.Row(rows != nullptr ? static_cast<std::size_t>((*rows)[i]) : i, text);
     }
     return text.Take();
 }

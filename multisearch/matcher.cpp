@@ -28,9 +28,9 @@ double LogConstant(MultiQuantity quantity, const ResonanceParameters& parameters
     // A and V go into the unit twice or three times and come back once.
     const bool volume = quantity == MultiQuantity::Volume;
     const double logUnit =
-        std::log2(ApplyUnitScale(volume ? parameters.volumeToUnit : parameters.areaToUnit, 1.0));
+        std::log2(Apply(volume ? parameters.volumeToUnit : parameters.areaToUnit, 1.0));
     const double logBack =
-        std::log2(ApplyUnitScale(volume ? parameters.volumeToBase : parameters.areaToBase, 1.0));
+        std::log2(Apply(volume ? parameters.volumeToBase : parameters.areaToBase, 1.0));
     switch (quantity) {
         case MultiQuantity::Frequency:
             return std::log2(kSpeedOfLight);
@@ -52,10 +52,11 @@ double LogConstant(MultiQuantity quantity, const ResonanceParameters& parameters
 MultiMatcher::MultiMatcher(const MultiSearchRequest& request)
     : request_(request),
       parameters_(MakeResonanceParameters(
-          request.cx, 0, 0, request.quantity == MultiQuantity::Area ? request.unit.factor : 0,
-          request.quantity == MultiQuantity::Volume ? request.unit.factor : 0)),
-      toBase_(ScaleToBase(request.unit)),
-      toUnit_(ScaleToUnit(request.unit)),
+          request.cx, 0, 0,
+          request.quantity == MultiQuantity::Area ? request.unit.scale : PowerOfTen(0),
+          request.quantity == MultiQuantity::Volume ? request.unit.scale : PowerOfTen(0))),
+      toBase_(ToBase(request.unit.scale)),
+      toUnit_(ToUnit(request.unit.scale)),
       exponent_(kExponents[static_cast<std::size_t>(request.quantity)]) {
     for (int z = 1; z <= kElementCount; ++z) {
         FindRange(z);
@@ -73,7 +74,7 @@ double MultiMatcher::CachedValue(int z, int n) const {
 }
 
 double MultiMatcher::Target(double measured) const {
-    const double target = ApplyUnitScale(toBase_, measured);
+    const double target = Apply(toBase_, measured);
     return std::isfinite(target) ? target : 0;
 }
 
@@ -196,7 +197,7 @@ Assignment MultiMatcher::Match(int z, double target, double logTarget) const {
     }
     const bool explained = WithinTolerance(nearest.value, target, request_.tolerance);
     return {explained ? Assignment::Kind::Explained : Assignment::Kind::Outside, nearest.n,
-            ApplyUnitScale(toUnit_, nearest.value), ((nearest.value - target) / target) * 100};
+            Apply(toUnit_, nearest.value), ((nearest.value - target) / target) * 100};
 }
 
 }  // namespace kolvenar

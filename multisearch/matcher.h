@@ -18,7 +18,7 @@ inline constexpr int kMultiHighestN = 900;
 // QuantityUnits), the tolerance in per cent and the reference length in metres.
 struct MultiSearchRequest {
     MultiQuantity quantity = MultiQuantity::Wavelength;
-    UnitEntry unit = kNoUnit;
+    UnitRow unit = kNoUnit;
     double tolerance = 1;
     double cx = 1;
 };
@@ -80,8 +80,8 @@ private:
 
     MultiSearchRequest request_;
     ResonanceParameters parameters_;
-    UnitScale toBase_;
-    UnitScale toUnit_;
+    UnitConversion toBase_;
+    UnitConversion toUnit_;
     // How many octaves the value moves per step of N, with its sign (-1 for f, E, 1 / L).
     int exponent_ = 1;
     std::array<ElementRange, kElementCount + 1> ranges_{};

@@ -7,11 +7,6 @@ namespace kolvenar {
 
 namespace {
 
-bool IsEnergyFactor(double factor) {
-    return factor != 0 && std::any_of(kEnergyUnits.begin(), kEnergyUnits.end(),
-                                      [factor](const UnitEntry& e) { return e.factor == factor; });
-}
-
 std::string Folded(std::string_view text) {
     std::string folded(text);
     for (char& c : folded) {
@@ -79,7 +74,7 @@ std::optional<UnitChoice> FindExact(std::string_view name, bool anyCase) {
 
 }  // namespace
 
-std::span<const UnitEntry> QuantityUnits(MultiQuantity quantity) {
+std::span<const UnitRow> QuantityUnits(MultiQuantity quantity) {
     switch (quantity) {
         case MultiQuantity::Energy:
             return kEnergyUnits;
@@ -88,20 +83,6 @@ std::span<const UnitEntry> QuantityUnits(MultiQuantity quantity) {
         default:
             return MainUnits(static_cast<Quantity>(quantity));
     }
-}
-
-UnitScale ScaleToUnit(const UnitEntry& unit) {
-    if (IsEnergyFactor(unit.factor)) {
-        return {UnitScale::Op::Divide, unit.factor};
-    }
-    return MakeUnitScale(unit.factor);
-}
-
-UnitScale ScaleToBase(const UnitEntry& unit) {
-    if (IsEnergyFactor(unit.factor)) {
-        return {UnitScale::Op::Multiply, unit.factor};
-    }
-    return MakeUnitScale(-unit.factor);
 }
 
 std::optional<UnitChoice> FindUnit(std::string_view text) {

@@ -16,7 +16,6 @@ inline constexpr int kMultiQuantityCount = 7;
 
 // Both exact by definition.
 inline constexpr double kPlanckConstant = 6.62607015E-34;  // J s
-inline constexpr double kJoulesPerElectronVolt = 1.602176634E-19;
 
 // One quantity: the name its list shows, the letter and the plain spelling the command line
 // takes, how many octaves lie between the values of neighbouring N, and the unit chosen when
@@ -27,15 +26,16 @@ struct QuantityRow {
     std::string_view symbol;
     std::string_view plainName;
     int octaves;
-    int defaultUnit;
+    // The stored number of the unit chosen when nothing else is.
+    int firstStartUnit;
 };
 
 inline constexpr std::array<QuantityRow, kMultiQuantityCount> kQuantityRows = {{
-    {MultiQuantity::Frequency, "Frequenz", "f", "Frequenz", 1, kDefaultMainUnitIndex[0]},
-    {MultiQuantity::Wavelength, "Wellenlänge", "L", "Wellenlaenge", 1, kDefaultMainUnitIndex[1]},
-    {MultiQuantity::Period, "Periodendauer", "T", "Periodendauer", 1, kDefaultMainUnitIndex[2]},
-    {MultiQuantity::Area, "Fläche", "A", "Flaeche", 2, kDefaultMainUnitIndex[3]},
-    {MultiQuantity::Volume, "Volumen", "V", "Volumen", 3, kDefaultMainUnitIndex[4]},
+    {MultiQuantity::Frequency, "Frequenz", "f", "Frequenz", 1, kFirstStartMainUnits[0]},
+    {MultiQuantity::Wavelength, "Wellenlänge", "L", "Wellenlaenge", 1, kFirstStartMainUnits[1]},
+    {MultiQuantity::Period, "Periodendauer", "T", "Periodendauer", 1, kFirstStartMainUnits[2]},
+    {MultiQuantity::Area, "Fläche", "A", "Flaeche", 2, kFirstStartMainUnits[3]},
+    {MultiQuantity::Volume, "Volumen", "V", "Volumen", 3, kFirstStartMainUnits[4]},
     {MultiQuantity::Energy, "Energie", "E", "Energie", 1, 1},
     {MultiQuantity::Wavenumber, "Wellenzahl", "k", "Wellenzahl", 1, 0},
 }};
@@ -44,28 +44,8 @@ inline const QuantityRow& RowOf(MultiQuantity quantity) {
     return kQuantityRows[static_cast<std::size_t>(quantity)];
 }
 
-// The energy units, in joules per unit: like the astronomical unit of the lengths they are
-// named factors, by which a value in the base unit is divided.
-inline constexpr std::array<UnitEntry, 4> kEnergyUnits = {{
-    {"meV", "meV", 1.602176634E-22},
-    {"eV", "eV", kJoulesPerElectronVolt},
-    {"keV", "keV", 1.602176634E-16},
-    {"J", "J", 0},
-}};
-
-// The wavenumber in 1/m is the base unit; 1/cm is a hundredth of it (the power of ten 2).
-inline constexpr std::array<UnitEntry, 2> kWavenumberUnits = {{
-    {"1/cm", "1/cm", 2},
-    {"1/m", "1/m", 0},
-}};
-
 // The units a quantity's list offers: the main window's for its five quantities.
-std::span<const UnitEntry> QuantityUnits(MultiQuantity quantity);
-
-// The conversions of a unit of a quantity's list, with the arithmetic of the main table: from
-// the base unit into the unit, and back.
-UnitScale ScaleToUnit(const UnitEntry& unit);
-UnitScale ScaleToBase(const UnitEntry& unit);
+std::span<const UnitRow> QuantityUnits(MultiQuantity quantity);
 
 // A unit of one of the lists.
 struct UnitChoice {

@@ -39,7 +39,7 @@ std::vector<std::string> SearchTestNames(const TableRequest& request,
                                          std::string_view decimalSeparator) {
     std::vector<std::string> names;
     for (const SearchTest& test : kSearchTests) {
-        names.push_back(QuantityTitle(request, test.value, decimalSeparator));
+        names.push_back(QuantityTitle(request, *test.value, decimalSeparator));
     }
     return names;
 }
@@ -47,12 +47,12 @@ std::vector<std::string> SearchTestNames(const TableRequest& request,
 SearchMatcher::SearchMatcher(const TableRequest& request) : tolerance_(request.tolerance) {
     for (int place = 0; place < static_cast<int>(kSearchTests.size()); ++place) {
         const SearchTest& test = kSearchTests[static_cast<std::size_t>(place)];
-        const double factor = request.units[static_cast<std::size_t>(test.target)].factor;
-        const double target = ConvertUnit(TypedValue(request, test.target), -factor);
+        const UnitScale& scale = request.units[static_cast<std::size_t>(test.target)].scale;
+        const double target = Apply(ToBase(scale), TypedValue(request, test.target));
         // A target beyond the double range in base units (1E300 GHz) is never met: every
         // finite value would lie within its tolerance.
         if (Made(request, test) && std::isfinite(target)) {
-            tests_.push_back({place, CellRule(request, test.value), target});
+            tests_.push_back({place, CellRule(request, *test.value), target});
         }
     }
 }
@@ -85,7 +85,7 @@ SearchHit SearchMatcher::BestHit(const ResonanceValues& values) const {
         }
     }
     SearchHit hit = best.value_or(SearchHit{});
-    hit.deviation = RoundToPlaces(hit.deviation, 4);
+    hit.deviation = RoundToPlaces(hit.deviation, kDeviationPlaces);
     return hit;
 }
 
@@ -97,7 +97,8 @@ SearchCheck CheckSearch(const TableRequest& request, bool ownToleranceSelected) 
     if (!anyValue) {
         return SearchCheck::NothingToSearch;
     }
-    if (ownToleranceSelected && (request.tolerance <= 0 || request.tolerance > 50)) {
+    if (ownToleranceSelected &&
+        (request.tolerance <= 0 || request.tolerance > kOwnToleranceCeiling)) {
         return SearchCheck::OwnToleranceOutOfRange;
     }
     return SearchCheck::Ready;

@@ -8,7 +8,6 @@
 
 #include "core/resonance.h"
 #include "table/columns.h"
-#include "table/result_table.h"
 #include "table/table_request.h"
 
 namespace kolvenar {
@@ -23,23 +22,23 @@ enum class TestCondition { ValueTyped, FactorOnF, FactorOnL, HalfArea, HalfVolum
 // A test of the search: the quantity compared, the quantity whose typed value is the target,
 // and when it is made.
 struct SearchTest {
-    ColumnSource value;
+    const ColumnKind* value;
     Quantity target;
     TestCondition condition;
 };
 
 // The ten tests, in the order they are tried; a row qualifies when one of them holds.
 inline constexpr std::array<SearchTest, 10> kSearchTests = {{
-    {ColumnSource::f, Quantity::Frequency, TestCondition::ValueTyped},
-    {ColumnSource::L, Quantity::Wavelength, TestCondition::ValueTyped},
-    {ColumnSource::T, Quantity::Period, TestCondition::ValueTyped},
-    {ColumnSource::A, Quantity::Area, TestCondition::ValueTyped},
-    {ColumnSource::V, Quantity::Volume, TestCondition::ValueTyped},
-    {ColumnSource::fFactor, Quantity::Frequency, TestCondition::FactorOnF},
-    {ColumnSource::LFactor, Quantity::Wavelength, TestCondition::FactorOnL},
-    {ColumnSource::AHalf, Quantity::Area, TestCondition::HalfArea},
-    {ColumnSource::VHalf, Quantity::Volume, TestCondition::HalfVolume},
-    {ColumnSource::VQuarter, Quantity::Volume, TestCondition::QuarterVolume},
+    {&Kind("f"), Quantity::Frequency, TestCondition::ValueTyped},
+    {&Kind("L"), Quantity::Wavelength, TestCondition::ValueTyped},
+    {&Kind("T"), Quantity::Period, TestCondition::ValueTyped},
+    {&Kind("A"), Quantity::Area, TestCondition::ValueTyped},
+    {&Kind("V"), Quantity::Volume, TestCondition::ValueTyped},
+    {&Kind("fFactor"), Quantity::Frequency, TestCondition::FactorOnF},
+    {&Kind("LFactor"), Quantity::Wavelength, TestCondition::FactorOnL},
+    {&Kind("AHalf"), Quantity::Area, TestCondition::HalfArea},
+    {&Kind("VHalf"), Quantity::Volume, TestCondition::HalfVolume},
+    {&Kind("VQuarter"), Quantity::Volume, TestCondition::QuarterVolume},
 }};
 
 // The names of the ten tests as "Treffer" shows them: the title of the compared quantity's
@@ -47,8 +46,14 @@ inline constexpr std::array<SearchTest, 10> kSearchTests = {{
 std::vector<std::string> SearchTestNames(const TableRequest& request,
                                          std::string_view decimalSeparator);
 
+// The places a deviation is rounded to.
+inline constexpr int kDeviationPlaces = 4;
+
+// The own tolerance a search accepts: above 0 and up to this many per cent.
+inline constexpr double kOwnToleranceCeiling = 50;
+
 // The test a row passed nearest its target (its place in kSearchTests) and how far off it is,
-// in per cent rounded to 4 places.
+// in per cent rounded to kDeviationPlaces places.
 struct SearchHit {
     int test = 0;
     double deviation = 0;

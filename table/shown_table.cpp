@@ -1,5 +1,6 @@
 #include "table/shown_table.h"
 
+#include "core/elements.h"
 #include "core/number_text.h"
 
 namespace kolvenar {
@@ -63,41 +64,71 @@ std::string_view ShownTable::HitName(double test) const {
     return test >= 0 && place < hitNames_.size() ? std::string_view(hitNames_[place]) : "";
 }
 
-std::optional<ColumnSource> ShownTable::SourceOf(int column) const {
-    const int value = column - kFixedColumnCount;
-    if (value < 0 || value >= static_cast<int>(table_.Columns().size())) {
-        return std::nullopt;
+const ColumnKind* ShownTable::KindOf(int column) const {
+    if (column < 0 || column >= table_.ColumnCount()) {
+        return nullptr;
     }
-    return table_.Columns()[static_cast<std::size_t>(value)];
+    return table_.Columns()[static_cast<std::size_t>(column)];
+}
+
+int ShownTable::ColumnOf(const ColumnKind& kind) const {
+    for (int column = 0; column < table_.ColumnCount(); ++column) {
+        if (KindOf(column) == &kind) {
+            return column;
+        }
+    }
+    return -1;
+}
+
+CellKind ShownTable::ColumnHolds(int column) const {
+    const ColumnKind* kind = KindOf(column);
+    if (kind == nullptr) {
+        return CellKind::Empty;
+    }
+    switch (kind->source) {
+        case CellSource::Blank:
+            return CellKind::Empty;
+        case CellSource::Element:
+            return CellKind::Name;
+        case CellSource::Z:
+            return CellKind::Whole;
+        case CellSource::Hit:
+            return CellKind::TestName;
+        default:
+            return CellKind::Number;
+    }
 }
 
 int ShownTable::SortColumn() const {
     return sortKey_ ? ColumnOfSortKey(table_, *sortKey_) : -1;
 }
 
+std::size_t ShownTable::NumberText(double value, std::string_view separator, char* buffer) {
+    return FormatNumber(value, NumberStyle{separator, true}, buffer);
+}
+
 std::size_t ShownTable::CellText(std::size_t row, int column, char* buffer) const {
-    if (row >= table_.RowCount() || column < 2 || column >= ColumnCount()) {
-        return 0;
-    }
-    const std::size_t built = BuiltRow(row);
-    double value = 0;
-    if (column == 2) {
-        value = table_.ElementAt(built);
-    } else if (column == 3) {
-        value = table_.NAt(built);
-    } else {
-        const auto valueColumn = static_cast<std::size_t>(column - kFixedColumnCount);
-        if (valueColumn >= table_.ValueCount()) {
+    const Cell cell = CellAt(row, column);
+    std::string_view text;
+    switch (cell.kind) {
+        case CellKind::Empty:
             return 0;
-        }
-        value = table_.ValueAt(built, valueColumn);
-        if (table_.Columns()[valueColumn] == ColumnSource::Hit) {
-            const std::string_view name = HitName(value).substr(0, kNumberTextCapacity);
-            name.copy(buffer, name.size());
-            return name.size();
-        }
+        case CellKind::Whole:
+        case CellKind::Number:
+            return NumberText(cell.value, separator_, buffer);
+        case CellKind::Overflow:
+            text = kOverflowText;
+            break;
+        case CellKind::Name:
+            text = ElementName(static_cast<int>(cell.value));
+            break;
+        case CellKind::TestName:
+            text = HitName(cell.value);
+            break;
     }
-    return FormatNumber(value, NumberStyle{separator_, true}, buffer);
+    text = text.substr(0, kNumberTextCapacity);
+    text.copy(buffer, text.size());
+    return text.size();
 }
 
 }  // namespace kolvenar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -12,6 +13,18 @@
 
 namespace kolvenar {
 
+// What a cell is, which decides how every reader writes it: nothing (the blank column), an
+// element's name, a whole number, a number with its digits, "Überlauf" for a value that left
+// the double range, or the name of a search's test.
+enum class CellKind : std::uint8_t { Empty, Name, Whole, Number, Overflow, TestName };
+
+// A cell: what it is, and its number (for a name the element's Z, for a test's name the
+// test's place).
+struct Cell {
+    CellKind kind = CellKind::Empty;
+    double value = 0;
+};
+
 // A result table as the user sees it: its column titles, its rows in the order shown (as
 // built, or sorted by a column) and its numbers written with the user's decimal separator.
 // The view, the copied text and every file read the table from here, so that they agree.
@@ -21,7 +34,7 @@ public:
     void SetDecimalSeparator(std::string_view separator);
     const std::string& DecimalSeparator() const { return separator_; }
 
-    // Replaces the column titles, the four fixed ones first; the rows must then fit them.
+    // Replaces the column titles; the rows must then fit them.
     void SetHeaders(std::vector<std::string> headers) { headers_ = std::move(headers); }
     const std::vector<std::string>& Headers() const { return headers_; }
     int ColumnCount() const { return static_cast<int>(headers_.size()); }
@@ -49,15 +62,56 @@ public:
     int SortColumn() const;
     bool SortedDescending() const { return sortKey_ && sortKey_->descending; }
 
-    // Which value a column from 4 on shows; none for the fixed columns.
-    std::optional<ColumnSource> SourceOf(int column) const;
+    // The kind of a column, or null beyond the table.
+    const ColumnKind* KindOf(int column) const;
+    // The column of a kind, or -1 when the table has none.
+    int ColumnOf(const ColumnKind& kind) const;
+    // What the cells of a column are (a value column holds numbers, some of them "Überlauf").
+    CellKind ColumnHolds(int column) const;
+    // Whether a column's kind sorts.
+    bool Sorts(int column) const {
+        const ColumnKind* kind = KindOf(column);
+        return kind != nullptr && kind->sort != SortRule::None;
+    }
+    // Whether the copy and the files write a column: all but the blank one.
+    bool Written(int column) const { return ColumnHolds(column) != CellKind::Empty; }
 
-    // The text of a cell from column 2 on (Z, N, the values and the hit's name) as the table
-    // shows it, written into a buffer of kNumberTextCapacity bytes; returns its length, 0
-    // outside the table.
+    // The one rule for every cell: what the cell at a row as shown is. Empty outside the table.
+    Cell CellAt(std::size_t row, int column) const {
+        if (row >= table_.RowCount() || column < 0 || column >= table_.ColumnCount()) {
+            return {};
+        }
+        const std::size_t built = BuiltRow(row);
+        switch (table_.Columns()[static_cast<std::size_t>(column)]->source) {
+            case CellSource::Blank:
+                return {};
+            case CellSource::Element:
+                return {CellKind::Name, static_cast<double>(table_.ElementAt(built))};
+            case CellSource::Z:
+                return {CellKind::Whole, static_cast<double>(table_.ElementAt(built))};
+            case CellSource::N:
+                return {CellKind::Number, table_.NAt(built)};
+            case CellSource::Hit:
+                return {CellKind::TestName, table_.ValueAt(built, ValuePlace(column))};
+            case CellSource::Quantity:
+            case CellSource::Deviation:
+                break;
+        }
+        const double value = table_.ValueAt(built, ValuePlace(column));
+        return {std::isfinite(value) ? CellKind::Number : CellKind::Overflow, value};
+    }
+
+    // The text of a cell as the table shows it (UTF-8), written into a buffer of
+    // kNumberTextCapacity bytes; returns its length, 0 for an empty cell and outside the table.
     std::size_t CellText(std::size_t row, int column, char* buffer) const;
+    // The text of a number cell with the decimal separator given, for a reader that writes it
+    // in another encoding or another separator; the rest of a number is ASCII.
+    static std::size_t NumberText(double value, std::string_view separator, char* buffer);
 
 private:
+    std::size_t ValuePlace(int column) const {
+        return static_cast<std::size_t>(table_.ValuePlace(column));
+    }
     // Sorts the rows by sortKey_, or drops it when the table has no such column.
     void ApplySort();
 

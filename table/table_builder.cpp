@@ -25,19 +25,31 @@ int TableRun::FoundCount() const {
     return count;
 }
 
-TableRun RunTable(const TableRequest& request, const std::vector<ColumnSource>& columns) {
-    std::vector<CellRule> rules;
-    for (ColumnSource source : columns) {
-        if (source != ColumnSource::Hit && source != ColumnSource::Deviation) {
-            rules.emplace_back(request, source);
+TableRun RunTable(const TableRequest& request, const std::vector<const ColumnKind*>& columns) {
+    // Each value goes to its place in the row, in the order of the columns.
+    struct PlacedRule {
+        CellRule rule;
+        std::size_t place;
+    };
+    std::vector<PlacedRule> rules;
+    std::optional<std::size_t> hitPlace;
+    std::optional<std::size_t> deviationPlace;
+    std::size_t place = 0;
+    for (const ColumnKind* kind : columns) {
+        if (kind->source == CellSource::Quantity) {
+            rules.push_back({CellRule(request, *kind), place++});
+        } else if (kind->source == CellSource::Hit) {
+            hitPlace = place++;
+        } else if (kind->source == CellSource::Deviation) {
+            deviationPlace = place++;
         }
     }
-    const auto unitFactor = [&request](Quantity quantity) {
-        return request.units[static_cast<std::size_t>(quantity)].factor;
+    const auto unitScale = [&request](Quantity quantity) {
+        return request.units[static_cast<std::size_t>(quantity)].scale;
     };
     const ResonanceParameters parameters =
         MakeResonanceParameters(request.cx, request.wunschfaktorF, request.wunschfaktorL,
-                                unitFactor(Quantity::Area), unitFactor(Quantity::Volume));
+                                unitScale(Quantity::Area), unitScale(Quantity::Volume));
 
     // N runs over whole steps from one end of the range to the other, the offset added to
     // each: adding the step to a fractional N again and again could drift past the last N.
@@ -50,8 +62,7 @@ TableRun RunTable(const TableRequest& request, const std::vector<ColumnSource>& 
     if (request.searchMode) {
         matcher.emplace(request);
     }
-    // The hit and its deviation are the last two columns where they are shown.
-    const bool showHit = matcher && rules.size() < columns.size();
+    const bool showHit = matcher && (hitPlace || deviationPlace);
 
     TableRun run;
     run.table = ResultTable(columns);
@@ -59,7 +70,8 @@ TableRun RunTable(const TableRequest& request, const std::vector<ColumnSource>& 
         run.table.Reserve(
             static_cast<std::size_t>(RowEstimate(first, last, CountChosenElements(request))));
     }
-    std::vector<double> cells(columns.size());
+    // One more place for a hit or deviation that is not shown.
+    std::vector<double> cells(run.table.ValueCount() + 1);
     ResonanceValues values;
     for (int z = 1; z <= kElementCount; ++z) {
         if (!request.elementChosen[static_cast<std::size_t>(z)]) {
@@ -75,13 +87,13 @@ TableRun RunTable(const TableRequest& request, const std::vector<ColumnSource>& 
                 continue;
             }
             run.found[static_cast<std::size_t>(z)] = true;
-            for (std::size_t c = 0; c < rules.size(); ++c) {
-                cells[c] = rules[c].Value(values, request.rounding);
+            for (const PlacedRule& placed : rules) {
+                cells[placed.place] = placed.rule.Value(values, request.rounding);
             }
             if (showHit) {
                 const SearchHit hit = matcher->BestHit(values);
-                cells[rules.size()] = hit.test;
-                cells[rules.size() + 1] = hit.deviation;
+                cells[hitPlace.value_or(place)] = hit.test;
+                cells[deviationPlace.value_or(place)] = hit.deviation;
             }
             run.table.AppendRow(z, n, cells.data());
         }

@@ -34,8 +34,9 @@ struct TableRun {
 
 // Computes every chosen element for every N of the range (table mode) or of the search range,
 // keeping every row (table mode) or the matching ones (search mode, with the test each passed
-// best where the request shows the deviation).
-TableRun RunTable(const TableRequest& request, const std::vector<ColumnSource>& columns);
+// best where the request shows the deviation). `columns` are every column of the table, as
+// ChooseColumns gives them.
+TableRun RunTable(const TableRequest& request, const std::vector<const ColumnKind*>& columns);
 
 // "1 Element", "0 Elemente", "12 Elemente".
 std::string FoundElementsText(int count);

@@ -16,8 +16,8 @@ struct TableRequest {
     double nToScroll = 0;
     double nOffset = 0;
 
-    // The unit of each quantity, the entry chosen in its unit list.
-    std::array<UnitEntry, kQuantityCount> units{kNoUnit, kNoUnit, kNoUnit, kNoUnit, kNoUnit};
+    // The unit of each quantity, the row chosen in its unit list.
+    std::array<UnitRow, kQuantityCount> units{kNoUnit, kNoUnit, kNoUnit, kNoUnit, kNoUnit};
     double wunschfaktorF = 0;
     double wunschfaktorL = 0;
     std::array<bool, kQuantityCount> quantityShown{};

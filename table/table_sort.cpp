@@ -69,20 +69,19 @@ const std::array<double, kElementCount + 1>& NameRanks() {
     return ranks;
 }
 
-double KeyValue(const ResultTable& table, const SortKey& key, std::size_t row, int valueColumn) {
-    switch (key.kind) {
-        case SortKey::Kind::Element:
-            return NameRanks()[static_cast<std::size_t>(table.ElementAt(row))];
-        case SortKey::Kind::Z:
-            return table.ElementAt(row);
-        case SortKey::Kind::N:
-            return table.NAt(row);
-        case SortKey::Kind::Value:
+double KeyValue(const ResultTable& table, const SortKey& key, std::size_t row, int column) {
+    const double number = table.NumberAt(row, column);
+    switch (key.column->sort) {
+        case SortRule::ByName:
+            return NameRanks()[static_cast<std::size_t>(number)];
+        // The nearest hit first, whichever side of the target it lies.
+        case SortRule::BySize:
+            return std::fabs(number);
+        case SortRule::ByNumber:
+        case SortRule::None:
             break;
     }
-    const double value = table.ValueAt(row, static_cast<std::size_t>(valueColumn));
-    // The nearest hit first, whichever side of the target it lies.
-    return key.source == ColumnSource::Deviation ? std::fabs(value) : value;
+    return number;
 }
 
 }  // namespace
@@ -93,7 +92,7 @@ std::vector<std::uint32_t> SortedRows(const ResultTable& table, const SortKey& k
     // and "Überlauf" (any non-finite value) becomes the largest key either way.
     std::vector<std::pair<double, std::uint32_t>> keyed(table.RowCount());
     for (std::size_t row = 0; row < keyed.size(); ++row) {
-        const double value = column < 0 ? 0 : KeyValue(table, key, row, column - kFixedColumnCount);
+        const double value = column < 0 ? 0 : KeyValue(table, key, row, column);
         const double sortValue = !std::isfinite(value) ? std::numeric_limits<double>::infinity()
                                  : key.descending      ? -value
                                                        : value;
@@ -107,24 +106,20 @@ std::vector<std::uint32_t> SortedRows(const ResultTable& table, const SortKey& k
 }
 
 std::optional<SortKey> SortKeyOfColumn(const ResultTable& table, int column) {
-    if (column >= 1 && column < kFixedColumnCount) {
-        return SortKey{static_cast<SortKey::Kind>(column - 1)};
+    if (column < 0 || column >= table.ColumnCount()) {
+        return std::nullopt;
     }
-    const int value = column - kFixedColumnCount;
-    if (value >= 0 && value < static_cast<int>(table.Columns().size())) {
-        return SortKey{SortKey::Kind::Value, table.Columns()[static_cast<std::size_t>(value)]};
+    const ColumnKind* kind = table.Columns()[static_cast<std::size_t>(column)];
+    if (kind->sort == SortRule::None) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return SortKey{kind};
 }
 
 int ColumnOfSortKey(const ResultTable& table, const SortKey& key) {
-    if (key.kind != SortKey::Kind::Value) {
-        return static_cast<int>(key.kind) + 1;
-    }
     const auto& columns = table.Columns();
-    const auto found = std::find(columns.begin(), columns.end(), key.source);
-    return found == columns.end() ? -1
-                                  : kFixedColumnCount + static_cast<int>(found - columns.begin());
+    const auto found = std::find(columns.begin(), columns.end(), key.column);
+    return found == columns.end() ? -1 : static_cast<int>(found - columns.begin());
 }
 
 }  // namespace kolvenar

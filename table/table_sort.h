@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -8,27 +7,23 @@
 
 namespace kolvenar {
 
-// What the rows of a result table are sorted by: one of the fixed columns, or the optional
-// column that shows a given value. A key names the value rather than the column position, so
-// that a rebuilt table with other columns is sorted by the same quantity.
+// What the rows of a result table are sorted by: the kind of the column, so that a rebuilt
+// table with other columns is sorted by the same quantity, and the direction.
 struct SortKey {
-    enum class Kind : std::uint8_t { Element, Z, N, Value };
-    Kind kind = Kind::Element;
-    ColumnSource source = ColumnSource::f;  // for Kind::Value
+    const ColumnKind* column = nullptr;
     bool descending = false;
 
-    bool SameColumn(const SortKey& other) const {
-        return kind == other.kind && (kind != Kind::Value || source == other.source);
-    }
+    bool SameColumn(const SortKey& other) const { return column == other.column; }
 };
 
-// Positions of the table's rows in sorted order: numbers by value, deviations by their size,
-// hits by the order of the tests, "Überlauf" after every number in both directions, elements by
-// their German names; rows with equal keys keep the order in which they were built.
+// Positions of the table's rows in sorted order, by the sort rule of the key's column kind
+// (numbers by value, deviations by their size, hits by the order of the tests, elements by
+// their German names), "Überlauf" after every number in both directions; rows with equal keys
+// keep the order in which they were built.
 std::vector<std::uint32_t> SortedRows(const ResultTable& table, const SortKey& key);
 
-// The sort key of a column of the result table (1 element, 2 Z, 3 N, 4 on the optional
-// columns); none for column 0 and columns beyond the table.
+// The sort key of a column of the result table; none for a column whose kind does not sort
+// (the blank one) and columns beyond the table.
 std::optional<SortKey> SortKeyOfColumn(const ResultTable& table, int column);
 
 // The column that shows a sort key's value in `table`, or -1 when the table has none.

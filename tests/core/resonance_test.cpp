@@ -9,7 +9,8 @@
 using namespace kolvenar;
 
 constexpr double kCe = 2.42611E-12;
-constexpr double kAE = 1.4959787e11;
+constexpr UnitScale kMetre = PowerOfTen(0);
+constexpr UnitScale kAE = DivideBy(1.4959787e11);
 
 TEST(ComputeResonanceValues, ExamplesOfTheTable) {
     ResonanceValues v;
@@ -21,18 +22,20 @@ TEST(ComputeResonanceValues, ExamplesOfTheTable) {
               28770695046.27394, 6.951517844053675e-11},
           Row{79, 33.75, 1.3195909067E-15, 3, 0, 0.0015060131330635, 0, 199063641224.80695,
               597190923674.4209, 5.0235190808686056e-12}}) {
-        ASSERT_FALSE(ComputeResonanceValues(e[0], e[1], e[2], e[3], e[4], 0, 0, v));
+        ASSERT_FALSE(ComputeResonanceValues(e[0], e[1], e[2], e[3], e[4], kMetre, kMetre, v));
         EXPECT_EQ((Row{v.Z, v.N, e[2], e[3], e[4], v.L, v.LFactor, v.f, v.fFactor, v.T}), e);
     }
-    // A and V at N = 33 in their working form: ConvertUnit(A, k) is L² in the length unit of k.
-    using Area = std::array<double, 4>;  // area factor, volume factor, A, V
-    for (const Area& a : {Area{0, 0, 0.0004343108605736497, 9.051093150030255e-06},
-                          Area{3, 3, 4.343108605736498e-07, 9.051093150030258e-12},
-                          Area{-12, -12, 434310860.57364964, 9.051093150030253e+18},
-                          Area{-2, -1, 0.043431086057364975, 0.0009051093150030254},
-                          Area{kAE, kAE, 2.9031887992365782e-15, 4.044363799848878e-28}}) {
-        ASSERT_FALSE(ComputeResonanceValues(1, 33, kCe, 0, 0, a[0], a[1], v));
-        EXPECT_EQ((Area{a[0], a[1], v.A, v.V}), a);
+    // A and V at N = 33 in their working form: A in the area unit's scale is L² in the length
+    // unit it is built on.
+    using Area = std::tuple<UnitScale, UnitScale, double, double>;  // area, volume scale, A, V
+    for (const auto& [area, volume, A, V] :
+         {Area{kMetre, kMetre, 0.0004343108605736497, 9.051093150030255e-06},
+          Area{PowerOfTen(3), PowerOfTen(3), 4.343108605736498e-07, 9.051093150030258e-12},
+          Area{PowerOfTen(-12), PowerOfTen(-12), 434310860.57364964, 9.051093150030253e+18},
+          Area{PowerOfTen(-2), PowerOfTen(-1), 0.043431086057364975, 0.0009051093150030254},
+          Area{kAE, kAE, 2.9031887992365782e-15, 4.044363799848878e-28}}) {
+        ASSERT_FALSE(ComputeResonanceValues(1, 33, kCe, 0, 0, area, volume, v));
+        EXPECT_EQ((std::array{v.A, v.V}), (std::array{A, V}));
     }
     EXPECT_EQ((std::array{v.AHalf, v.VHalf, v.VQuarter}),
               (std::array{1.4515943996182891e-15, 2.022181899924439e-28, 1.0110909499622196e-28}));
@@ -42,12 +45,14 @@ TEST(ComputeResonanceValues, ExamplesOfTheTable) {
 // leaves the double range, A and V in each unit. Then f, T, A and V hold 0, L and its product
 // the infinity. One set of values serves every N: each run starts from zero.
 TEST(ComputeResonanceValues, FirstOverflowingN) {
-    using Unit = std::tuple<const char*, double, int, int>;  // unit, factor, first N of A, of V
+    using Unit = std::tuple<const char*, UnitScale, int, int>;  // unit, scale, first N of A, of V
     for (const auto& [unit, k, firstA, firstV] :
-         {Unit{"pm", -12, 511, 341}, Unit{"nm", -9, 521, 351}, Unit{"µm", -6, 531, 360},
-          Unit{"mm", -3, 541, 370}, Unit{"cm", -2, 544, 374}, Unit{"dm", -1, 548, 377},
-          Unit{"m", 0, 551, 380}, Unit{"km", 3, 556, 387}, Unit{"AE", kAE, 570, 405},
-          Unit{"Lichtjahre", 9.460528405e15, 578, 416}, Unit{"Parsec", 3.0856776e16, 578, 417}}) {
+         {Unit{"pm", PowerOfTen(-12), 511, 341}, Unit{"nm", PowerOfTen(-9), 521, 351},
+          Unit{"µm", PowerOfTen(-6), 531, 360}, Unit{"mm", PowerOfTen(-3), 541, 370},
+          Unit{"cm", PowerOfTen(-2), 544, 374}, Unit{"dm", PowerOfTen(-1), 548, 377},
+          Unit{"m", kMetre, 551, 380}, Unit{"km", PowerOfTen(3), 556, 387},
+          Unit{"AE", kAE, 570, 405}, Unit{"Lichtjahre", DivideBy(9.460528405e15), 578, 416},
+          Unit{"Parsec", DivideBy(3.0856776e16), 578, 417}}) {
         ResonanceValues v;
         for (int n = -1036; n <= 1030; ++n) {
             ASSERT_FALSE(ComputeResonanceValues(1, n, kCe, 2, 1e12, k, k, v));
@@ -71,12 +76,12 @@ TEST(ComputeResonanceValues, ZeroWavelengthIsADivisionByZero) {
     ResonanceValues v;
     using Input = std::tuple<double, double, double>;  // Z, N, Cx
     for (const auto& [z, n, cx] : {Input{1, -1037, kCe}, Input{0, 33, kCe}, Input{1, 5, 0}}) {
-        const ArithmeticError e = ComputeResonanceValues(z, n, cx, 0, 0, 0, 0, v).value();
+        const ArithmeticError e = ComputeResonanceValues(z, n, cx, 0, 0, kMetre, kMetre, v).value();
         EXPECT_EQ(std::tuple(e.Number, e.Description, v.L, v.LOverflow),
                   std::tuple(11, "Division durch Null", 0.0, false));
     }
     // Without a wished factor an overflowed f leaves its product alone.
-    ASSERT_FALSE(ComputeResonanceValues(1, -1000, kCe, 0, 0, 0, 0, v));
+    ASSERT_FALSE(ComputeResonanceValues(1, -1000, kCe, 0, 0, kMetre, kMetre, v));
     EXPECT_TRUE(v.fOverflow && !v.fFactorOverflow);
 }
 

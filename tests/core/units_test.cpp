@@ -3,69 +3,68 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <tuple>
 
 #include "random_doubles.h"
 
 using namespace kolvenar;
 
-// The windows take a unit's name and factor by the entry's index: each entry holds what its
-// label says; an index of no entry (nothing chosen) is the empty label's "?" and base unit.
-TEST(UnitLists, EntriesAreWhatTheirLabelsSay) {
-    using List = std::tuple<std::span<const UnitEntry>, std::size_t, int, const char*>;
-    for (const auto& [list, size, index, label] :
-         {List{MainUnits(Quantity::Frequency), 6, kDefaultMainUnitIndex[0], "MHz Mega e+6"},
-          List{MainUnits(Quantity::Wavelength), 10, kDefaultMainUnitIndex[1], "m"},
-          List{MainUnits(Quantity::Period), 11, kDefaultMainUnitIndex[2], "ns Nano e-9"},
-          List{MainUnits(Quantity::Area), 11, kDefaultMainUnitIndex[3], "m²"},
-          List{MainUnits(Quantity::Volume), 11, kDefaultMainUnitIndex[4], "m³"},
-          List{kConverterFrequencyUnits, 6, 0, "µHz Mikro e-6"},
-          List{kConverterWavelengthUnits, 5, 4, "km Kilo e+3"}, List{kPrefixes, 15, 8, ""}}) {
-        EXPECT_EQ(list.size(), size);
-        EXPECT_EQ(list[index].label, label);
-        for (const UnitEntry& entry : list) {
-            EXPECT_EQ(ParseUnitLabel(entry.label).UnitName, entry.name) << entry.label;
-            EXPECT_EQ(ParseUnitLabel(entry.label).UnitFactor, entry.factor) << entry.label;
+// Rows are shown in the order of their lists and stored by their own numbers: "Å" shows
+// between "pm" and "nm" in the main window and first in the converter, under the next free
+// number of its list. Which unit each stored number of earlier versions opens: stored_units_test.
+TEST(UnitLists, RowsShownInOrderStoredByTheirOwnNumbers) {
+    using Row = std::tuple<std::span<const UnitRow>, int, const char*, int, int>;
+    for (const auto& [list, place, name, exponent, stored] :
+         {Row{kWavelengthUnits, 0, "pm", -12, 0}, Row{kWavelengthUnits, 1, "Å", -10, 10},
+          Row{kWavelengthUnits, 2, "nm", -9, 1}, Row{kConverterWavelengthUnits, 0, "Å", -10, 5},
+          Row{kConverterWavelengthUnits, 1, "µm", -6, 0}, Row{kPrefixes, kNoPrefix, "?", 0, 8}}) {
+        const UnitRow& row = list[static_cast<std::size_t>(place)];
+        EXPECT_EQ(std::tuple(row.name, row.scale.exponent, row.stored),
+                  std::tuple(name, exponent, stored));
+    }
+    EXPECT_EQ(kWavelengthUnits[1].label, "Å Angström e-10");
+    // Hours and light years are divisors; nothing chosen is "?" in the base unit.
+    EXPECT_EQ(kPeriodUnits[8].scale.rule, UnitScale::Rule::DivideBy);
+    EXPECT_EQ(kVolumeUnits[9].scale.factor, 9.460528405e15);
+    EXPECT_EQ(UnitAt(kAreaUnits, -1).name, "?");
+    EXPECT_EQ(UnitAt(kAreaUnits, 11).scale.exponent, 0);
+    // What a first start chooses: MHz, m, ns, m², m³.
+    std::string firstStart;
+    for (int i = 0; i < kQuantityCount; ++i) {
+        for (const UnitRow& row : MainUnits(static_cast<Quantity>(i))) {
+            firstStart += row.stored == kFirstStartMainUnits[i] ? std::string(row.name) + " " : "";
         }
-        EXPECT_EQ(UnitAt(list, -1).name, "?");
-        EXPECT_EQ(UnitAt(list, static_cast<int>(size)).factor, 0);
     }
+    EXPECT_EQ(firstStart, "MHz m ns m² m³ ");
 }
 
-TEST(ParseUnitLabel, NameUpToTheFirstBlankAndFactor) {
-    using Unit = std::tuple<std::string_view, const char*, double>;
-    for (const auto& [label, name, factor] :
-         {Unit{"µHz Mikro e-6", "µHz", -6}, Unit{"Hz", "Hz", 0}, Unit{"GHz Giga e+9", "GHz", 9},
-          Unit{"cm³ Milliliter e-2", "cm³", -2}, Unit{"Tera e+12", "Tera", 12},
-          Unit{"Min.", "Min.", 60}, Unit{"Std.", "Std.", 3600}, Unit{"Tage", "Tage", 86400},
-          Unit{"Jahre", "Jahre", 31556926}, Unit{"AE", "AE", 1.4959787e11},
-          Unit{"Lichtjahre²", "Lichtjahre²", 9.460528405e15},
-          Unit{"Parsec³", "Parsec³", 3.0856776e16},
-          // "e-" wins over "e+"; named factors are case-sensitive and win over an exponent.
-          Unit{"", "?", 0}, Unit{" m", "", 0}, Unit{"x e+3 e-2", "x", -2}, Unit{"min.", "min.", 0},
-          Unit{"Tage e+3", "Tage", 86400}, Unit{"q e+", "q", 0},
-          Unit{"q e+1E400", "q", 1.7976931348623157e308}}) {
-        EXPECT_EQ(ParseUnitLabel(label).UnitName, name) << label;
-        EXPECT_EQ(ParseUnitLabel(label).UnitFactor, factor) << label;
+TEST(UnitScale, FromTheBaseUnitAndBack) {
+    using Conversion = std::tuple<double, UnitScale, double>;  // value, scale, in the unit
+    for (const auto& [x, scale, converted] :
+         {Conversion{1, PowerOfTen(-9), 1e9}, Conversion{1e9, PowerOfTen(9), 1},
+          Conversion{5, PowerOfTen(3), 0.005}, Conversion{1, PowerOfTen(-10), 1e10},
+          Conversion{3600, DivideBy(kSecondsPerHour), 1}, Conversion{120, DivideBy(60), 2},
+          Conversion{1.4959787e11, DivideBy(kMetresPerAstronomicalUnit), 1},
+          Conversion{2, MultiplyBy(1.4959787e11), 2.9919574e11}, Conversion{42, PowerOfTen(0), 42},
+          Conversion{1e300, PowerOfTen(-12), HUGE_VAL},
+          Conversion{-1e300, PowerOfTen(-12), -HUGE_VAL},
+          Conversion{1e300, MultiplyBy(kMetresPerParsec), HUGE_VAL}}) {
+        EXPECT_EQ(Apply(ToUnit(scale), x), converted) << x;
+        if (std::isfinite(converted)) {
+            EXPECT_EQ(Apply(ToBase(scale), converted), x) << x;
+        }
     }
-}
-
-TEST(ConvertUnit, FromTheBaseUnitAndBack) {
-    // A factor that is not exactly a named one counts as a power of ten.
-    using Conversion = std::tuple<double, double, double>;  // value, factor, result
-    for (const auto& [x, k, converted] :
-         {Conversion{1, -9, 1e9}, Conversion{1e9, 9, 1}, Conversion{5, 3, 0.005},
-          Conversion{3600, 3600, 1}, Conversion{1, -3600, 3600}, Conversion{120, 60, 2},
-          Conversion{1.4959787e11, 1.4959787e11, 1}, Conversion{2, -1.4959787e11, 2.9919574e11},
-          Conversion{42, 0, 42}, Conversion{42, -0.0, 42}, Conversion{1, 3600.5, 0},
-          Conversion{1e300, -12, HUGE_VAL}, Conversion{-1e300, -12, -HUGE_VAL},
-          Conversion{1e300, -3.0856776e16, HUGE_VAL}}) {
-        EXPECT_EQ(ConvertUnit(x, k), converted) << x << " by " << k;
-    }
+    // The converter's sums of exponents: 1 µHz at 1 km is c * 10^3 in µHz.
+    EXPECT_EQ(InPowerOfTenUnit(299792458, -6 + 3), 299792458000);
+    EXPECT_EQ(InPowerOfTenUnit(7, 0), 7);
     for (double x : kolvenar::testing::RandomDoubles(20000, 3)) {
-        for (double k : {-18.0, -12.0, -2.0, 0.0, 1.0, 9.0, 60.0, 31556926.0, 3.0856776e16}) {
+        for (const UnitScale& scale :
+             {PowerOfTen(-18), PowerOfTen(-12), PowerOfTen(-10), PowerOfTen(-2), PowerOfTen(0),
+              PowerOfTen(1), PowerOfTen(9), DivideBy(60), DivideBy(31556926),
+              DivideBy(3.0856776e16), MultiplyBy(1.602176634e-19)}) {
             if (std::fabs(x) > 1e-250 && std::fabs(x) < 1e250) {  // clear of the range ends
-                ASSERT_NEAR(ConvertUnit(ConvertUnit(x, k), -k), x, 1e-15 * std::fabs(x)) << k;
+                ASSERT_NEAR(Apply(ToBase(scale), Apply(ToUnit(scale), x)), x, 1e-15 * std::fabs(x));
             }
         }
     }

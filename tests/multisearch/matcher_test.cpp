@@ -20,8 +20,8 @@ constexpr auto kExplained = Assignment::Kind::Explained;
 constexpr auto kOutside = Assignment::Kind::Outside;
 constexpr auto kNone = Assignment::Kind::NotComputable;
 
-UnitEntry Unit(MultiQuantity quantity, std::string_view name) {
-    for (const UnitEntry& unit : QuantityUnits(quantity)) {
+UnitRow Unit(MultiQuantity quantity, std::string_view name) {
+    for (const UnitRow& unit : QuantityUnits(quantity)) {
         if (unit.name == name) {
             return unit;
         }
@@ -126,7 +126,7 @@ TEST(MultiMatcher, AgreesWithTheMainSearch) {
     for (int round = 0; round < 150; ++round) {
         const auto quantity = static_cast<Quantity>(round % kQuantityCount);
         const auto units = MainUnits(quantity);
-        const UnitEntry unit = units[engine() % units.size()];
+        const UnitRow unit = units[engine() % units.size()];
         const double tolerance = std::array{1.0, 5.0, 20.0, 50.0, 0.3}[engine() % 5];
         const double cx = lengths[engine() % lengths.size()];
         const MultiMatcher matcher({static_cast<MultiQuantity>(quantity), unit, tolerance, cx});
@@ -136,8 +136,8 @@ TEST(MultiMatcher, AgreesWithTheMainSearch) {
         if (!matcher.Evaluate(z0, static_cast<int>(engine() % 1201) - 600, value)) {
             continue;
         }
-        const UnitScale toUnit = MakeUnitScale(unit.factor);
-        const double measured = ApplyUnitScale(toUnit, value) * spread(engine);
+        const UnitConversion toUnit = ToUnit(unit.scale);
+        const double measured = Apply(toUnit, value) * spread(engine);
 
         TableRequest request;
         request.searchMode = true;

@@ -1,13 +1,16 @@
 // The settings on a store of their own: the reference constants as the main window and the
-// settings window read them, and window placement. (Settings at their edges or damaged, and
-// windows stored off every screen: see damaged_settings_test; sizes kept with the frame:
-// fm_main_windows_test; the file of a first start: fm_main_test.)
+// settings window read them, and window placement; unit choices as the windows keep them. (Settings
+// at their edges or damaged, and windows stored off every screen: see damaged_settings_test; sizes
+// kept with the frame: fm_main_windows_test; the file of a first start: fm_main_test.)
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
 
 #include "settings/reference_constants.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
+#include "support/main_window_fixture.h"
 #include "support/test_support.h"
 
 using namespace kolvenar;
@@ -62,6 +65,65 @@ private slots:
             saved << store.Read("Fm_Test", key, "-");
         }
         QCOMPARE(saved, stored);
+    }
+
+    // Every list keeps its choice as the number of its row, so that a unit added later ("Å")
+    // moves no choice that earlier versions stored.
+    void unitChoices_data() {
+        QTest::addColumn<QString>("steps");
+        // A settings file of earlier versions storing the same number for every list that has
+        // it: each list opens on the unit it showed then (a stored 1 is still "nm").
+        const QStringList lists =
+            QString::fromUtf8(testing::ReadFileBytes(QFINDTESTDATA("data/earlier_unit_lists.txt")))
+                .split('\n', Qt::SkipEmptyParts)
+                .filter(QRegularExpression("^Fm_"));
+        for (int stored = 0; stored < 15; ++stored) {
+            QStringList steps;
+            QStringList checks = {"trigger ME_Umrechner"};
+            for (const QString& list : lists) {
+                const QString control = list.section(' ', 0, 0);
+                const QStringList labels = list.section(' ', 1).split('|');
+                if (stored < labels.size()) {
+                    steps << "store " + control.section('/', 0, 0) + " " + control.section('/', 1) +
+                                 " " + QString::number(stored);
+                    checks << "=text " + QString(control).remove("Fm_Main/") + " " + labels[stored];
+                }
+            }
+            QTest::newRow(qPrintable("stored " + QString::number(stored)))
+                << (steps + checks).join("; ");
+        }
+        // "Å" takes the next free number of each list: chosen, it is stored so and opens again.
+        QTest::newRow("Å has a number of its own")
+            << "pick Cb_Einheit1 Å Angström e-10; trigger ME_Umrechner; pick "
+               "Fm_Umrechner/Cb_Einheit1 Å Angström e-10; restart; =stored Fm_Main Cb_Einheit1 "
+               "10; =stored Fm_Umrechner Cb_Einheit1 5; =text Cb_Einheit1 Å Angström e-10; "
+               "trigger ME_Umrechner; =text Fm_Umrechner/Cb_Einheit1 Å Angström e-10; type "
+               "Fm_Umrechner/txt_Wert0 1E+18; =text Fm_Umrechner/txt_Wert1 2.9979";
+    }
+
+    void unitChoices() {
+        QFETCH(QString, steps);
+        testing::MainWindowFixture f;
+        QVERIFY(f.Run(steps));
+        f.ExpectNoStrayDialogs();
+    }
+
+    // Its title, in the text export in Windows-1252 (0xC5) and in the workbook in UTF-8.
+    void angstromInTheFiles() {
+        testing::MainWindowFixture f;
+        QVERIFY(f.Run(
+            "exportfolder %T; only 1; pick Cb_Einheit1 Å Angström e-10; check chk_Feldauswahl0 "
+            "0; check chk_Feldauswahl2 0; check chk_Feldauswahl3 0; check chk_Feldauswahl4 0; "
+            "range 10 10; =headers Element|Z|N|L in Å; =row 0 Wasserstoff|1|10|24,8434; answer "
+            "OK; trigger ME_Speichern0; answer OK; saveas %T/a.xlsx"));
+        QVERIFY(
+            testing::ReadFileBytes(f.files.filePath("KolvenarAusgabe.TXT"))
+                .endsWith("\r\nElement\tZ\tN\tL in \xC5\r\nWasserstoff\t1\t10\t24,8434\r\n\r\n"));
+        QProcess unzip;
+        unzip.start("unzip", {"-p", f.files.filePath("a.xlsx"), "xl/worksheets/sheet1.xml"});
+        QVERIFY2(unzip.waitForFinished(), "reading the workbook back needs the program unzip");
+        QVERIFY(unzip.readAllStandardOutput().contains("<t>L in \xC3\x85</t>"));
+        f.ExpectNoStrayDialogs();
     }
 };
 

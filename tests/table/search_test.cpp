@@ -68,7 +68,7 @@ TEST(SearchHit, WavelengthWithAFactor) {
     request.searchMode = true;
     request.showDeviation = true;
     request.cx = 2.42611E-12;
-    request.units[static_cast<std::size_t>(Quantity::Wavelength)] = kWavelengthUnits[1];  // nm
+    request.units[static_cast<std::size_t>(Quantity::Wavelength)] = kWavelengthUnits[2];  // nm
     request.searchValues[static_cast<std::size_t>(Quantity::Wavelength)] = 589;
     request.tolerance = 5;
     request.wunschfaktorF = 0.5;

@@ -44,7 +44,7 @@ TEST(RunTable, EveryFractionalOffsetKeepsTheLastRow) {
 // Rows by element are in German alphabetical order (an umlaut as its base letter, the star
 // passed over); the numbers take the user's separator, cut once to the room a number has.
 TEST(ShownTable, OrderByNameAndNumbersWithAnySeparator) {
-    ResultTable table({ColumnSource::L});
+    ResultTable table({&Kind("Blank"), &Kind("Element"), &Kind("Z"), &Kind("N"), &Kind("L")});
     for (int z : {55, 96, 58, 98}) {
         const double value = z;
         table.AppendRow(z, 0.5, &value);
@@ -57,7 +57,8 @@ TEST(ShownTable, OrderByNameAndNumbersWithAnySeparator) {
     char buffer[kNumberTextCapacity];
     std::string seen;
     for (std::size_t row = 0; row < 4; ++row) {
-        seen += std::string(buffer, shown.CellText(row, 2, buffer)) + " ";
+        seen += std::string(buffer, shown.CellText(row, shown.ColumnOf(Kind("Z")), buffer)) + " ";
     }
-    EXPECT_EQ(seen + std::string(buffer, shown.CellText(0, 3, buffer)), "98 55 58 96 0,,,,,,,,5");
+    EXPECT_EQ(seen + std::string(buffer, shown.CellText(0, shown.ColumnOf(Kind("N")), buffer)),
+              "98 55 58 96 0,,,,,,,,5");
 }

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 
+#include <limits>
+
 #include "settings/settings_store.h"
 
 namespace kolvenar {
@@ -24,6 +26,20 @@ void RestoreIndex(QComboBox& list, const SettingsStore& store, const QString& se
 
 void StoreIndex(const QComboBox& list, SettingsStore& store, const QString& section) {
     store.WriteInt(section, list.objectName(), list.currentIndex());
+}
+
+void RestoreStoredNumber(QComboBox& list, const SettingsStore& store, const QString& section,
+                         int defaultNumber) {
+    const int stored =
+        store.ReadInt(section, list.objectName(), defaultNumber, std::numeric_limits<int>::min(),
+                      std::numeric_limits<int>::max());
+    const int entry = list.findData(stored);
+    list.setCurrentIndex(entry >= 0 ? entry : list.findData(defaultNumber));
+}
+
+void StoreStoredNumber(const QComboBox& list, SettingsStore& store, const QString& section) {
+    const QVariant number = list.currentData();
+    store.WriteInt(section, list.objectName(), number.isValid() ? number.toInt() : -1);
 }
 
 }  // namespace kolvenar

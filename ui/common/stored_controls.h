@@ -23,4 +23,11 @@ void RestoreIndex(QComboBox& list, const SettingsStore& store, const QString& se
                   int defaultIndex);
 void StoreIndex(const QComboBox& list, SettingsStore& store, const QString& section);
 
+// A list whose entries are kept by a number of their own, held as each entry's data, so that
+// an entry keeps its number wherever the list shows it. A number no entry has gives the entry
+// of the default number.
+void RestoreStoredNumber(QComboBox& list, const SettingsStore& store, const QString& section,
+                         int defaultNumber);
+void StoreStoredNumber(const QComboBox& list, SettingsStore& store, const QString& section);
+
 }  // namespace kolvenar

@@ -36,9 +36,6 @@ namespace {
 
 const QString kDesignCaption = QStringLiteral(" Kolvenar - Zuzovudezivudizer");
 
-// The result table's column of N.
-constexpr int kNColumn = 3;
-
 // Margin kept between the two lists and the window's right and bottom edges.
 constexpr int kListMarginTwips = 105;
 
@@ -238,7 +235,8 @@ void Fm_Main::MarkSelectedElements() {
         firstRow = std::min(firstRow, highlighted.row());
     }
     const int firstZ = model.index(firstRow, 0).data(ResultTableModel::kElementRole).toInt();
-    const QString firstN = model.CellText(firstRow, kNColumn);
+    const int nColumn = model.Shown().ColumnOf(Kind("N"));
+    const QString firstN = model.CellText(firstRow, nColumn);
     cmd_Markieren_->setEnabled(false);
     for (ElementEntry& element : state_.Elements) {
         element.Visible = false;
@@ -258,7 +256,7 @@ void Fm_Main::MarkSelectedElements() {
     for (int row = 0; row < model.rowCount(); ++row) {
         const QModelIndex index = model.index(row, 0);
         if (index.data(ResultTableModel::kElementRole).toInt() == firstZ &&
-            model.CellText(row, kNColumn) == firstN) {
+            model.CellText(row, nColumn) == firstN) {
             lv_Ausgabe_->selectionModel()->setCurrentIndex(
                 index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
             lv_Ausgabe_->scrollTo(index);

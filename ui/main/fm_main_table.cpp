@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -21,7 +22,13 @@ namespace kolvenar {
 
 namespace {
 
+// The blank column has the width of the design, whatever its contents.
 constexpr int kFirstColumnTwips = 150;
+
+int BlankColumn(const std::vector<const ColumnKind*>& columns) {
+    const auto blank = std::find(columns.begin(), columns.end(), &Kind("Blank"));
+    return blank == columns.end() ? -1 : static_cast<int>(blank - columns.begin());
+}
 
 // Word for word, blanks and typo included (docs/design.md, "Texts with their blanks and typos").
 QString RowCountQuestion(long long rows) {
@@ -156,10 +163,10 @@ void Fm_Main::FillOutputTable(double nFromScroll, double nToScroll) {
     ResultTableModel& model = lv_Ausgabe_->Model();
     const QString separator = QLocale().decimalPoint();
     model.SetDecimalSeparator(separator);
-    const std::vector<ColumnSource> columns = ChooseColumns(request);
+    const std::vector<const ColumnKind*> columns = ChooseColumns(request);
     model.SetHeaders(ColumnHeaders(request, columns, separator.toStdString()));
     model.SetHitNames(SearchTestNames(request, separator.toStdString()));
-    lv_Ausgabe_->header()->resizeSection(0, TwipsToPixels(kFirstColumnTwips));
+    lv_Ausgabe_->header()->resizeSection(BlankColumn(columns), TwipsToPixels(kFirstColumnTwips));
 
     const auto [cxText, cx] = GetCurrentCx();
     outputOptions_->ShowReferenceLength(cxText);

@@ -18,6 +18,9 @@ namespace kolvenar {
 
 namespace {
 
+// The places of the fraction a typed N adds to every N.
+constexpr int kOffsetPlaces = 2;
+
 struct NRow {
     const char* caption;
     int top;
@@ -127,7 +130,7 @@ void NRangePanel::txt_N_Value_KeyDown(int index) {
     QLineEdit* box = txt_N_Value_[static_cast<std::size_t>(index)];
     QScrollBar* bar = hScroll_N_[static_cast<std::size_t>(index)];
     double x = LeadingNumber(box->text().toStdString());
-    state_.N_Offset = RoundToPlaces(x - std::floor(x), 2);
+    state_.N_Offset = RoundToPlaces(x - std::floor(x), kOffsetPlaces);
     x = std::clamp(x - state_.N_Offset, static_cast<double>(bar->minimum()),
                    static_cast<double>(bar->maximum()));
     box->setText(FromUtf8(NumText(x + state_.N_Offset)));

@@ -14,6 +14,9 @@ namespace kolvenar {
 
 namespace {
 
+// The places a wished factor, and the reciprocal written into the other box, are rounded to.
+constexpr int kFactorPlaces = 6;
+
 QLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                    int width) {
     auto* label = PlaceControl<QLabel>(parent, name, left, top, width, 255);
@@ -147,14 +150,14 @@ void OutputOptionsPanel::ShowResultLabelsOnButtonFace() {
 void OutputOptionsPanel::txt_Wunschfaktor_KeyDown(int index) {
     QLineEdit* typed = txt_Wunschfaktor_[static_cast<std::size_t>(index)];
     QLineEdit* other = txt_Wunschfaktor_[static_cast<std::size_t>(1 - index)];
-    const double factor = RoundToPlaces(LeadingNumber(typed->text().toStdString()), 6);
+    const double factor = RoundToPlaces(LeadingNumber(typed->text().toStdString()), kFactorPlaces);
     if (factor == 0 || factor == 1) {
         // A factor of 1 is no factor.
         typed->clear();
         other->clear();
     } else {
         typed->setText(FromUtf8(NumText(factor)));
-        other->setText(FromUtf8(NumText(RoundToPlaces(1 / factor, 6))));
+        other->setText(FromUtf8(NumText(RoundToPlaces(1 / factor, kFactorPlaces))));
     }
     emit rebuildRequested();
 }

@@ -64,12 +64,13 @@ Qt::SortOrder ResultTableModel::SortOrder() const {
 }
 
 QString ResultTableModel::CellText(int row, int column) const {
-    if (row < 0 || static_cast<std::size_t>(row) >= shown_.RowCount() || column < 1) {
+    if (row < 0) {
         return {};
     }
-    if (column == 1) {
-        const std::size_t built = shown_.BuiltRow(static_cast<std::size_t>(row));
-        return names_[static_cast<std::size_t>(shown_.Table().ElementAt(built))];
+    // Names are made into Qt strings once.
+    if (const Cell cell = shown_.CellAt(static_cast<std::size_t>(row), column);
+        cell.kind == CellKind::Name) {
+        return names_[static_cast<std::size_t>(cell.value)];
     }
     char buffer[kNumberTextCapacity];
     const std::size_t length = CellTextUtf8(row, column, buffer);

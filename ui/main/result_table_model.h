@@ -10,9 +10,8 @@
 
 namespace kolvenar {
 
-// The result table as Qt's views see it: column 0 empty, then element, Z, N and one column per
-// optional quantity, as the shown table has them. Cell texts are made when a view asks for
-// them.
+// The result table as Qt's views see it: its columns as the shown table has them. Cell texts are
+// made when a view asks for them.
 class ResultTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -43,7 +42,7 @@ public:
     Qt::SortOrder SortOrder() const;
 
     QString CellText(int row, int column) const;
-    // The UTF-8 text of a cell from column 2 on, see ShownTable::CellText.
+    // The UTF-8 text of a cell, see ShownTable::CellText.
     std::size_t CellTextUtf8(int row, int column, char* buffer) const;
     QString HeaderText(int column) const { return headers_.value(column); }
 

@@ -168,13 +168,14 @@ void ResultTableView::CopyHighlightedRows() {
 }
 
 int ResultTableView::sizeHintForColumn(int column) const {
-    if (model_.rowCount() == 0 || column < 1) {
+    const CellKind holds = model_.Shown().ColumnHolds(column);
+    if (model_.rowCount() == 0 || holds == CellKind::Empty) {
         return 0;
     }
     const QFontMetrics metrics(font());
     const Measures& measures = CurrentMeasures(metrics);
-    return measures.padding +
-           (column == 1 ? WidestName(metrics) : WidestNumber(column, metrics, measures));
+    return measures.padding + (holds == CellKind::Name ? WidestName(metrics)
+                                                       : WidestNumber(column, metrics, measures));
 }
 
 // What depends on the font alone is measured once per font: shaping text is the costly part
@@ -272,8 +273,11 @@ void ResultTableView::AutoSizeColumns() {
     if (columns == 0) {
         return;
     }
-    for (int column = 1; column < columns; ++column) {
-        resizeColumnToContents(column);
+    // The blank column keeps the width the window gives it.
+    for (int column = 0; column < columns; ++column) {
+        if (model_.Shown().ColumnHolds(column) != CellKind::Empty) {
+            resizeColumnToContents(column);
+        }
     }
     lastColumnFit_ = header()->sectionSize(columns - 1);
     FillLastColumn();

@@ -1,6 +1,6 @@
 #include "ui/main/sort_menu.h"
 
-#include "table/result_table.h"
+#include "table/columns.h"
 #include "ui/common/window_support.h"
 #include "ui/main/result_table_model.h"
 
@@ -8,8 +8,14 @@ namespace kolvenar {
 
 namespace {
 
-// Element, Z, N and every optional column a table can have.
-constexpr int kMostColumns = kFixedColumnCount - 1 + static_cast<int>(ColumnSource::Deviation) + 1;
+// Every column a table can have that sorts: all but the blank first one.
+constexpr int kMostColumns = [] {
+    int count = 0;
+    for (const ColumnKind& kind : kColumnKinds) {
+        count += kind.sort != SortRule::None ? 1 : 0;
+    }
+    return count;
+}();
 
 }  // namespace
 
@@ -19,11 +25,16 @@ SortMenu::SortMenu(ResultTableModel& model, QWidget* parent)
     // An entry for every column a table can have, made once: made anew at every table run they
     // would scatter small objects among the large rows of the next table. They follow the
     // table as the menu opens.
-    for (int column = 1; column <= kMostColumns; ++column) {
+    for (int place = 0; place < kMostColumns; ++place) {
         QAction* entry = addAction(QString());
-        entry->setObjectName(MemberName(QStringLiteral("ME_SortierenNach"), column));
+        entry->setObjectName(MemberName(QStringLiteral("ME_SortierenNach"), place + 1));
         entry->setCheckable(true);
-        connect(entry, &QAction::triggered, this, [this, column] {
+        connect(entry, &QAction::triggered, this, [this, place] {
+            const std::vector<int> columns = SortingColumns();
+            if (static_cast<std::size_t>(place) >= columns.size()) {
+                return;
+            }
+            const int column = columns[static_cast<std::size_t>(place)];
             const bool again = model_.SortColumn() == column;
             model_.SortBy(column, again && model_.SortOrder() == Qt::AscendingOrder);
         });
@@ -35,20 +46,32 @@ SortMenu::SortMenu(ResultTableModel& model, QWidget* parent)
     Follow();
 }
 
+std::vector<int> SortMenu::SortingColumns() const {
+    std::vector<int> columns;
+    for (int column = 0; column < model_.columnCount(); ++column) {
+        if (model_.Shown().Sorts(column)) {
+            columns.push_back(column);
+        }
+    }
+    return columns;
+}
+
 void SortMenu::Follow() {
-    const int columns = model_.columnCount() - 1;
+    const std::vector<int> columns = SortingColumns();
     QStringList captions;
-    for (int column = 1; column <= columns; ++column) {
+    for (int column : columns) {
         captions << model_.HeaderText(column);
     }
     captions << QStringLiteral("Ursprüngliche Reihenfolge");
     captions = WithAccessKeys(captions);
     const QList<QAction*> entries = actions();
-    for (int column = 1; column <= kMostColumns; ++column) {
-        QAction* entry = entries[column - 1];
-        entry->setVisible(column <= columns);
-        entry->setText(column <= columns ? captions[column - 1] : QString());
-        entry->setChecked(model_.SortColumn() == column);
+    const auto shown = static_cast<int>(columns.size());
+    for (int place = 0; place < kMostColumns; ++place) {
+        QAction* entry = entries[place];
+        entry->setVisible(place < shown);
+        entry->setText(place < shown ? captions[place] : QString());
+        entry->setChecked(place < shown &&
+                          model_.SortColumn() == columns[static_cast<std::size_t>(place)]);
     }
     entries.constLast()->setText(captions.constLast());
 }

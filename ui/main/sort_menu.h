@@ -2,11 +2,14 @@
 
 #include <QMenu>
 
+#include <vector>
+
 namespace kolvenar {
 
 class ResultTableModel;
 
-// "Sortieren nach": one entry per column of the result table, captioned with its title, and
+// "Sortieren nach": one entry per column of the result table that sorts, captioned with its
+// title, and
 // "Ursprüngliche Reihenfolge". Choosing a column sorts by it ascending; choosing the column the
 // table is sorted by again reverses the order. Shows the table's columns and order as it opens.
 class SortMenu : public QMenu {
@@ -18,6 +21,9 @@ public:
 private:
     // Captions, names and the check mark after the table's columns and order.
     void Follow();
+
+    // The table's columns that sort, one per entry.
+    std::vector<int> SortingColumns() const;
 
     ResultTableModel& model_;
 };

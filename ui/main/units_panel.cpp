@@ -84,8 +84,8 @@ void UnitsPanel::CreateQuantityRows() {
 
         QComboBox* units = PlaceControl<QComboBox>(
             this, MemberName(QStringLiteral("Cb_Einheit"), i), 1680, top, 1575, 315);
-        for (const UnitEntry& unit : MainUnits(static_cast<Quantity>(i))) {
-            units->addItem(FromUtf8(unit.label));
+        for (const UnitRow& unit : MainUnits(static_cast<Quantity>(i))) {
+            units->addItem(FromUtf8(unit.label), unit.stored);
         }
         units->setMaxVisibleItems(units->count());
         SetTabIndex(*units, firstTab + 1);
@@ -163,7 +163,7 @@ bool UnitsPanel::SearchMode() const {
     return chk_Suchmodus_->isChecked();
 }
 
-const UnitEntry& UnitsPanel::Unit(int quantity) const {
+const UnitRow& UnitsPanel::Unit(int quantity) const {
     return UnitAt(MainUnits(static_cast<Quantity>(quantity)),
                   cb_Einheit_[Index(quantity)]->currentIndex());
 }
@@ -197,7 +197,7 @@ void UnitsPanel::FocusFirstSearchBox() {
 
 void UnitsPanel::Restore(const SettingsStore& store, const QString& section) {
     for (int i = 0; i < kQuantityCount; ++i) {
-        RestoreIndex(*cb_Einheit_[Index(i)], store, section, kDefaultMainUnitIndex[Index(i)]);
+        RestoreStoredNumber(*cb_Einheit_[Index(i)], store, section, kFirstStartMainUnits[Index(i)]);
     }
     const int option =
         store.ReadInt(section, QStringLiteral("opt_Toleranz"), 1, 0, kToleranceOptions - 1);
@@ -210,7 +210,7 @@ void UnitsPanel::Restore(const SettingsStore& store, const QString& section) {
 
 void UnitsPanel::Store(SettingsStore& store, const QString& section) const {
     for (const QComboBox* units : cb_Einheit_) {
-        StoreIndex(*units, store, section);
+        StoreStoredNumber(*units, store, section);
     }
     // The option group is stored as the index of its selected member, under the group's name.
     if (const int option = SelectedToleranceOption(); option >= 0) {

@@ -29,7 +29,7 @@ public:
 
     // What a table run reads.
     bool SearchMode() const;
-    const UnitEntry& Unit(int quantity) const;
+    const UnitRow& Unit(int quantity) const;
     bool QuantityShown(int quantity) const;
     // The typed value of a quantity's search box, 0 for none.
     double SearchValue(int quantity) const;

@@ -38,7 +38,6 @@ constexpr int kListWidthTwips = 1575;
 constexpr int kListHeightTwips = 315;
 // Places the prefix converter rounds its result to; smaller results show as "?".
 constexpr int kPrefixPlaces = 18;
-constexpr int kNoPrefixIndex = 8;
 
 // A caption of the window; `index` is the member index within its group, -1 for none.
 struct CaptionLabel {
@@ -64,13 +63,13 @@ constexpr std::array<CaptionLabel, 7> kLabels = {{
 // The frequency row (0) and the wavelength row (1).
 struct ValueRow {
     int top;
-    std::span<const UnitEntry> units;
-    int defaultUnit;
+    std::span<const UnitRow> units;
+    int firstStartUnit;
 };
 
 constexpr std::array<ValueRow, 2> kValueRows = {{
-    {480, kConverterFrequencyUnits, 2},
-    {840, kConverterWavelengthUnits, 3},
+    {480, kConverterFrequencyUnits, kFirstStartConverterFrequency},
+    {840, kConverterWavelengthUnits, kFirstStartConverterWavelength},
 }};
 
 // Tops of the two prefix lists: the prefix of X, and that of the result.
@@ -89,21 +88,21 @@ QLineEdit* ValueBox(QWidget* parent, const QString& name, int top) {
     return box;
 }
 
-QComboBox* UnitList(QWidget* parent, const QString& name, int top,
-                    std::span<const UnitEntry> units) {
+QComboBox* UnitList(QWidget* parent, const QString& name, int top, std::span<const UnitRow> units) {
     auto* list = PlaceControl<QComboBox>(parent, name, kListLeftTwips, top, kListWidthTwips,
                                          kListHeightTwips);
-    for (const UnitEntry& unit : units) {
-        list->addItem(FromUtf8(unit.label));
+    for (const UnitRow& unit : units) {
+        list->addItem(FromUtf8(unit.label), unit.stored);
     }
     // The whole list in view: some styles scroll after ten entries.
     list->setMaxVisibleItems(list->count());
     return list;
 }
 
-// The power of ten of the chosen entry ("kHz Kilo e+3" gives 3, "Hz" 0).
-double Exponent(std::span<const UnitEntry> units, const QComboBox* list) {
-    return UnitAt(units, list->currentIndex()).factor;
+// The power of ten of the chosen entry ("kHz Kilo e+3" gives 3, "Hz" 0); every row of the
+// converter's lists is a power of ten.
+int Exponent(std::span<const UnitRow> units, const QComboBox* list) {
+    return UnitAt(units, list->currentIndex()).scale.exponent;
 }
 
 double Reading(const QLineEdit* box) {
@@ -123,8 +122,8 @@ void ShowNumber(QLineEdit* box, double x) {
 // c / v scaled by 10^(-exponentSum), with c scaled first. Dividing first, as the converter
 // does, can leave the double range on the way to a result that lies within it; this order
 // overflows only when the result itself does.
-double LightOverScaled(double v, double exponentSum) {
-    return ConvertUnit(kSpeedOfLight, exponentSum) / v;
+double LightOverScaled(double v, int exponentSum) {
+    return InPowerOfTenUnit(kSpeedOfLight, exponentSum) / v;
 }
 
 }  // namespace
@@ -215,8 +214,8 @@ void Fm_Umrechner::Load() {
 
     const QString section = objectName();
     for (int i = 0; i < 2; ++i) {
-        RestoreIndex(*cb_Einheit_[i], store, section, kValueRows[i].defaultUnit);
-        RestoreIndex(*cb_EinheitX_[i], store, section, kNoPrefixIndex);
+        RestoreStoredNumber(*cb_Einheit_[i], store, section, kValueRows[i].firstStartUnit);
+        RestoreStoredNumber(*cb_EinheitX_[i], store, section, kNoPrefix);
     }
     RestoreChecked(*chk_Runden_, store, section, true);
     suppressEvents_ = false;
@@ -229,7 +228,7 @@ void Fm_Umrechner::StoreOwnSettings(SettingsStore& store) {
     const QString section = objectName();
     for (const QComboBox* list :
          {cb_Einheit_[0], cb_Einheit_[1], cb_EinheitX_[0], cb_EinheitX_[1]}) {
-        StoreIndex(*list, store, section);
+        StoreStoredNumber(*list, store, section);
     }
     StoreChecked(*chk_Runden_, store, section);
 }
@@ -240,8 +239,8 @@ void Fm_Umrechner::ShowMessage(const QString& text) {
 }
 
 void Fm_Umrechner::ConvertFrequencyWavelength(int source) {
-    const double ef = Exponent(kValueRows[0].units, cb_Einheit_[0]);
-    const double eL = Exponent(kValueRows[1].units, cb_Einheit_[1]);
+    const int ef = Exponent(kValueRows[0].units, cb_Einheit_[0]);
+    const int eL = Exponent(kValueRows[1].units, cb_Einheit_[1]);
     double f = Reading(txt_Wert_[0]);
     double L = Reading(txt_Wert_[1]);
     // The other box is emptied without suppression on purpose: its change handler then
@@ -259,16 +258,16 @@ void Fm_Umrechner::ConvertFrequencyWavelength(int source) {
     const bool rounding = chk_Runden_->checkState() != Qt::Unchecked;
     if (source == 1) {
         double t = FrequencyFromWavelength(L);
-        t = ConvertUnit(t, ef);
-        t = ConvertUnit(t, eL);
+        t = InPowerOfTenUnit(t, ef);
+        t = InPowerOfTenUnit(t, eL);
         if (!std::isfinite(t)) {
             t = LightOverScaled(L, ef + eL);
         }
         f = RoundForDisplay(t, rounding);
     } else {
         double t = WavelengthFromFrequency(f);
-        t = ConvertUnit(t, eL);
-        t = ConvertUnit(t, ef);
+        t = InPowerOfTenUnit(t, eL);
+        t = InPowerOfTenUnit(t, ef);
         if (!std::isfinite(t)) {
             t = LightOverScaled(f, eL + ef);
         }
@@ -282,15 +281,15 @@ void Fm_Umrechner::ConvertFrequencyWavelength(int source) {
 }
 
 void Fm_Umrechner::ConvertPrefix() {
-    const double eA = Exponent(kPrefixes, cb_EinheitX_[0]);
-    const double eB = Exponent(kPrefixes, cb_EinheitX_[1]);
+    const int eA = Exponent(kPrefixes, cb_EinheitX_[0]);
+    const int eB = Exponent(kPrefixes, cb_EinheitX_[1]);
     const double x = Reading(txt_WertX_);
     suppressEvents_ = true;
     ShowNumber(txt_WertX_, x);
-    double r = ConvertUnit(ConvertUnit(x, -eA), eB);
+    double r = InPowerOfTenUnit(InPowerOfTenUnit(x, -eA), eB);
     if (!std::isfinite(r)) {
         // Only the first step overflowed when one step suffices: 1E300 Tera in Giga.
-        r = ConvertUnit(x, eB - eA);
+        r = InPowerOfTenUnit(x, eB - eA);
     }
     r = RoundToPlaces(r, kPrefixPlaces);
     lab_WertXGleich_->setText(r == 0.0 ? QStringLiteral("?") : Text(r));

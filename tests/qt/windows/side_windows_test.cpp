@@ -44,7 +44,7 @@ const QString kRows =
     "prefixes: pick pX Kilo e+3; type X 1; =XR 1|1000; pick pX; pick pR Kilo e+3; =XR 1|.001; pick "
     "pX Mega e+6; type X 2,5; =XR 2|2000; pick pX Milli e-3; pick pR; type X -7; =XR -7|-.007; "
     "type X; =XR 0|?\n"
-    "damaged settings give the defaults: save uf 6; save uL 5; save pX 15; save pR 70000; save r "
+    "damaged settings give the defaults: save uf 6; save uL 6; save pX 15; save pR 70000; save r "
     "2; =text uf Hz; =text uL m; =text pX; =text pR; =checked r 1; =fL 1|299792458\n";
 
 // The plot's colours: grid, axis, the three waves, their sum; anything else is "?".
