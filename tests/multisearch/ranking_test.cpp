@@ -9,7 +9,7 @@ using namespace kolvenar;
 // Es (99 × 2 m, 0.92 % off), 300 m only Re (75 × 4 m).
 TEST(Ranking, OrderRanksEquivalentsAndSummary) {
     const ValueList list = ReadValueList("49 a\n196,196 b\nx\n-1\n300 c\n");
-    const MultiMatcher matcher({MultiQuantity::Wavelength, kWavelengthUnits[5], 1, 1});
+    const MultiMatcher matcher({MultiQuantity::Wavelength, kWavelengthUnits[6], 1, 1});  // m
     const Ranking ranking = RankElements(matcher, list.values);
     std::vector<std::vector<std::string>> rows;
     for (const RankingRow& row : ranking.rows) {
