@@ -94,7 +94,7 @@ constexpr CellSource kQuantity = CellSource::Quantity;
 constexpr SortRule kByNumber = SortRule::ByNumber;
 
 // clang-format off
-inline constexpr std::array<ColumnKind, 16> kRows = {{
+inline constexpr auto kRows = std::to_array<ColumnKind>({
     {"Blank", CellSource::Blank, "", nullptr, {}, nullptr, nullptr, Always, SortRule::None},
     {"Element", CellSource::Element, "Element", nullptr, {}, nullptr, nullptr, Always,
      SortRule::ByName},
@@ -124,7 +124,7 @@ inline constexpr std::array<ColumnKind, 16> kRows = {{
     {"Hit", CellSource::Hit, "Treffer", nullptr, {}, nullptr, nullptr, DeviationShown, kByNumber},
     {"Deviation", CellSource::Deviation, "Abweichung in %", nullptr, {}, nullptr, nullptr,
      DeviationShown, SortRule::BySize},
-}};
+});
 // clang-format on
 
 }  // namespace column_rows
