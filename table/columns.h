@@ -93,6 +93,8 @@ using namespace column_rules;
 constexpr CellSource kQuantity = CellSource::Quantity;
 constexpr SortRule kByNumber = SortRule::ByNumber;
 
+// Each row: name, cells from, title, wished factor after the title, unit, value and overflow
+// flag of a quantity, when shown, how sorted.
 // clang-format off
 inline constexpr auto kRows = std::to_array<ColumnKind>({
     {"Blank", CellSource::Blank, "", nullptr, {}, nullptr, nullptr, Always, SortRule::None},
