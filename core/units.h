@@ -85,15 +85,15 @@ struct UnitRow {
 inline constexpr UnitRow kNoUnit = {"", "?", PowerOfTen(0), -1};
 
 // The unit lists of the main window, index = quantity, in the order shown.
-inline constexpr std::array<UnitRow, 6> kFrequencyUnits = {{
+inline constexpr auto kFrequencyUnits = std::to_array<UnitRow>({
     {"µHz Mikro e-6", "µHz", PowerOfTen(-6), 0},
     {"mHz Milli e-3", "mHz", PowerOfTen(-3), 1},
     {"Hz", "Hz", PowerOfTen(0), 2},
     {"kHz Kilo e+3", "kHz", PowerOfTen(3), 3},
     {"MHz Mega e+6", "MHz", PowerOfTen(6), 4},
     {"GHz Giga e+9", "GHz", PowerOfTen(9), 5},
-}};
-inline constexpr std::array<UnitRow, 11> kWavelengthUnits = {{
+});
+inline constexpr auto kWavelengthUnits = std::to_array<UnitRow>({
     {"pm Pico e-12", "pm", PowerOfTen(-12), 0},
     {"Å Angström e-10", "Å", PowerOfTen(-10), 10},
     {"nm Nano e-9", "nm", PowerOfTen(-9), 1},
@@ -105,8 +105,8 @@ inline constexpr std::array<UnitRow, 11> kWavelengthUnits = {{
     {"AE", "AE", DivideBy(kMetresPerAstronomicalUnit), 7},
     {"Lichtjahre", "Lichtjahre", DivideBy(kMetresPerLightYear), 8},
     {"Parsec", "Parsec", DivideBy(kMetresPerParsec), 9},
-}};
-inline constexpr std::array<UnitRow, 11> kPeriodUnits = {{
+});
+inline constexpr auto kPeriodUnits = std::to_array<UnitRow>({
     {"as Atto e-18", "as", PowerOfTen(-18), 0},
     {"fs Femto e-15", "fs", PowerOfTen(-15), 1},
     {"ps Pico e-12", "ps", PowerOfTen(-12), 2},
@@ -118,8 +118,8 @@ inline constexpr std::array<UnitRow, 11> kPeriodUnits = {{
     {"Std.", "Std.", DivideBy(kSecondsPerHour), 8},
     {"Tage", "Tage", DivideBy(kSecondsPerDay), 9},
     {"Jahre", "Jahre", DivideBy(kSecondsPerYear), 10},
-}};
-inline constexpr std::array<UnitRow, 11> kAreaUnits = {{
+});
+inline constexpr auto kAreaUnits = std::to_array<UnitRow>({
     {"pm² Pico e-12", "pm²", PowerOfTen(-12), 0},
     {"nm² Nano e-9", "nm²", PowerOfTen(-9), 1},
     {"µm² Mikro e-6", "µm²", PowerOfTen(-6), 2},
@@ -131,8 +131,8 @@ inline constexpr std::array<UnitRow, 11> kAreaUnits = {{
     {"AE²", "AE²", DivideBy(kMetresPerAstronomicalUnit), 8},
     {"Lichtjahre²", "Lichtjahre²", DivideBy(kMetresPerLightYear), 9},
     {"Parsec²", "Parsec²", DivideBy(kMetresPerParsec), 10},
-}};
-inline constexpr std::array<UnitRow, 11> kVolumeUnits = {{
+});
+inline constexpr auto kVolumeUnits = std::to_array<UnitRow>({
     {"pm³ Pico e-12", "pm³", PowerOfTen(-12), 0},
     {"nm³ Nano e-9", "nm³", PowerOfTen(-9), 1},
     {"µm³ Mikro e-6", "µm³", PowerOfTen(-6), 2},
@@ -144,7 +144,7 @@ inline constexpr std::array<UnitRow, 11> kVolumeUnits = {{
     {"AE³", "AE³", DivideBy(kMetresPerAstronomicalUnit), 8},
     {"Lichtjahre³", "Lichtjahre³", DivideBy(kMetresPerLightYear), 9},
     {"Parsec³", "Parsec³", DivideBy(kMetresPerParsec), 10},
-}};
+});
 
 std::span<const UnitRow> MainUnits(Quantity quantity);
 
@@ -171,17 +171,17 @@ int PlaceOfStored(std::span<const UnitRow> list, int stored);
 
 // The unit lists of the converter window: its frequencies are the main window's. Its
 // arithmetic adds the exponents of the two units, so every row is a power of ten.
-inline constexpr std::array<UnitRow, 6> kConverterFrequencyUnits = kFrequencyUnits;
-inline constexpr std::array<UnitRow, 6> kConverterWavelengthUnits = {{
+inline constexpr auto kConverterFrequencyUnits = kFrequencyUnits;
+inline constexpr auto kConverterWavelengthUnits = std::to_array<UnitRow>({
     {"Å Angström e-10", "Å", PowerOfTen(-10), 5},
     {"µm Mikro e-6", "µm", PowerOfTen(-6), 0},
     {"mm Milli e-3", "mm", PowerOfTen(-3), 1},
     {"cm Centi e-2", "cm", PowerOfTen(-2), 2},
     {"m", "m", PowerOfTen(0), 3},
     {"km Kilo e+3", "km", PowerOfTen(3), 4},
-}};
+});
 // The decimal prefixes; the empty row in the middle is no prefix.
-inline constexpr std::array<UnitRow, 15> kPrefixes = {{
+inline constexpr auto kPrefixes = std::to_array<UnitRow>({
     {"Atto e-18", "Atto", PowerOfTen(-18), 0},
     {"Femto e-15", "Femto", PowerOfTen(-15), 1},
     {"Pico e-12", "Pico", PowerOfTen(-12), 2},
@@ -197,7 +197,7 @@ inline constexpr std::array<UnitRow, 15> kPrefixes = {{
     {"Mega e+6", "Mega", PowerOfTen(6), 12},
     {"Giga e+9", "Giga", PowerOfTen(9), 13},
     {"Tera e+12", "Tera", PowerOfTen(12), 14},
-}};
+});
 
 // The stored numbers of the converter's first start: Hz, m, and no prefix.
 inline constexpr int kFirstStartConverterFrequency = 2;

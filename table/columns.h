@@ -93,8 +93,10 @@ using namespace column_rules;
 constexpr CellSource kQuantity = CellSource::Quantity;
 constexpr SortRule kByNumber = SortRule::ByNumber;
 
+// Each row: name, cells from, title, wished factor after the title, unit, value and overflow
+// flag of a quantity, when shown, how sorted.
 // clang-format off
-inline constexpr std::array<ColumnKind, 16> kRows = {{
+inline constexpr auto kRows = std::to_array<ColumnKind>({
     {"Blank", CellSource::Blank, "", nullptr, {}, nullptr, nullptr, Always, SortRule::None},
     {"Element", CellSource::Element, "Element", nullptr, {}, nullptr, nullptr, Always,
      SortRule::ByName},
@@ -124,7 +126,7 @@ inline constexpr std::array<ColumnKind, 16> kRows = {{
     {"Hit", CellSource::Hit, "Treffer", nullptr, {}, nullptr, nullptr, DeviationShown, kByNumber},
     {"Deviation", CellSource::Deviation, "Abweichung in %", nullptr, {}, nullptr, nullptr,
      DeviationShown, SortRule::BySize},
-}};
+});
 // clang-format on
 
 }  // namespace column_rows

@@ -12,21 +12,23 @@ using namespace kolvenar;
 
 // Rows are shown in the order of their lists and stored by their own numbers: "Å" shows
 // between "pm" and "nm" in the main window and first in the converter, under the next free
-// number of its list. Which unit each stored number of earlier versions opens: stored_units_test.
+// number of its list. Which unit each stored number of earlier versions opens: settings_test.
+// Each row with its name and what one of its unit is in the base unit (an area or volume unit:
+// its length).
 TEST(UnitLists, RowsShownInOrderStoredByTheirOwnNumbers) {
-    using Row = std::tuple<std::span<const UnitRow>, int, const char*, int, int>;
-    for (const auto& [list, place, name, exponent, stored] :
-         {Row{kWavelengthUnits, 0, "pm", -12, 0}, Row{kWavelengthUnits, 1, "Å", -10, 10},
-          Row{kWavelengthUnits, 2, "nm", -9, 1}, Row{kConverterWavelengthUnits, 0, "Å", -10, 5},
-          Row{kConverterWavelengthUnits, 1, "µm", -6, 0}, Row{kPrefixes, kNoPrefix, "?", 0, 8}}) {
+    using Row = std::tuple<std::span<const UnitRow>, int, const char*, double, int>;
+    for (const auto& [list, place, name, inBase, stored] :
+         {Row{kWavelengthUnits, 0, "pm", 1e-12, 0}, Row{kWavelengthUnits, 1, "Å", 1e-10, 10},
+          Row{kWavelengthUnits, 2, "nm", 1e-9, 1}, Row{kConverterWavelengthUnits, 0, "Å", 1e-10, 5},
+          Row{kConverterWavelengthUnits, 1, "µm", 1e-6, 0}, Row{kPrefixes, kNoPrefix, "?", 1, 8},
+          Row{kPeriodUnits, 8, "Std.", 3600, 8},
+          Row{kVolumeUnits, 9, "Lichtjahre³", 9.460528405e15, 9}}) {
         const UnitRow& row = list[static_cast<std::size_t>(place)];
-        EXPECT_EQ(std::tuple(row.name, row.scale.exponent, row.stored),
-                  std::tuple(name, exponent, stored));
+        EXPECT_EQ(std::tuple(row.name, Apply(ToBase(row.scale), 1), row.stored),
+                  std::tuple(name, inBase, stored));
     }
     EXPECT_EQ(kWavelengthUnits[1].label, "Å Angström e-10");
-    // Hours and light years are divisors; nothing chosen is "?" in the base unit.
-    EXPECT_EQ(kPeriodUnits[8].scale.rule, UnitScale::Rule::DivideBy);
-    EXPECT_EQ(kVolumeUnits[9].scale.factor, 9.460528405e15);
+    // Nothing chosen is "?" in the base unit.
     EXPECT_EQ(UnitAt(kAreaUnits, -1).name, "?");
     EXPECT_EQ(UnitAt(kAreaUnits, 11).scale.exponent, 0);
     // What a first start chooses: MHz, m, ns, m², m³.
