@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/elements.h"
-#include "settings/reference_constants.h"
 
 namespace kolvenar {
 
@@ -17,7 +16,6 @@ struct ElementEntry {
 // What the main window owns besides its controls. Index = Z; index 0 stays unused.
 struct MainState {
     std::array<ElementEntry, kElementCount + 1> Elements;
-    std::array<CxEntry, kCxSlotCount> CxList;
     // Fraction of the last N typed into an N box, added to both ends of the N range.
     double N_Offset = 0;
     // While set, the window's change and click handlers return at once: the window is
