@@ -13,12 +13,14 @@
 #include <algorithm>
 
 #include "core/version.h"
+#include "settings/settings_keys.h"
 #include "ui/common/accessibility.h"
-#include "ui/common/control_names.h"
+#include "ui/common/control_list.h"
 #include "ui/common/desktop_seam.h"
 #include "ui/common/window_support.h"
 #include "ui/main/element_selection.h"
 #include "ui/main/help_menu.h"
+#include "ui/main/main_controls.h"
 #include "ui/main/main_settings.h"
 #include "ui/main/n_range_panel.h"
 #include "ui/main/output_options_panel.h"
@@ -45,6 +47,18 @@ constexpr int kStartN = 33;
 // Margin kept between the two lists and the window's right and bottom edges.
 constexpr int kListMarginTwips = 105;
 
+QMenu* AddMenu(QMenuBar& bar, const QString& name, const QString& caption) {
+    QMenu* menu = bar.addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+QAction* AddEntry(QMenu& menu, const QString& name, const QString& caption) {
+    QAction* entry = menu.addAction(caption);
+    entry->setObjectName(name);
+    return entry;
+}
+
 int AtLeastOne(int x) {
     return x >= 1 ? x : 1;
 }
@@ -53,7 +67,7 @@ int AtLeastOne(int x) {
 
 Fm_Main::Fm_Main(Desktop& desktop, QWidget* parent) : QMainWindow(parent), desktop_(desktop) {
     InstallAccessibleInterfaces();
-    setObjectName(QStringLiteral("Fm_Main"));
+    setObjectName(sections::kMain);
     setFont(DialogFont());
     sideWindows_ = new SideWindows(desktop_, this);
     // The main window reports when a side window cannot write the settings.
@@ -63,8 +77,7 @@ Fm_Main::Fm_Main(Desktop& desktop, QWidget* parent) : QMainWindow(parent), deskt
     CreateControls();
     CreateMenus();
     ConnectPanels();
-    ApplyTabOrder(*this);
-    NameControls(*this);
+    SetUpControls(*this, MainControls());
     CloseOnEscape(*this);
     Load();
 }
@@ -83,7 +96,7 @@ void Fm_Main::Load() {
     settings_->RestorePlacement();
     settings_->LoadReferenceConstants();
     {
-        SuppressedEvents suppressed(state_);
+        SuppressedEvents suppressed(state_.SuppressEvents);
         settings_->RestoreControls();
         parts_.nRange->SetValue(1, kStartN);
     }
@@ -145,8 +158,6 @@ void Fm_Main::CreateControls() {
     parts_.elements = new ElementSelection(state_, central);
 
     parts_.reference = new ReferenceLengthPanel(state_, central);
-    SetTabIndex(*parts_.reference, 49);
-    SetTabIndex(parts_.reference->List(), 31);
 
     parts_.nRange = new NRangePanel(state_, central);
 
@@ -156,11 +167,9 @@ void Fm_Main::CreateControls() {
     parts_.markButton->setToolTip(
         QStringLiteral("Zu den markierten Zeilen die Elemente in der Elementeliste auswählen"));
     parts_.markButton->setFont(DialogFont(true));
-    SetTabIndex(*parts_.markButton, 36);
 
     parts_.table = new ResultTableView(central);
     parts_.table->setGeometry(TwipsRect(2400, 3240, 6975, 3255));
-    SetTabIndex(*parts_.table, 37);
 
     runner_ = new TableRunner(*this, desktop_, state_, parts_);
     connect(runner_, &TableRunner::built, this, &Fm_Main::outputBuilt);
@@ -171,60 +180,64 @@ void Fm_Main::CreateControls() {
 }
 
 void Fm_Main::CreateMenus() {
-    const auto addAction = [this](QMenu* menu, const QString& name, const QString& caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
-    datei->setObjectName(QStringLiteral("MT_Datei"));
+    CreateFileMenu();
+    CreateWindowMenu();
+    CreateViewMenu();
+    help_ = new HelpMenu(*this, desktop_, *sideWindows_);
+}
+
+void Fm_Main::CreateFileMenu() {
+    QMenu* datei = AddMenu(*menuBar(), QStringLiteral("MT_Datei"), QStringLiteral("&Datei"));
     std::array<QAction*, 3>& save = parts_.saveEntries;
-    save[0] = addAction(datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern &TXT"));
-    save[1] = addAction(datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern &XLS"));
+    save[0] = AddEntry(*datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern &TXT"));
+    save[1] = AddEntry(*datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern &XLS"));
     save[2] =
-        addAction(datei, QStringLiteral("ME_SpeichernUnter"), QStringLiteral("Speichern unter …"));
+        AddEntry(*datei, QStringLiteral("ME_SpeichernUnter"), QStringLiteral("Speichern unter …"));
     save[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    QAction* beenden = addAction(datei, QStringLiteral("ME_Beenden"), QStringLiteral("&Beenden"));
+    QAction* beenden = AddEntry(*datei, QStringLiteral("ME_Beenden"), QStringLiteral("&Beenden"));
     beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     parts_.SetSaveEntriesEnabled(false);
-
-    QMenu* fenster = menuBar()->addMenu(QStringLiteral("&Fenster"));
-    fenster->setObjectName(QStringLiteral("MT_Fenster"));
-    QAction* umrechner =
-        addAction(fenster, QStringLiteral("ME_Umrechner"), QStringLiteral("&Umrechner"));
-    QAction* auswerten =
-        addAction(fenster, QStringLiteral("ME_Auswerten"), QStringLiteral("&Auswerten"));
-    auswerten->setEnabled(false);
-    QAction* einstellungen =
-        addAction(fenster, QStringLiteral("ME_Einstellungen"), QStringLiteral("&Einstellungen"));
-    QAction* info = addAction(fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
-
-    QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
-    ansicht->setObjectName(QStringLiteral("MT_Ansicht"));
-    parts_.deviation =
-        addAction(ansicht, QStringLiteral("ME_Abweichung"), QStringLiteral("&Abweichung zeigen"));
-    parts_.deviation->setCheckable(true);
-    ansicht->addMenu(new SortMenu(parts_.table->Model(), ansicht));
-    parts_.table->SetViewEntries({parts_.deviation});
-    help_ = new HelpMenu(*this, desktop_, *sideWindows_);
 
     for (int i = 0; i < 2; ++i) {
         connect(save[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { ExportTable(i); });
     }
     connect(save[2], &QAction::triggered, this, &Fm_Main::SaveAs);
+    connect(beenden, &QAction::triggered, this, &QWidget::close);
+}
+
+void Fm_Main::CreateWindowMenu() {
+    QMenu* fenster = AddMenu(*menuBar(), QStringLiteral("MT_Fenster"), QStringLiteral("&Fenster"));
+    QAction* umrechner =
+        AddEntry(*fenster, QStringLiteral("ME_Umrechner"), QStringLiteral("&Umrechner"));
+    QAction* auswerten =
+        AddEntry(*fenster, QStringLiteral("ME_Auswerten"), QStringLiteral("&Auswerten"));
+    auswerten->setEnabled(false);
+    QAction* einstellungen =
+        AddEntry(*fenster, QStringLiteral("ME_Einstellungen"), QStringLiteral("&Einstellungen"));
+    QAction* info = AddEntry(*fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
+
+    connect(einstellungen, &QAction::triggered, sideWindows_, &SideWindows::ShowSettings);
+    connect(umrechner, &QAction::triggered, sideWindows_, &SideWindows::ShowConverter);
+    // The design leaves this entry disabled; the window opens only if it is ever enabled.
+    connect(auswerten, &QAction::triggered, sideWindows_, &SideWindows::ShowEvaluation);
+    connect(info, &QAction::triggered, sideWindows_, &SideWindows::ShowInfo);
+}
+
+void Fm_Main::CreateViewMenu() {
+    QMenu* ansicht = AddMenu(*menuBar(), QStringLiteral("MT_Ansicht"), QStringLiteral("&Ansicht"));
+    parts_.deviation =
+        AddEntry(*ansicht, QStringLiteral("ME_Abweichung"), QStringLiteral("&Abweichung zeigen"));
+    parts_.deviation->setCheckable(true);
+    ansicht->addMenu(new SortMenu(parts_.table->Model(), ansicht));
+    parts_.table->SetViewEntries({parts_.deviation});
+
     // Only a search shows the deviation.
     connect(parts_.deviation, &QAction::toggled, this, [this] {
         if (parts_.units->SearchMode()) {
             RebuildTable();
         }
     });
-    connect(beenden, &QAction::triggered, this, &QWidget::close);
-    connect(einstellungen, &QAction::triggered, sideWindows_, &SideWindows::ShowSettings);
-    connect(umrechner, &QAction::triggered, sideWindows_, &SideWindows::ShowConverter);
-    // The design leaves this entry disabled; the window opens only if it is ever enabled.
-    connect(auswerten, &QAction::triggered, sideWindows_, &SideWindows::ShowEvaluation);
-    connect(info, &QAction::triggered, sideWindows_, &SideWindows::ShowInfo);
 }
 
 void Fm_Main::ConnectPanels() {
@@ -251,7 +264,6 @@ void Fm_Main::RebuildTable() {
 }
 
 void Fm_Main::ApplyElementSelection() {
-    parts_.elements->CopyTicksToElements();
     RebuildTable();
 }
 
@@ -283,15 +295,7 @@ void Fm_Main::MarkSelectedElements() {
     const int firstZ = model.index(firstRow, 0).data(ResultTableModel::kElementRole).toInt();
     const QString firstN = model.CellText(firstRow, kNColumn);
     parts_.markButton->setEnabled(false);
-    for (ElementEntry& element : state_.Elements) {
-        element.Visible = false;
-    }
-    for (int z : parts_.table->HighlightedElements()) {
-        if (z >= 1 && z <= kElementCount) {
-            state_.Elements[static_cast<std::size_t>(z)].Visible = true;
-        }
-    }
-    parts_.elements->SetTicksFromElements();
+    parts_.elements->TickOnly(parts_.table->HighlightedElements());
     ApplyElementSelection();
     parts_.markButton->setEnabled(true);
     // The button gave the focus away as it disabled itself, while the table was hidden.

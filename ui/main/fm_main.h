@@ -49,7 +49,7 @@ public:
     void BuildOutputTable(double nFromScroll, double nToScroll);
     // Empties and hides the result table, its labels, the mark button and the save entries.
     void ClearOutput();
-    // Takes the element ticks over into the element table and rebuilds.
+    // Rebuilds the table for the elements ticked in the element list.
     void ApplyElementSelection();
     // Rebuilds the list of reference constants and selects its first entry, with constants the
     // settings window has just stored: they hold for this run even when the store could not be
@@ -89,6 +89,9 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    void CreateFileMenu();
+    void CreateWindowMenu();
+    void CreateViewMenu();
     void ConnectPanels();
     void Load();
     void RebuildTable();

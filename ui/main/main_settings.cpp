@@ -3,11 +3,12 @@
 #include <QMainWindow>
 
 #include "settings/reference_constants.h"
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
-#include "ui/common/stored_controls.h"
+#include "ui/common/control_list.h"
 #include "ui/main/element_selection.h"
-#include "ui/main/output_options_panel.h"
+#include "ui/main/main_controls.h"
 #include "ui/main/reference_length_panel.h"
 #include "ui/main/table_exports.h"
 #include "ui/main/table_runner.h"
@@ -18,12 +19,7 @@ namespace kolvenar {
 
 namespace {
 
-const QString kSection = QStringLiteral("Fm_Main");
-// Keys of what the program remembers besides its controls.
-const QString kSaveAsFolderKey = QStringLiteral("SpeichernUnterOrdner");
-const QString kNoRowQuestionKey = QStringLiteral("ZeilenfrageNichtMehrFragen");
-// Whether a search shows each row's nearest test and its deviation.
-const QString kDeviationKey = QStringLiteral("ME_Abweichung");
+const QString& kSection = sections::kMain;
 
 }  // namespace
 
@@ -57,24 +53,22 @@ void MainSettings::RestoreControls() {
     SettingsStore store;
     parts_.elements->Restore(store);
     parts_.units->Restore(store, kSection);
-    RestoreIndex(parts_.reference->List(), store, kSection, 0);
-    parts_.outputOptions->Restore(store, kSection);
-    exports_.SetSaveAsFolder(store.Read(kSection, kSaveAsFolderKey, QString()));
-    runner_.SetAskBeforeLargeTables(store.ReadInt(kSection, kNoRowQuestionKey, 0, 0, 1) == 0);
-    parts_.deviation->setChecked(store.ReadInt(kSection, kDeviationKey, 0, 0, 1) == 1);
+    kolvenar::RestoreControls(window_, MainControls(), store, kSection);
+    exports_.SetSaveAsFolder(store.Read(kSection, keys::kSaveAsFolder, QString()));
+    runner_.SetAskBeforeLargeTables(store.ReadInt(kSection, keys::kNoRowQuestion, 0, 0, 1) == 0);
+    parts_.deviation->setChecked(store.ReadInt(kSection, keys::kDeviation, 0, 0, 1) == 1);
 }
 
 void MainSettings::Store() {
     SettingsStore store;
     SaveWindowPlacement(window_, WindowBorder::Resizable, store);
     parts_.units->Store(store, kSection);
-    parts_.outputOptions->Store(store, kSection);
-    StoreIndex(parts_.reference->List(), store, kSection);
+    StoreControls(window_, MainControls(), store, kSection);
     if (!exports_.SaveAsFolder().isEmpty()) {
-        store.Write(kSection, kSaveAsFolderKey, exports_.SaveAsFolder());
+        store.Write(kSection, keys::kSaveAsFolder, exports_.SaveAsFolder());
     }
-    store.WriteInt(kSection, kNoRowQuestionKey, runner_.AskBeforeLargeTables() ? 0 : 1);
-    store.WriteInt(kSection, kDeviationKey, parts_.deviation->isChecked() ? 1 : 0);
+    store.WriteInt(kSection, keys::kNoRowQuestion, runner_.AskBeforeLargeTables() ? 0 : 1);
+    store.WriteInt(kSection, keys::kDeviation, parts_.deviation->isChecked() ? 1 : 0);
     parts_.elements->Store(store);
     if (!store.Sync()) {
         emit settingsNotWritten(store.FileName());

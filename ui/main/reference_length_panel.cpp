@@ -26,7 +26,7 @@ void ReferenceLengthPanel::SetConstants(const CxTable& constants) {
         items.append(FromUtf8(entry.Cx) + QLatin1Char(' ') + FromUtf8(entry.Cx_Bezeichnung));
     }
     {
-        SuppressedEvents suppressed(state_);
+        SuppressedEvents suppressed(state_.SuppressEvents);
         combo_Cx_->clear();
         combo_Cx_->addItems(items);
         combo_Cx_->setCurrentIndex(0);

@@ -11,6 +11,7 @@
 #include "table/table_builder.h"
 #include "ui/common/desktop_seam.h"
 #include "ui/common/window_support.h"
+#include "ui/main/element_selection.h"
 #include "ui/main/n_range_panel.h"
 #include "ui/main/output_options_panel.h"
 #include "ui/main/reference_length_panel.h"
@@ -121,10 +122,7 @@ TableRequest TableRunner::ReadInputs(double nFromScroll, double nToScroll) {
 
     Clear();
 
-    for (int z = 1; z <= kElementCount; ++z) {
-        request.elementChosen[static_cast<std::size_t>(z)] =
-            state_.Elements[static_cast<std::size_t>(z)].Visible;
-    }
+    request.elementChosen = parts_.elements->Chosen();
     return request;
 }
 
