@@ -42,7 +42,8 @@ inline const QString kCxNamePrefix = QStringLiteral("Cx_Bezeichnung");
 inline const QString kCxStored = QStringLiteral("Einstellungen");
 
 // What the main window remembers besides its controls, in sections::kMain: the folder
-// "Speichern unter …" used last, the row question silenced, and "Abweichung zeigen".
+// "Speichern unter …" used last, the row question silenced, and "Abweichung zeigen" (under the
+// name of its menu entry, which is also the entry's objectName).
 inline const QString kSaveAsFolder = QStringLiteral("SpeichernUnterOrdner");
 inline const QString kNoRowQuestion = QStringLiteral("ZeilenfrageNichtMehrFragen");
 inline const QString kDeviation = QStringLiteral("ME_Abweichung");

@@ -4,9 +4,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QTimer>
 #include <QTreeView>
+#include <QTreeWidget>
 
 #include <array>
 
@@ -27,20 +30,9 @@ QString Rest(const QString& step, int words) {
     return at < 0 ? QString() : step.mid(at);
 }
 
-QString Number(qsizetype n) {
-    return QString::number(n);
-}
-
-QString Clipboard() {
-    return QGuiApplication::clipboard()->text();
-}
-
-QString FileText(const QString& path) {
-    return QString::fromLatin1(ReadFileBytes(path));
-}
-
 // One row's cells from the second column on, or the headers for row -1.
-QString RowCells(const QAbstractItemModel* model, int row) {
+QString RowCells(const QTreeView* table, int row) {
+    const QAbstractItemModel* model = table->model();
     QStringList texts;
     for (int c = 1; c < model->columnCount(); ++c) {
         texts << (row < 0 ? model->headerData(c, Qt::Horizontal) : model->index(row, c).data())
@@ -111,10 +103,23 @@ std::span<const Scenario::StepKind> Scenario::Steps() {
                                    folder ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
              return true;
          }},
-        {"answer", 1, [](S& s, const W& w) { return s.Answer(w); }},
+        {"answer", 1, [](S& s, const W& w) {
+             s.desktop_.Answer(w.name == "Ja"       ? MessageAnswer::Yes
+                               : w.name == "Nein"   ? MessageAnswer::No
+                               : w.name == "Escape" ? MessageAnswer::Closed
+                                                    : MessageAnswer::Ok,
+                               w.all.value(2) == "tick");
+             return true;
+         }},
         {"dialog", 1, [](S& s, const W& w) { return s.Dialog(w); }},
         {"saveas", 1, [](S& s, const W& w) { return s.Dialog(w); }},
-        {"trigger", 1, [](S& s, const W& w) { return s.Trigger(w); }},
+        {"trigger", 1, [](S& s, const W& w) {
+             auto* action = s.window_()->findChild<QAction*>(w.name);
+             if (action != nullptr) {
+                 action->trigger();
+             }
+             return action != nullptr || s.Fail(QStringLiteral("no such menu entry"));
+         }},
         {"only", 1, [](S& s, const W& w) { return s.Tick(w); }},
         {"untick", 1, [](S& s, const W& w) { return s.Tick(w); }},
         {"range", 1, [](S& s, const W& w) {
@@ -122,41 +127,97 @@ std::span<const Scenario::StepKind> Scenario::Steps() {
              TypeAndEnter(s.Find("txt_N_Value1"), w.all.value(2));
              return true;
          }},
-        {"select", 1, [](S& s, const W& w) { return s.Select(w); }},
-        {"header", 1, [](S& s, const W& w) { return s.Header(w); }},
+        {"select", 1, [](S& s, const W& w) {
+             for (const QString& row : w.all.mid(1)) {
+                 const QModelIndex index = s.Table()->model()->index(row.toInt(), 0);
+                 if (!index.isValid()) {
+                     return s.Fail("no row " + row);
+                 }
+                 s.Table()->selectionModel()->select(
+                     index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+             }
+             return true;
+         }},
+        {"header", 1, [](S& s, const W& w) {
+             QTreeView* table = s.Table();
+             QHeaderView* bar = table->header();
+             int column = 0;
+             while (column < table->model()->columnCount() &&
+                    table->model()->headerData(column, Qt::Horizontal).toString() != w.rest) {
+                 ++column;
+             }
+             if (column == table->model()->columnCount()) {
+                 return s.Fail("no column titled " + w.rest);
+             }
+             const int x = bar->sectionViewportPosition(column) + bar->sectionSize(column) / 2;
+             QTest::mouseClick(bar->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+             return true;
+         }},
         {"type", 2, [](S& s, const W& w) { return s.Type(w); }},
         {"keys", 2, [](S& s, const W& w) { return s.Type(w); }},
         {"click", 1, [](S& s, const W& w) { return s.Click(w); }},
         {"check", 1, [](S& s, const W& w) { return s.Click(w); }},
-        {"pick", 2, [](S& s, const W& w) { return s.Pick(w); }},
-        {"key", 2, [](S& s, const W& w) { return s.Key(w); }},
-        {"=rows", 1, nullptr, [](S& s, const W&) { return Number(s.Model()->rowCount()); }},
-        {"=row", 2, nullptr, [](S& s, const W& w) { return RowCells(s.Model(), w.name.toInt()); }},
-        {"=headers", 1, nullptr, [](S& s, const W&) { return RowCells(s.Model(), -1); }},
-        {"=cell", 3, nullptr, [](S& s, const W& w) {
-             return s.Model()->index(w.name.toInt(), w.all.value(2).toInt()).data().toString();
+        {"pick", 2, [](S& s, const W& w) {
+             auto* list = qobject_cast<QComboBox*>(s.Control(w.name));
+             const int entry = list == nullptr ? -1 : list->findText(w.rest);
+             if (entry >= 0) {
+                 list->setCurrentIndex(entry);
+             }
+             return list != nullptr && (entry >= 0 || s.Fail("no entry " + w.rest));
          }},
-        {"=order", 1, nullptr, [](S& s, const W&) { return Order(s.Model()); }},
+        {"key", 2, [](S& s, const W& w) { return s.Key(w); }},
+        {"=rows", 1, nullptr,
+         [](S& s, const W&) { return QString::number(s.Table()->model()->rowCount()); }},
+        {"=row", 2, nullptr, [](S& s, const W& w) { return RowCells(s.Table(), w.name.toInt()); }},
+        {"=headers", 1, nullptr, [](S& s, const W&) { return RowCells(s.Table(), -1); }},
+        {"=cell", 3, nullptr, [](S& s, const W& w) {
+             const int row = w.name.toInt();
+             return s.Table()->model()->index(row, w.all.value(2).toInt()).data().toString();
+         }},
+        {"=order", 1, nullptr, [](S& s, const W&) { return Order(s.Table()->model()); }},
         {"=sorted", 1, nullptr, [](S& s, const W&) { return Sorted(s.Table()); }},
-        {"=ticked", 1, nullptr, [](S& s, const W&) { return s.Ticked(); }},
+        {"=ticked", 1, nullptr, [](S& s, const W&) {
+             const auto* elements = qobject_cast<QTreeWidget*>(s.Find("lv_Elemente"));
+             QStringList ticked;
+             for (int i = 0; i < elements->topLevelItemCount(); ++i) {
+                 if (elements->topLevelItem(i)->checkState(0) == Qt::Checked) {
+                     ticked << elements->topLevelItem(i)->text(1);
+                 }
+             }
+             return ticked.join(' ');
+         }},
         {"=stored", 3, nullptr, [](S&, const W& w) {
              return SettingsStore().Read(w.name, w.all.value(2), QStringLiteral("<missing>"));
          }},
-        {"=messages", 1, nullptr, [](S& s, const W&) { return Number(s.Messages().size()); }},
+        {"=messages", 1, nullptr, [](S& s, const W&) {
+             return QString::number(s.desktop_.messages.size());
+         }},
         {"=message", 1, nullptr, [](S& s, const W&) {
-             const ShownMessage last = s.Messages().value(s.Messages().size() - 1);
+             const ShownMessage last = s.desktop_.messages.value(s.desktop_.messages.size() - 1);
              return last.title + QLatin1Char('|') + QString(last.text).replace("\r\n", "\n");
          }},
         {"=dialog", 1, nullptr, [](S& s, const W&) { return s.desktop_.shownFileName; }},
-        {"=focus", 1, nullptr, [](S& s, const W&) { return s.Focus(); }},
+        {"=focus", 1, nullptr, [](S& s, const W&) {
+             const QWidget* focused = s.window_()->focusWidget();
+             const QString name = focused == nullptr ? QString() : focused->objectName();
+             const QTreeView* table = s.Table();
+             return table == nullptr || focused != table
+                        ? name
+                        : name + ' ' + QString::number(table->currentIndex().row());
+         }},
         {"=opened", 1, nullptr, [](S& s, const W&) {
              const QList<QUrl>& opened = s.desktop_.openedAddresses;
              return opened.isEmpty() ? QString() : opened.last().toString();
          }},
-        {"=clipboard", 1, nullptr, [](S&, const W&) { return Clipboard(); }},
-        {"=copied", 1, nullptr, [](S&, const W&) { return Number(Clipboard().count('\n')); }},
+        {"=clipboard", 1, nullptr,
+         [](S&, const W&) { return QGuiApplication::clipboard()->text(); }},
+        {"=copied", 1, nullptr, [](S&, const W&) {
+             return QString::number(QGuiApplication::clipboard()->text().count('\n'));
+         }},
         {"=windows", 1, nullptr, [](S&, const W&) { return Windows(); }},
-        {"=file", 2, nullptr, [](S&, const W& w) { return FileText(w.name); }},
+        {"=file", 2, nullptr, [](S&, const W& w) {
+             return QString::fromLatin1(ReadFileBytes(w.name));
+         }},
         {"=files", 1, nullptr, [](S&, const W& w) { return Files(w.name, w.rest); }},
         {"=text", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
         {"=enabled", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
@@ -194,9 +255,14 @@ bool Scenario::Run(const QStringList& steps) {
         step_ = QString(written).replace(QStringLiteral("%T"), folder_);
         const StepKind& kind = *KindOf(step_);
         const QStringList all = step_.split(QLatin1Char(' '));
-        const Words words{all[0], all, all.value(1), Rest(step_, kind.wordsBeforeText)};
-        if (kind.act != nullptr ? !kind.act(*this, words) : !Check(kind, words)) {
+        const Words words{all, all.value(1), Rest(step_, kind.wordsBeforeText)};
+        failed_ = false;
+        QString seen = kind.act != nullptr ? QString() : kind.look(*this, words);
+        if ((kind.act != nullptr && !kind.act(*this, words)) || failed_) {
             return false;
+        }
+        if (kind.look != nullptr && seen != words.rest) {
+            return Fail("seen: " + seen.replace('\n', "\\n"));
         }
     }
     return true;
@@ -217,13 +283,6 @@ QWidget* Scenario::Find(const QString& name) const {
     return root->findChild<QWidget*>(control);
 }
 
-// A check fails when it finds nothing to look at (recorded there) or sees something else.
-bool Scenario::Check(const StepKind& kind, const Words& words) {
-    failed_ = false;
-    QString seen = kind.look(*this, words);
-    return !failed_ && (seen == words.rest || Fail("seen: " + seen.replace('\n', "\\n")));
-}
-
 QWidget* Scenario::Control(const QString& name) const {
     QWidget* control = Find(name);
     if (control == nullptr) {
@@ -234,14 +293,6 @@ QWidget* Scenario::Control(const QString& name) const {
 
 QTreeView* Scenario::Table() const {
     return qobject_cast<QTreeView*>(Find(QStringLiteral("lv_Ausgabe")));
-}
-
-const QList<ShownMessage>& Scenario::Messages() const {
-    return desktop_.messages;
-}
-
-const QAbstractItemModel* Scenario::Model() const {
-    return Table()->model();
 }
 
 bool Scenario::Fail(const QString& why) const {

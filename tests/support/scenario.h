@@ -59,10 +59,9 @@ public:
     QWidget* Find(const QString& name) const;
 
 private:
-    // A step taken apart: its verb, its words (the verb first), the first argument, and the text
-    // after the verb's leading words.
+    // A step taken apart: its words (the verb first), the first argument, and the text after
+    // the verb's leading words.
     struct Words {
-        QString verb;
         QStringList all;
         QString name;
         QString rest;
@@ -79,27 +78,17 @@ private:
     };
     static std::span<const StepKind> Steps();
     static const StepKind* KindOf(const QString& step);
-    bool Check(const StepKind& kind, const Words& words);
 
     // The named control, or null with the failure recorded.
     QWidget* Control(const QString& name) const;
-    bool Answer(const Words& w);
     bool Dialog(const Words& w);
-    bool Trigger(const Words& w);
     bool Tick(const Words& w);
-    bool Select(const Words& w);
-    bool Header(const Words& w);
     bool Type(const Words& w);
     bool Click(const Words& w);
-    bool Pick(const Words& w);
     bool Key(const Words& w);
-    QString Ticked() const;
-    QString Focus() const;
     QString Property(const Words& w);
     // The result table, or null.
     QTreeView* Table() const;
-    const QAbstractItemModel* Model() const;
-    const QList<ShownMessage>& Messages() const;
     // Records the failure of the current step.
     bool Fail(const QString& why) const;
 

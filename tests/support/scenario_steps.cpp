@@ -31,28 +31,10 @@ QString TextOf(const QObject* control) {
 
 }  // namespace
 
-bool Scenario::Answer(const Words& w) {
-    desktop_.Answer(w.name == QLatin1String("Ja")       ? MessageAnswer::Yes
-                    : w.name == QLatin1String("Nein")   ? MessageAnswer::No
-                    : w.name == QLatin1String("Escape") ? MessageAnswer::Closed
-                                                        : MessageAnswer::Ok,
-                    w.all.value(2) == QLatin1String("tick"));
-    return true;
-}
-
-bool Scenario::Trigger(const Words& w) {
-    auto* action = window_()->findChild<QAction*>(w.name);
-    if (action == nullptr) {
-        return Fail(QStringLiteral("no such menu entry"));
-    }
-    action->trigger();
-    return true;
-}
-
 // "type", which then presses Enter, and "keys".
 bool Scenario::Type(const Words& w) {
     QWidget* control = Control(w.name);
-    if (control != nullptr && w.verb == QLatin1String("type")) {
+    if (control != nullptr && w.all[0] == QLatin1String("type")) {
         TypeAndEnter(control, w.rest);
     } else if (control != nullptr) {
         QTest::keyClicks(control, w.rest);
@@ -72,7 +54,7 @@ bool Scenario::Dialog(const Words& w) {
         box->setText(typed[0]);
         QTest::keyClick(box, Qt::Key_Return);
     });
-    if (w.verb == QLatin1String("saveas")) {
+    if (w.all[0] == QLatin1String("saveas")) {
         window_()->findChild<QAction*>(QStringLiteral("ME_SpeichernUnter"))->trigger();
     }
     return true;
@@ -80,7 +62,7 @@ bool Scenario::Dialog(const Words& w) {
 
 // "only", which first clicks "Keine", and "untick".
 bool Scenario::Tick(const Words& w) {
-    const bool only = w.verb == QLatin1String("only");
+    const bool only = w.all[0] == QLatin1String("only");
     if (only) {
         QTest::mouseClick(Find(QStringLiteral("cmd_ElementeVisible0")), Qt::LeftButton);
     }
@@ -91,35 +73,6 @@ bool Scenario::Tick(const Words& w) {
     return true;
 }
 
-bool Scenario::Select(const Words& w) {
-    QTreeView* table = Table();
-    for (const QString& row : w.all.mid(1)) {
-        const QModelIndex index = table->model()->index(row.toInt(), 0);
-        if (!index.isValid()) {
-            return Fail("no row " + row);
-        }
-        table->selectionModel()->select(index,
-                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-    return true;
-}
-
-bool Scenario::Header(const Words& w) {
-    QTreeView* table = Table();
-    QHeaderView* header = table->header();
-    int column = 0;
-    while (column < table->model()->columnCount() &&
-           table->model()->headerData(column, Qt::Horizontal).toString() != w.rest) {
-        ++column;
-    }
-    if (column == table->model()->columnCount()) {
-        return Fail("no column titled " + w.rest);
-    }
-    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
-    return true;
-}
-
 // "click", and "check", which clicks only when the box is not as wanted.
 bool Scenario::Click(const Words& w) {
     QWidget* control = Control(w.name);
@@ -127,24 +80,30 @@ bool Scenario::Click(const Words& w) {
         return false;
     }
     auto* button = qobject_cast<QAbstractButton*>(control);
-    if (w.verb == QLatin1String("click") ||
+    if (w.all[0] == QLatin1String("click") ||
         button->isChecked() != (w.all.value(2) == QLatin1String("1"))) {
         QTest::mouseClick(control, Qt::LeftButton);
     }
     return true;
 }
 
-bool Scenario::Pick(const Words& w) {
-    auto* list = qobject_cast<QComboBox*>(Control(w.name));
-    if (list == nullptr) {
-        return false;
+// A property of a named control or menu entry: its text, value, or whether it is enabled,
+// visible or checked (1 or 0).
+QString Scenario::Property(const Words& w) {
+    const QObject* target = window_()->findChild<QAction*>(w.name);
+    target = target != nullptr ? target : Find(w.name);
+    if (target == nullptr) {
+        Fail(QStringLiteral("no such control"));
+        return {};
     }
-    const int entry = list->findText(w.rest);
-    if (entry < 0) {
-        return Fail("no entry " + w.rest);
+    const QVariant value = target->property(qPrintable(w.all[0].mid(1)));
+    if (!value.isValid() && w.all[0] != QLatin1String("=text")) {
+        Fail(QStringLiteral("no such check"));
+        return {};
     }
-    list->setCurrentIndex(entry);
-    return true;
+    return w.all[0] == QLatin1String("=text")  ? TextOf(target)
+           : value.typeId() == QMetaType::Bool ? QString::number(int(value.toBool()))
+                                               : value.toString();
 }
 
 bool Scenario::Key(const Words& w) {
@@ -172,45 +131,6 @@ bool Scenario::Key(const Words& w) {
                         keys[i].keyboardModifiers());
     }
     return true;
-}
-
-QString Scenario::Ticked() const {
-    const auto* elements = qobject_cast<QTreeWidget*>(Find(QStringLiteral("lv_Elemente")));
-    QStringList ticked;
-    for (int i = 0; i < elements->topLevelItemCount(); ++i) {
-        if (elements->topLevelItem(i)->checkState(0) == Qt::Checked) {
-            ticked << elements->topLevelItem(i)->text(1);
-        }
-    }
-    return ticked.join(QLatin1Char(' '));
-}
-
-QString Scenario::Focus() const {
-    const QWidget* focused = window_()->focusWidget();
-    QString seen = focused == nullptr ? QString() : focused->objectName();
-    if (const QTreeView* table = Table(); table != nullptr && focused == table) {
-        seen += QLatin1Char(' ') + QString::number(table->currentIndex().row());
-    }
-    return seen;
-}
-
-// A property of a named control or menu entry: its text, value, or whether it is enabled,
-// visible or checked (1 or 0).
-QString Scenario::Property(const Words& w) {
-    const QObject* target = window_()->findChild<QAction*>(w.name);
-    target = target != nullptr ? target : Find(w.name);
-    if (target == nullptr) {
-        Fail(QStringLiteral("no such control"));
-        return {};
-    }
-    const QVariant value = target->property(qPrintable(w.verb.mid(1)));
-    if (!value.isValid() && w.verb != QLatin1String("=text")) {
-        Fail(QStringLiteral("no such check"));
-        return {};
-    }
-    return w.verb == QLatin1String("=text")    ? TextOf(target)
-           : value.typeId() == QMetaType::Bool ? QString::number(int(value.toBool()))
-                                               : value.toString();
 }
 
 }  // namespace kolvenar::testing

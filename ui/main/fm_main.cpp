@@ -226,8 +226,7 @@ void Fm_Main::CreateWindowMenu() {
 
 void Fm_Main::CreateViewMenu() {
     QMenu* ansicht = AddMenu(*menuBar(), QStringLiteral("MT_Ansicht"), QStringLiteral("&Ansicht"));
-    parts_.deviation =
-        AddEntry(*ansicht, QStringLiteral("ME_Abweichung"), QStringLiteral("&Abweichung zeigen"));
+    parts_.deviation = AddEntry(*ansicht, keys::kDeviation, QStringLiteral("&Abweichung zeigen"));
     parts_.deviation->setCheckable(true);
     ansicht->addMenu(new SortMenu(parts_.table->Model(), ansicht));
     parts_.table->SetViewEntries({parts_.deviation});
