@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
-#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 

@@ -2,13 +2,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QTimer>
-#include <QTreeView>
 #include <QTreeWidget>
 
 #include "support/scenario.h"
