@@ -75,15 +75,6 @@ std::optional<ArithmeticError> ComputeResonanceValues(const ResonanceParameters&
     return std::nullopt;
 }
 
-std::optional<ArithmeticError> ComputeResonanceValues(double Z, double N, double Cx,
-                                                      double wunschfaktorF, double wunschfaktorL,
-                                                      const UnitScale& area,
-                                                      const UnitScale& volume,
-                                                      ResonanceValues& out) {
-    return ComputeResonanceValues(
-        MakeResonanceParameters(Cx, wunschfaktorF, wunschfaktorL, area, volume), Z, N, out);
-}
-
 double RoundForDisplay(double x, bool roundingOn) {
     return roundingOn ? RoundToPlaces(x, kRoundingPlaces) : x;
 }
