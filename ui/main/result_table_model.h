@@ -53,7 +53,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+signals:
+    // The rows were sorted or returned to the built order: as many rows, other values in them.
+    void orderChanged();
+
 private:
+    void ShowNewOrder();
+
     ShownTable shown_;
     // The headers and names as Qt strings, made once.
     QStringList headers_;
