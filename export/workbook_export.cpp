@@ -3,14 +3,9 @@
 #include <QDateTime>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "export/sheet_xml.h"
 #include "export/zip_archive.h"
@@ -90,78 +85,24 @@ std::string CoreProperties(const QDateTime& written) {
            "</dcterms:modified></cp:coreProperties>";
 }
 
-// Hands pieces of text from one thread to another through a few buffers that are used over and
-// over: fresh memory for each piece would cost a page fault every four kilobytes.
-class PiecePipe {
-public:
-    explicit PiecePipe(std::size_t buffers) : buffers_(buffers) {
-        for (std::string& buffer : buffers_) {
-            empty_.push_back(&buffer);
-        }
-    }
-
-    std::string* TakeEmpty() { return Take(empty_); }
-    void PutFull(std::string* piece) { Put(full_, piece); }
-    // Null once the writer has closed the pipe and every piece has been taken.
-    std::string* TakeFull() { return Take(full_); }
-    void PutEmpty(std::string* buffer) { Put(empty_, buffer); }
-
-    void Close() {
-        const std::lock_guard lock(mutex_);
-        closed_ = true;
-        changed_.notify_all();
-    }
-
-private:
-    std::string* Take(std::deque<std::string*>& from) {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return !from.empty() || (&from == &full_ && closed_); });
-        if (from.empty()) {
-            return nullptr;
-        }
-        std::string* piece = from.front();
-        from.pop_front();
-        return piece;
-    }
-
-    void Put(std::deque<std::string*>& to, std::string* piece) {
-        const std::lock_guard lock(mutex_);
-        to.push_back(piece);
-        changed_.notify_all();
-    }
-
-    std::vector<std::string> buffers_;
-    std::deque<std::string*> empty_;
-    std::deque<std::string*> full_;
-    bool closed_ = false;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-};
-
-// The sheet, compressed. Compressing takes most of the time, so the rows are turned into XML
-// on a second thread meanwhile.
+// The sheet, in pieces of rows that are turned into XML and compressed on every core, then
+// joined in order. The pieces do not depend on the number of cores, nor do the bytes.
 bool CompressSheet(const SheetXml& sheet, DeflateStream& compressed) {
-    constexpr int kRowsPerPiece = 1024;
-    PiecePipe pipe(4);
-    std::atomic<bool> failed = !compressed.Feed(sheet.Head());
-    std::thread formatter([&] {
-        for (int first = 0; first < sheet.RowCount() && !failed; first += kRowsPerPiece) {
-            std::string* piece = pipe.TakeEmpty();
-            piece->clear();
-            sheet.AppendRows(first, std::min(first + kRowsPerPiece, sheet.RowCount()), *piece);
-            pipe.PutFull(piece);
+    constexpr int kRowsPerPiece = 2048;
+    const int rows = sheet.RowCount();
+    const auto pieces =
+        static_cast<std::size_t>(std::max(1, (rows + kRowsPerPiece - 1) / kRowsPerPiece));
+    const auto make = [&](std::size_t piece, std::string& text) {
+        const int first = static_cast<int>(piece) * kRowsPerPiece;
+        if (piece == 0) {
+            text += sheet.Head();
         }
-        pipe.Close();
-    });
-    // After a failure the pieces still on their way are taken, so that the formatter can stop.
-    while (std::string* piece = pipe.TakeFull()) {
-        if (!failed && !compressed.Feed(*piece)) {
-            failed = true;
+        sheet.AppendRows(first, std::min(first + kRowsPerPiece, rows), text);
+        if (piece + 1 == pieces) {
+            text += SheetXml::Tail();
         }
-        pipe.PutEmpty(piece);
-    }
-    formatter.join();
-    return !failed && compressed.Feed(SheetXml::Tail());
+    };
+    return FeedPieces(compressed, pieces, make, std::thread::hardware_concurrency());
 }
 
 // What the message says when the workbook stopped although the disk took every byte. The
