@@ -85,24 +85,19 @@ std::string CoreProperties(const QDateTime& written) {
            "</dcterms:modified></cp:coreProperties>";
 }
 
-// The sheet, in pieces of rows that are turned into XML and compressed on every core, then
+// The sheet: its rows in pieces that are turned into XML and compressed on every core, then
 // joined in order. The pieces do not depend on the number of cores, nor do the bytes.
 bool CompressSheet(const SheetXml& sheet, DeflateStream& compressed) {
     constexpr int kRowsPerPiece = 2048;
     const int rows = sheet.RowCount();
-    const auto pieces =
-        static_cast<std::size_t>(std::max(1, (rows + kRowsPerPiece - 1) / kRowsPerPiece));
     const auto make = [&](std::size_t piece, std::string& text) {
         const int first = static_cast<int>(piece) * kRowsPerPiece;
-        if (piece == 0) {
-            text += sheet.Head();
-        }
         sheet.AppendRows(first, std::min(first + kRowsPerPiece, rows), text);
-        if (piece + 1 == pieces) {
-            text += SheetXml::Tail();
-        }
     };
-    return FeedPieces(compressed, pieces, make, std::thread::hardware_concurrency());
+    const auto pieces = static_cast<std::size_t>((rows + kRowsPerPiece - 1) / kRowsPerPiece);
+    return compressed.Feed(sheet.Head()) &&
+           FeedPieces(compressed, pieces, make, std::thread::hardware_concurrency()) &&
+           compressed.Feed(SheetXml::Tail());
 }
 
 // What the message says when the workbook stopped although the disk took every byte. The

@@ -186,8 +186,8 @@ void PieceDeflater::Deflate(std::string_view text, DeflatedPiece& piece) {
     if (piece.failed) {
         return;
     }
-    // Room for what text of the kind compresses to; more is made when it does not suffice.
-    piece.bytes.resize(text.size() / 2 + 64);
+    // Room for what very repetitive text compresses to, doubled where it does not suffice.
+    piece.bytes.resize(text.size() / 8 + 64);
     std::size_t made = 0;
     // zlib counts in 32 bits; a long text goes in several turns. A sync flush ends the piece
     // on a whole byte without marking its last block as the stream's last.

@@ -33,25 +33,19 @@ inline std::vector<double> RandomDoubles(std::size_t count, std::uint64_t seed =
 inline std::vector<double> NumberTextEdges(std::size_t count, std::uint64_t seed = 20261207) {
     std::mt19937_64 engine(seed);
     std::vector<double> values;
-    const auto read = [](const std::string& text) {
-        return std::strtod(text.c_str(), nullptr);
-    };
     while (values.size() < count) {
         const auto places4 = static_cast<double>((engine() % 100000000000000) >> (engine() % 40));
-        values.insert(values.end(), {places4 / 1e4, -places4 / 1e4});
-        const auto digits = std::to_string(engine() % 1000000000000000);
-        const int exponent = static_cast<int>(engine() % 60) - 30;
-        values.push_back(read(digits + "5E" + std::to_string(exponent)));
-        const int power = static_cast<int>(engine() % 640) - 320;
-        for (const char* mantissa : {"1E", "9.999999999999995E", "9.99999999999999E"}) {
-            const double x = read(mantissa + std::to_string(power));
-            for (double near : {std::nextafter(x, 0.0), x, std::nextafter(x, HUGE_VAL)}) {
-                if (std::isfinite(near)) {
-                    values.push_back(near);
-                }
-            }
+        const int exponent = static_cast<int>(engine() % 600) - 300;
+        const std::string power = std::to_string(exponent);
+        const std::string half =
+            std::to_string(engine() % 1000000000000000) + "5E" + std::to_string(exponent - 16);
+        values.insert(values.end(),
+                      {places4 / 1e4, -places4 / 1e4, 0.0, -0.0, std::strtod(half.c_str(), nullptr),
+                       std::bit_cast<double>(engine() >> 12)});
+        for (const std::string mantissa : {"1E", "9.999999999999995E", "9.99999999999999E"}) {
+            const double x = std::strtod((mantissa + power).c_str(), nullptr);
+            values.insert(values.end(), {std::nextafter(x, 0.0), x, std::nextafter(x, HUGE_VAL)});
         }
-        values.insert(values.end(), {std::bit_cast<double>(engine() >> 12), 0.0, -0.0});
     }
     values.resize(count);
     return values;
