@@ -86,6 +86,21 @@ std::size_t ResultTableModel::CellTextUtf8(int row, int column, char* buffer) co
     return row < 0 ? 0 : shown_.CellText(static_cast<std::size_t>(row), column, buffer);
 }
 
+QModelIndex ResultTableModel::index(int row, int column, const QModelIndex& parent) const {
+    const bool inside = !parent.isValid() && row >= 0 && column >= 0 &&
+                        static_cast<std::size_t>(row) < shown_.RowCount() &&
+                        column < headers_.size();
+    return inside ? createIndex(row, column) : QModelIndex();
+}
+
+Qt::ItemFlags ResultTableModel::flags(const QModelIndex& index) const {
+    const bool inside = index.isValid() && index.model() == this &&
+                        static_cast<std::size_t>(index.row()) < shown_.RowCount() &&
+                        index.column() < headers_.size();
+    return inside ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren
+                  : Qt::NoItemFlags;
+}
+
 int ResultTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(shown_.RowCount());
 }

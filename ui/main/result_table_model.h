@@ -47,6 +47,11 @@ public:
     std::size_t CellTextUtf8(int row, int column, char* buffer) const;
     QString HeaderText(int column) const { return headers_.value(column); }
 
+    // As QAbstractTableModel has them, without its calls through the virtual table: a view asks
+    // for every row's index and flags whenever it lays out the table anew.
+    QModelIndex index(int row, int column,
+                      const QModelIndex& parent = QModelIndex()) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
