@@ -166,8 +166,9 @@ bool ScaledDigits(double x, std::uint64_t& digits, int& exponent) {
             ++exponent;
             continue;
         }
-        // The fraction's upper bits, against a half. The true product lies below the computed
-        // one + 2 × mantissa, less than 2 in these bits: within that of a half is left open.
+        // The fraction's upper bits, against a half. The true product lies less than 3 above
+        // them in their last bit (1 for the lower half left out, 2 for the power's error of
+        // less than 2 × mantissa): a fraction within that below a half is left open.
         const std::uint64_t fraction = high & ((std::uint64_t{1} << drop) - 1);
         const std::uint64_t half = std::uint64_t{1} << (drop - 1);
         if (whole < kDigitsLow || (fraction + 2 >= half && fraction <= half)) {

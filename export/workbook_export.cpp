@@ -89,6 +89,9 @@ std::string CoreProperties(const QDateTime& written) {
 // joined in order. The pieces do not depend on the number of cores, nor do the bytes.
 bool CompressSheet(const SheetXml& sheet, DeflateStream& compressed) {
     constexpr int kRowsPerPiece = 2048;
+    // Each worker holds a piece of about a megabyte and a compressor: eight at most keep the
+    // memory small on machines with many cores.
+    constexpr unsigned kMostWorkers = 8;
     const int rows = sheet.RowCount();
     const auto make = [&](std::size_t piece, std::string& text) {
         const int first = static_cast<int>(piece) * kRowsPerPiece;
@@ -96,7 +99,8 @@ bool CompressSheet(const SheetXml& sheet, DeflateStream& compressed) {
     };
     const auto pieces = static_cast<std::size_t>((rows + kRowsPerPiece - 1) / kRowsPerPiece);
     return compressed.Feed(sheet.Head()) &&
-           FeedPieces(compressed, pieces, make, std::thread::hardware_concurrency()) &&
+           FeedPieces(compressed, pieces, make,
+                      std::min(std::thread::hardware_concurrency(), kMostWorkers)) &&
            compressed.Feed(SheetXml::Tail());
 }
 
