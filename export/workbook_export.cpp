@@ -3,14 +3,9 @@
 #include <QDateTime>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "export/sheet_xml.h"
 #include "export/zip_archive.h"
@@ -90,78 +85,23 @@ std::string CoreProperties(const QDateTime& written) {
            "</dcterms:modified></cp:coreProperties>";
 }
 
-// Hands pieces of text from one thread to another through a few buffers that are used over and
-// over: fresh memory for each piece would cost a page fault every four kilobytes.
-class PiecePipe {
-public:
-    explicit PiecePipe(std::size_t buffers) : buffers_(buffers) {
-        for (std::string& buffer : buffers_) {
-            empty_.push_back(&buffer);
-        }
-    }
-
-    std::string* TakeEmpty() { return Take(empty_); }
-    void PutFull(std::string* piece) { Put(full_, piece); }
-    // Null once the writer has closed the pipe and every piece has been taken.
-    std::string* TakeFull() { return Take(full_); }
-    void PutEmpty(std::string* buffer) { Put(empty_, buffer); }
-
-    void Close() {
-        const std::lock_guard lock(mutex_);
-        closed_ = true;
-        changed_.notify_all();
-    }
-
-private:
-    std::string* Take(std::deque<std::string*>& from) {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return !from.empty() || (&from == &full_ && closed_); });
-        if (from.empty()) {
-            return nullptr;
-        }
-        std::string* piece = from.front();
-        from.pop_front();
-        return piece;
-    }
-
-    void Put(std::deque<std::string*>& to, std::string* piece) {
-        const std::lock_guard lock(mutex_);
-        to.push_back(piece);
-        changed_.notify_all();
-    }
-
-    std::vector<std::string> buffers_;
-    std::deque<std::string*> empty_;
-    std::deque<std::string*> full_;
-    bool closed_ = false;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-};
-
-// The sheet, compressed. Compressing takes most of the time, so the rows are turned into XML
-// on a second thread meanwhile.
+// The sheet: its rows in pieces that are turned into XML and compressed on every core, then
+// joined in order. The pieces do not depend on the number of cores, nor do the bytes.
 bool CompressSheet(const SheetXml& sheet, DeflateStream& compressed) {
-    constexpr int kRowsPerPiece = 1024;
-    PiecePipe pipe(4);
-    std::atomic<bool> failed = !compressed.Feed(sheet.Head());
-    std::thread formatter([&] {
-        for (int first = 0; first < sheet.RowCount() && !failed; first += kRowsPerPiece) {
-            std::string* piece = pipe.TakeEmpty();
-            piece->clear();
-            sheet.AppendRows(first, std::min(first + kRowsPerPiece, sheet.RowCount()), *piece);
-            pipe.PutFull(piece);
-        }
-        pipe.Close();
-    });
-    // After a failure the pieces still on their way are taken, so that the formatter can stop.
-    while (std::string* piece = pipe.TakeFull()) {
-        if (!failed && !compressed.Feed(*piece)) {
-            failed = true;
-        }
-        pipe.PutEmpty(piece);
-    }
-    formatter.join();
-    return !failed && compressed.Feed(SheetXml::Tail());
+    constexpr int kRowsPerPiece = 2048;
+    // Each worker holds a piece of about a megabyte and a compressor: eight at most keep the
+    // memory small on machines with many cores.
+    constexpr unsigned kMostWorkers = 8;
+    const int rows = sheet.RowCount();
+    const auto make = [&](std::size_t piece, std::string& text) {
+        const int first = static_cast<int>(piece) * kRowsPerPiece;
+        sheet.AppendRows(first, std::min(first + kRowsPerPiece, rows), text);
+    };
+    const auto pieces = static_cast<std::size_t>((rows + kRowsPerPiece - 1) / kRowsPerPiece);
+    return compressed.Feed(sheet.Head()) &&
+           FeedPieces(compressed, pieces, make,
+                      std::min(std::thread::hardware_concurrency(), kMostWorkers)) &&
+           compressed.Feed(SheetXml::Tail());
 }
 
 // What the message says when the workbook stopped although the disk took every byte. The

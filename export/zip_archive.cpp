@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace kolvenar {
 
@@ -90,7 +93,35 @@ DeflateStream::~DeflateStream() {
 }
 
 bool DeflateStream::Feed(std::string_view piece) {
+    fedSinceFlush_ = fedSinceFlush_ || !piece.empty();
     return Deflate(piece, Z_NO_FLUSH);
+}
+
+bool DeflateStream::FeedDeflated(const DeflatedPiece& piece) {
+    if (refused_ || failure_ != ZipFailure::kNone) {
+        return false;
+    }
+    if (piece.failed) {
+        failure_ = ZipFailure::kCompressionBroken;
+        return false;
+    }
+    // What this stream compressed itself ends on a whole byte first, and what it compresses
+    // later refers to nothing before the piece.
+    if (fedSinceFlush_) {
+        if (!Deflate({}, Z_FULL_FLUSH)) {
+            return false;
+        }
+        fedSinceFlush_ = false;
+    }
+    crc_ = static_cast<std::uint32_t>(
+        crc32_combine(crc_, piece.crc, static_cast<z_off_t>(piece.size)));
+    size_ += piece.size;
+    compressedSize_ += piece.bytes.size();
+    if (!piece.bytes.empty() && !out_(piece.bytes)) {
+        refused_ = true;
+        return false;
+    }
+    return true;
 }
 
 bool DeflateStream::Finish() {
@@ -134,6 +165,121 @@ bool DeflateStream::Deflate(std::string_view piece, int flush) {
             return true;
         }
     }
+}
+
+PieceDeflater::PieceDeflater() : stream_(std::make_unique<z_stream_s>()) {
+    // As DeflateStream compresses, so that the pieces are alike.
+    initialized_ = deflateInit2(stream_.get(), Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8,
+                                Z_DEFAULT_STRATEGY) == Z_OK;
+}
+
+PieceDeflater::~PieceDeflater() {
+    if (initialized_) {
+        deflateEnd(stream_.get());
+    }
+}
+
+void PieceDeflater::Deflate(std::string_view text, DeflatedPiece& piece) {
+    piece.size = text.size();
+    piece.crc = static_cast<std::uint32_t>(crc32(0, nullptr, 0));
+    piece.failed = !initialized_ || deflateReset(stream_.get()) != Z_OK;
+    if (piece.failed) {
+        return;
+    }
+    // Room for what very repetitive text compresses to, doubled where it does not suffice.
+    piece.bytes.resize(text.size() / 8 + 64);
+    std::size_t made = 0;
+    // zlib counts in 32 bits; a long text goes in several turns. A sync flush ends the piece
+    // on a whole byte without marking its last block as the stream's last.
+    do {
+        const std::size_t turn = std::min<std::size_t>(text.size(), 1u << 30);
+        const auto* input = reinterpret_cast<const Bytef*>(text.data());
+        if (turn > 0) {
+            piece.crc =
+                static_cast<std::uint32_t>(crc32(piece.crc, input, static_cast<uInt>(turn)));
+        }
+        stream_->next_in = const_cast<Bytef*>(input);
+        stream_->avail_in = static_cast<uInt>(turn);
+        text.remove_prefix(turn);
+        const int flush = text.empty() ? Z_SYNC_FLUSH : Z_NO_FLUSH;
+        do {
+            if (made == piece.bytes.size()) {
+                piece.bytes.resize(piece.bytes.size() * 2);
+            }
+            const std::size_t room = std::min<std::size_t>(piece.bytes.size() - made, 1u << 30);
+            stream_->next_out = reinterpret_cast<Bytef*>(piece.bytes.data() + made);
+            stream_->avail_out = static_cast<uInt>(room);
+            if (deflate(stream_.get(), flush) == Z_STREAM_ERROR) {
+                piece.failed = true;
+                return;
+            }
+            made += room - stream_->avail_out;
+        } while (stream_->avail_out == 0);
+    } while (!text.empty());
+    piece.bytes.resize(made);
+}
+
+bool FeedPieces(DeflateStream& stream, std::size_t count,
+                const std::function<void(std::size_t, std::string&)>& make, unsigned workers) {
+    workers = std::max(workers, 1u);
+    struct Slot {
+        DeflatedPiece piece;
+        bool ready = false;
+    };
+    // Piece i waits in slot i % slots until it is fed; a worker takes a piece only when its
+    // slot is free, which bounds the memory.
+    std::vector<Slot> slots(workers + 2);
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::size_t next = 0;
+    std::size_t fed = 0;
+    bool stop = false;
+    const auto work = [&] {
+        PieceDeflater deflater;
+        std::string text;
+        std::unique_lock lock(mutex);
+        while (true) {
+            changed.wait(lock, [&] { return stop || next >= count || next < fed + slots.size(); });
+            if (stop || next >= count) {
+                return;
+            }
+            const std::size_t index = next++;
+            Slot& slot = slots[index % slots.size()];
+            lock.unlock();
+            text.clear();
+            make(index, text);
+            deflater.Deflate(text, slot.piece);
+            lock.lock();
+            slot.ready = true;
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned w = 0; w < workers; ++w) {
+        threads.emplace_back(work);
+    }
+    bool whole = true;
+    for (std::size_t index = 0; index < count && whole; ++index) {
+        Slot& slot = slots[index % slots.size()];
+        {
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [&] { return slot.ready; });
+        }
+        whole = stream.FeedDeflated(slot.piece);
+        const std::lock_guard lock(mutex);
+        slot.ready = false;
+        fed = index + 1;
+        changed.notify_all();
+    }
+    {
+        const std::lock_guard lock(mutex);
+        stop = true;
+        changed.notify_all();
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    return whole;
 }
 
 ZipWriter::ZipWriter(const TextSink& sink, std::time_t modified, std::uint64_t largest)

@@ -18,6 +18,17 @@ namespace kolvenar {
 // Why writing an archive stopped although its sink took every byte; kNone when it was the sink.
 enum class ZipFailure { kNone, kTooLarge, kCompressionNotStarted, kCompressionBroken };
 
+// A piece of a file compressed apart from its neighbours: raw deflate blocks that end on a
+// whole byte and refer to nothing before the piece, none of them the last, so that pieces
+// joined in order are one deflate stream (as parallel gzip tools make them); with the size and
+// check sum of its text.
+struct DeflatedPiece {
+    std::string bytes;
+    std::uint32_t crc = 0;
+    std::uint64_t size = 0;
+    bool failed = false;
+};
+
 // One file of a zip archive being compressed, fed piece by piece; the compressed bytes go to
 // the archive as they come. Compressed at zlib's fastest level: a workbook's sheet is a hundred
 // megabytes of very repetitive XML, which the fastest level shrinks almost as well as the
@@ -31,6 +42,8 @@ public:
 
     // False when zlib could not be set up or the archive could not take the bytes.
     bool Feed(std::string_view piece);
+    // Appends a piece compressed on its own (PieceDeflater) after what was fed so far.
+    bool FeedDeflated(const DeflatedPiece& piece);
     bool Finish();
 
     ZipFailure Failure() const { return failure_; }
@@ -42,6 +55,8 @@ private:
     bool Deflate(std::string_view piece, int flush);
 
     TextSink out_;
+    // Whether text was fed since the stream last ended on a byte with no history kept.
+    bool fedSinceFlush_ = false;
     std::unique_ptr<z_stream_s> stream_;
     bool initialized_ = false;
     bool refused_ = false;
@@ -50,6 +65,29 @@ private:
     std::uint64_t size_ = 0;
     std::uint64_t compressedSize_ = 0;
 };
+
+// Compresses pieces one after another, reusing its zlib stream.
+class PieceDeflater {
+public:
+    PieceDeflater();
+    ~PieceDeflater();
+    PieceDeflater(const PieceDeflater&) = delete;
+    PieceDeflater& operator=(const PieceDeflater&) = delete;
+
+    // Replaces `piece` with `text` compressed; `piece.failed` when zlib failed.
+    void Deflate(std::string_view text, DeflatedPiece& piece);
+
+private:
+    std::unique_ptr<z_stream_s> stream_;
+    bool initialized_ = false;
+};
+
+// Feeds `count` pieces of a file into `stream` in order, each made by `make(i, text)` (into an
+// empty text) and compressed on one of `workers` threads; `make` runs on several threads at
+// once. The bytes are the same for any number of workers. At most workers + 2 pieces are held
+// at a time. False as soon as the stream refuses a piece or compressing fails.
+bool FeedPieces(DeflateStream& stream, std::size_t count,
+                const std::function<void(std::size_t, std::string&)>& make, unsigned workers);
 
 // The largest file and archive a zip without zip64 holds: 4 GiB less a byte.
 inline constexpr std::uint64_t kLargestZip = 0xFFFFFFFF;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -99,9 +100,23 @@ TEST(NumberText, FifteenDigitsPlainOrScientific) {
     }
 }
 
+// The digits of a text: everything before the exponent without sign, separator, and zeros at
+// either end ("-0.00120" and "1.2E-03" both give "12").
+std::string SignificantDigits(std::string_view text) {
+    std::string digits;
+    for (char c : text.substr(0, text.find_first_of("Ee"))) {
+        if (c >= '0' && c <= '9' && (c != '0' || !digits.empty())) {
+            digits += c;
+        }
+    }
+    return digits.erase(digits.find_last_not_of('0') + 1);
+}
+
 TEST(NumberTextProperty, TextReadsBackAsTheValueRoundedTo15Digits) {
     std::vector<double> values = kolvenar::testing::RandomDoubles(200000);
-    for (double x = kMax; values.size() < 200200; x = std::nextafter(x, 0.0)) {
+    const std::vector<double> edges = kolvenar::testing::NumberTextEdges(200000);
+    values.insert(values.end(), edges.begin(), edges.end());
+    for (double x = kMax; values.size() < 400200; x = std::nextafter(x, 0.0)) {
         values.insert(values.end(), {x, -x});  // rounded up these would leave the double range
     }
     for (double x : values) {
@@ -111,11 +126,15 @@ TEST(NumberTextProperty, TextReadsBackAsTheValueRoundedTo15Digits) {
             std::clamp(std::strtod(buffer, nullptr), -1.79769313486231E+308, 1.79769313486231E+308);
         const std::string text = NumText(x);
         ASSERT_EQ(LeadingNumber(text), rounded) << text << " from " << x;
-        // Plain exactly from 0.0001 to below 10^15; "E", sign and two digits at least; no zeros
-        // at the end of the digits after the point.
+        // The very digits the C library rounds to, also where several texts read back alike
+        // (below the normal doubles).
+        std::snprintf(buffer, sizeof buffer, "%.14e", rounded);
+        ASSERT_EQ(SignificantDigits(text), SignificantDigits(buffer)) << text << " from " << x;
+        // Plain exactly from 0.0001 to below 10^15 and for 0; "E", sign and two digits at
+        // least; no zeros at the end of the digits after the point.
         const auto e = text.find('E');
-        ASSERT_EQ(e == std::string::npos, std::fabs(rounded) >= 0.0001 && std::fabs(rounded) < 1e15)
-            << text;
+        const double size = std::fabs(rounded);
+        ASSERT_EQ(e == std::string::npos, size == 0 || (size >= 0.0001 && size < 1e15)) << text;
         ASSERT_TRUE(e == std::string::npos || text.size() - e >= 4) << text;
         ASSERT_FALSE(text.find('.') < e && text.substr(0, e).ends_with('0')) << text;
     }

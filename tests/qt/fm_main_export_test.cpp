@@ -1,6 +1,6 @@
 // Saving the result table: the exact bytes of the fixed exports, "Speichern unter …" with its
-// three formats, the workbook read back with its zip entries' date, and what happens when writing
-// fails.
+// three formats, the workbook read back, and what happens when writing fails. (The zip
+// container: workbook_zip_test.)
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -15,7 +15,6 @@
 #include "export/text_buffer.h"
 #include "export/windows1252.h"
 #include "export/workbook_export.h"
-#include "export/zip_archive.h"
 #include "support/main_window_fixture.h"
 #include "table/shown_table.h"
 
@@ -239,36 +238,6 @@ private slots:
         QCOMPARE(refused.value_or(FileFailure{}).description,
                  QString("Die Arbeitsmappe wäre größer als 4 GiB"));
         QCOMPARE(refused->number, 27);
-    }
-
-    // A zip entry's MS-DOS date: a clock outside 1980 to 2107, or one the C library cannot
-    // read, gives the nearest date the format holds.
-    void zipEntryDate_data() {
-        QTest::addColumn<qint64>("clock");
-        QTest::addColumn<QString>("dated");
-        QTest::newRow("1979") << qint64(298296000) << "1980-01-01 00:00:00";
-        QTest::newRow("2200") << qint64(7258118400) << "2107-12-31 23:59:58";
-        QTest::newRow("unreadable") << std::numeric_limits<qint64>::max() << "2107-12-31 23:59:58";
-    }
-
-    void zipEntryDate() {
-        QFETCH(qint64, clock);
-        QFETCH(QString, dated);
-        std::string bytes;
-        ZipWriter zip(
-            [&bytes](std::string_view piece) {
-                bytes += piece;
-                return true;
-            },
-            static_cast<std::time_t>(clock));
-        QVERIFY(zip.Add("a", "b"));
-        // The local header's time and date fields, little-endian.
-        const int time = uchar(bytes[10]) | uchar(bytes[11]) << 8;
-        const int date = uchar(bytes[12]) | uchar(bytes[13]) << 8;
-        QCOMPARE(
-            QString::asprintf("%d-%02d-%02d %02d:%02d:%02d", (date >> 9) + 1980, (date >> 5) & 15,
-                              date & 31, time >> 11, (time >> 5) & 63, (time & 31) * 2),
-            dated);
     }
 
     void windows1252_data() {

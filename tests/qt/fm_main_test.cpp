@@ -112,9 +112,9 @@ void TableRows() {
            "cmd_ElementeVisible1; "
            "=visible cmd_AusgewählteInListeMarkieren 1; =enabled ME_SpeichernUnter 1";
     // Copying puts the highlighted rows, as shown, on the clipboard (Down highlights the row
-    // below the current one instead); a click on a header sorts by value ("Überlauf" after every
-    // number either way, equal values in built order), the second reverses, a rebuild keeps the
-    // sort, the third returns to the built order.
+    // below the current one instead), a sort lets go of them; a click on a header sorts by value
+    // ("Überlauf" after every number either way, equal values in built order), the second reverses,
+    // a rebuild keeps the sort, the third returns to the built order.
     QTest::newRow("copy two rows")
         << "only 1 42; check chk_Feldauswahl0 0; check chk_Feldauswahl2 0; check chk_Feldauswahl3 "
            "0; check chk_Feldauswahl4 0; range 33 34; =enabled ME_Kopieren 0; select 1 2; =enabled "
@@ -122,7 +122,7 @@ void TableRows() {
            "Ctrl+C; =clipboard Element\tZ\tN\tL in "
            "m\nWasserstoff\t1\t34\t0,0417\nMolybdän\t42\t33\t0,8753\n; key lv_Ausgabe "
            "Down; key lv_Ausgabe Ctrl+C; =clipboard Element\tZ\tN\tL in "
-           "m\nWasserstoff\t1\t34\t0,0417\n";
+           "m\nWasserstoff\t1\t34\t0,0417\n; header L in m; =enabled ME_Kopieren 0";
     QTest::newRow("area with Überlauf")
         << kOverflowEdge +
                "; header A in m²; =order 1:549 1:550 2:549 1:551 2:550 2:551; =sorted A in m² "

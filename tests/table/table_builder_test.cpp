@@ -1,5 +1,5 @@
-// The table builder without a window: every N of a range. (A run ending on a division by zero:
-// see fm_main_test.)
+// The table builder without a window: every N of a range, and the table's order. (A run ending
+// on a division by zero: see fm_main_test.)
 #include "table/table_builder.h"
 
 #include "core/number_text.h"
@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <random>
 #include <tuple>
 
 using namespace kolvenar;
@@ -61,4 +64,44 @@ TEST(ShownTable, OrderByNameAndNumbersWithAnySeparator) {
     }
     EXPECT_EQ(seen + std::string(buffer, shown.CellText(0, shown.ColumnOf(Kind("N")), buffer)),
               "98 55 58 96 0,,,,,,,,5");
+}
+
+// Sorted by N (3), L (4) or the deviation (5, by its size), many rows of values from every
+// binade, numbers that tie, zeros of both signs and overflows: each row after its predecessor in
+// value ("Überlauf" last either way), or equal and built later.
+TEST(ShownTable, PropertyOrderedByValueThenBuiltPosition) {
+    std::mt19937_64 engine(20261207);
+    const double pool[] = {0.0, -0.0, 1, -1, 2.5, HUGE_VAL, -HUGE_VAL, NAN, 5e-324, -1e308};
+    const auto value = [&] {
+        const double x = std::bit_cast<double>(engine());
+        return engine() % 2 != 0 ? pool[engine() % 10] : std::isnan(x) ? 1.5 : x;
+    };
+    ResultTable table({ColumnSource::L, ColumnSource::Deviation});
+    for (int row = 0; row < 20000; ++row) {
+        const double values[] = {value(), value()};
+        table.AppendRow(1, value(), values);
+    }
+    ShownTable shown;
+    shown.SetHeaders({"", "Element", "Z", "N", "L in m", "Abweichung in %"});
+    shown.SetRows(std::move(table));
+    for (const auto& [column, descending] :
+         {std::pair{3, false}, {3, true}, {4, false}, {4, true}, {5, false}, {5, true}}) {
+        shown.SortBy(column, descending);
+        const auto key = [&](std::size_t built) {
+            const ResultTable& t = shown.Table();
+            const double x = column == 3 ? t.NAt(built) : t.ValueAt(built, column - 4);
+            const double size = column == 5 ? std::fabs(x) : x;
+            return !std::isfinite(x) ? HUGE_VAL : descending ? -size : size;
+        };
+        std::vector<bool> seen(shown.RowCount());
+        for (std::size_t row = 0; row < shown.RowCount(); ++row) {
+            const std::size_t built = shown.BuiltRow(row);
+            ASSERT_FALSE(seen[built]);
+            seen[built] = true;
+            const std::size_t before = shown.BuiltRow(row == 0 ? 0 : row - 1);
+            ASSERT_TRUE(row == 0 || key(before) < key(built) ||
+                        (key(before) == key(built) && before < built))
+                << column << " " << descending << ", row " << row;
+        }
+    }
 }

@@ -42,21 +42,27 @@ void ResultTableModel::SetRows(ResultTable table) {
 }
 
 void ResultTableModel::CycleSort(int column) {
-    beginResetModel();
     shown_.CycleSort(column);
-    endResetModel();
+    ShowNewOrder();
 }
 
 void ResultTableModel::SortBy(int column, bool descending) {
-    beginResetModel();
     shown_.SortBy(column, descending);
-    endResetModel();
+    ShowNewOrder();
 }
 
 void ResultTableModel::ShowBuiltOrder() {
-    beginResetModel();
     shown_.ShowBuiltOrder();
-    endResetModel();
+    ShowNewOrder();
+}
+
+// Sorting keeps the rows and changes what they show: a reset would make the view lay out each
+// of up to 212,518 rows anew. Column 0 shows nothing and stays.
+void ResultTableModel::ShowNewOrder() {
+    if (rowCount() > 0 && columnCount() > 1) {
+        emit dataChanged(index(0, 1), index(rowCount() - 1, columnCount() - 1));
+    }
+    emit orderChanged();
 }
 
 Qt::SortOrder ResultTableModel::SortOrder() const {
@@ -79,6 +85,21 @@ QString ResultTableModel::CellText(int row, int column) const {
 
 std::size_t ResultTableModel::CellTextUtf8(int row, int column, char* buffer) const {
     return row < 0 ? 0 : shown_.CellText(static_cast<std::size_t>(row), column, buffer);
+}
+
+QModelIndex ResultTableModel::index(int row, int column, const QModelIndex& parent) const {
+    const bool inside = !parent.isValid() && row >= 0 && column >= 0 &&
+                        static_cast<std::size_t>(row) < shown_.RowCount() &&
+                        column < headers_.size();
+    return inside ? createIndex(row, column) : QModelIndex();
+}
+
+Qt::ItemFlags ResultTableModel::flags(const QModelIndex& index) const {
+    const bool inside = index.isValid() && index.model() == this &&
+                        static_cast<std::size_t>(index.row()) < shown_.RowCount() &&
+                        index.column() < headers_.size();
+    return inside ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren
+                  : Qt::NoItemFlags;
 }
 
 int ResultTableModel::rowCount(const QModelIndex& parent) const {

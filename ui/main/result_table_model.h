@@ -46,13 +46,24 @@ public:
     std::size_t CellTextUtf8(int row, int column, char* buffer) const;
     QString HeaderText(int column) const { return headers_.value(column); }
 
+    // As QAbstractTableModel has them, without its calls through the virtual table: a view asks
+    // for every row's index and flags whenever it lays out the table anew.
+    QModelIndex index(int row, int column,
+                      const QModelIndex& parent = QModelIndex()) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+signals:
+    // The rows were sorted or returned to the built order: as many rows, other values in them.
+    void orderChanged();
+
 private:
+    void ShowNewOrder();
+
     ShownTable shown_;
     // The headers and names as Qt strings, made once.
     QStringList headers_;

@@ -1,5 +1,6 @@
 #include "ui/main/result_view.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -79,6 +80,11 @@ ResultTableView::ResultTableView(QWidget* parent) : QTreeView(parent) {
     setFont(bold);
     connect(header(), &QHeaderView::sectionClicked, this, &ResultTableView::HeaderClicked);
     connect(&model_, &QAbstractItemModel::modelReset, this, &ResultTableView::ShowSortIndicator);
+    // Highlighted rows would now show other values: the highlight goes, as with a new table.
+    connect(&model_, &ResultTableModel::orderChanged, this, [this] {
+        selectionModel()->clear();
+        ShowSortIndicator();
+    });
     CreateActions();
     ShowFocusRing(*this);
 }
@@ -111,6 +117,27 @@ void ResultTableView::HeaderClicked(int column) {
 
 void ResultTableView::ShowSortIndicator() {
     header()->setSortIndicator(model_.SortColumn(), model_.SortOrder());
+}
+
+// A sort changes every row at once. Qt would find the place of each changed cell on the screen,
+// hundreds of milliseconds for a large table; the rows keep their height, so repainting what is
+// shown and telling screen readers is all there is to do.
+void ResultTableView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                  const QList<int>& roles) {
+    constexpr int kFewRows = 64;
+    if (bottomRight.row() - topLeft.row() < kFewRows) {
+        QTreeView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::DataChanged);
+        event.setFirstRow(topLeft.row());
+        event.setFirstColumn(topLeft.column());
+        event.setLastRow(bottomRight.row());
+        event.setLastColumn(bottomRight.column());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void ResultTableView::contextMenuEvent(QContextMenuEvent* event) {
