@@ -339,8 +339,8 @@ private slots:
         }
     }
 
-    // Every menu and entry has an access key ("&" before a letter, none twice in a menu) or a
-    // shortcut; the columns to sort by too.
+    // Every menu and entry has an access key ("&" before a letter, none twice in a menu), some a
+    // shortcut besides; the columns to sort by too.
     void menusWorkFromTheKeyboard() {
         QVERIFY(f_->Run(QString("type txt_Wunschfaktor0 2")));
         QStringList shown;
@@ -359,7 +359,7 @@ private slots:
         shown.removeAll(QString());
         QCOMPARE(
             shown.join(", "),
-            QString("&Datei:, Speichern &TXT, Speichern &XLS, Speichern unter … Ctrl+Shift+S, "
+            QString("&Datei:, Speichern &TXT, Speichern &XLS, Speichern &unter … Ctrl+Shift+S, "
                     "&Beenden Ctrl+Q, &Fenster:, &Umrechner, &Auswerten, &Einstellungen, "
                     "&Info, &Ansicht:, &Abweichung zeigen, &Sortieren nach, &Element, &Z, &N, "
                     "&f in MHz, f * &2 in MHz, &L in m, L * &0,5 in m, &T in ns, &A in m², &V "

@@ -133,7 +133,7 @@ void Fm_Main::CreateMenus() {
     me_Speichern_[1] =
         addAction(datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern &XLS"));
     me_SpeichernUnter_ =
-        addAction(datei, QStringLiteral("ME_SpeichernUnter"), QStringLiteral("Speichern unter …"));
+        addAction(datei, QStringLiteral("ME_SpeichernUnter"), QStringLiteral("Speichern &unter …"));
     me_SpeichernUnter_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction* beenden = addAction(datei, QStringLiteral("ME_Beenden"), QStringLiteral("&Beenden"));
     beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
