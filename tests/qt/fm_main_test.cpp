@@ -69,13 +69,17 @@ void InputRows() {
            "key HScroll_N1 Left; =value HScroll_N1 42; key HScroll_N1 PgUp; "
            "=value HScroll_N1 32; answer Nein; key HScroll_N1 End; =value HScroll_N1 900; "
            "key HScroll_N0 Home; =value HScroll_N0 -900; =value HScroll_N1 -900";
-    // A fraction counts upwards from the bar's whole number and keeps N within -900 to 900.
+    // A fraction counts upwards from the bar's whole number and keeps N within -900 to 900; one
+    // that rounds to 1 is carried into the whole number.
     QTest::newRow("fractional N")
         << "only 1; type txt_N_Value0 -2.25; =value HScroll_N0 -3; =text txt_N_Value0 -2.25; "
            "=text Lab_N0 N von -2.25; =text Lab_N_Offset N + .75; =cell 0 3 -2,25; type "
            "txt_N_Value0 900.5; =text txt_N_Value0 900.5; =text Lab_N0 N von 900.5; =cell 0 3 "
            "900,5; type txt_N_Value0 -900.5; =text txt_N_Value0 -899.5; =cell 0 3 -899,5; type "
-           "txt_N_Value0 -900.001; =text txt_N_Value0 -899; =cell 0 3 -899";
+           "txt_N_Value0 -900.001; =text txt_N_Value0 -900; =cell 0 3 -900; type txt_N_Value0 "
+           "5.999; =value HScroll_N0 6; =text Lab_N0 N von 6; =text Lab_N_Offset ; =cell 0 3 6; "
+           "key HScroll_N0 End; =text Lab_N1 N bis 900; =cell 0 3 900; type txt_N_Value1 "
+           "900.996; =value HScroll_N1 900; =text txt_N_Value1 900; =cell 0 3 900";
     // Each factor box holds the reciprocal of the other, rounded to 6 places; 1 is no factor.
     QTest::newRow("factor boxes")
         << "type txt_Wunschfaktor1 7; =rebuilds 1; type txt_Wunschfaktor0 0.1234567; =rebuilds 1; "
