@@ -77,6 +77,7 @@ private slots:
     }
 
     // Scenario steps on the main window and: "move W X Y" and "resize W WIDTH HEIGHT" a window,
+    // "minimize W",
     // "plot" opens the evaluation window (it has no menu entry yet), "close" closes the main
     // window, "nobrowser" leaves the desktop nothing to open addresses with; "=active W",
     // "=icons" (every window shows the program's icon in its seven sizes), "=guide" (the guide
@@ -85,13 +86,16 @@ private slots:
     // A window reopened at its place stores that place again when it closes.
     void sideWindowLife_data() {
         QTest::addColumn<QString>("steps");
-        // Chosen again: the same window, brought to the front. Escape closes it from any control.
+        // Chosen again: the same window, brought to the front, also from the task bar. Escape
+        // closes it from any control.
         for (QString control : {"txt_Wert0", "Cb_EinheitX1"}) {
             QTest::newRow(qPrintable("converter, Escape in " + control))
                 << QString(
                        "trigger ME_Umrechner; type Fm_Umrechner/txt_Wert0 5; trigger ME_Info; "
                        "trigger ME_Umrechner; =active Fm_Umrechner; =enabled Fm_Main 1; =text "
-                       "Fm_Umrechner/txt_Wert0 5; key Fm_Umrechner/%1 Escape; =windows Fm_Info "
+                       "Fm_Umrechner/txt_Wert0 5; minimize Fm_Umrechner; trigger ME_Umrechner; "
+                       "=minimized Fm_Umrechner/Fm_Umrechner 0; =active Fm_Umrechner; key "
+                       "Fm_Umrechner/%1 Escape; =windows Fm_Info "
                        "Fm_Main")
                        .arg(control);
         }
@@ -126,7 +130,9 @@ private slots:
             << "nobrowser; key Fm_Main F1; trigger ME_Umrechner; trigger ME_Anleitung; =active "
                "Fm_Anleitung; =text Fm_Anleitung/Fm_Anleitung  Anleitung; =guide shown; "
                "=accessibleName Fm_Anleitung/txt_Anleitung Text der Anleitung; =messages "
-               "0; key Fm_Anleitung/txt_Anleitung Escape; =windows Fm_Main Fm_Umrechner";
+               "0; minimize Fm_Anleitung; key Fm_Main F1; =minimized Fm_Anleitung/Fm_Anleitung 0; "
+               "=active Fm_Anleitung; key Fm_Anleitung/txt_Anleitung Escape; =windows Fm_Main "
+               "Fm_Umrechner";
         QTest::newRow("about Kolvenar")
             << QString(
                    "answer OK; trigger ME_UeberKolvenar; =message  Über Kolvenar|Kolvenar "
@@ -172,6 +178,9 @@ private slots:
                 QCOMPARE(QDir(QFileInfo(guide).path() + "/bilder").entryList({"*.png"}).size(), 4);
             } else if (words[0] == "=active") {
                 QVERIFY2(window && QTest::qWaitForWindowActive(window), qPrintable(step));
+            } else if (words[0] == "minimize") {
+                QVERIFY2(window, qPrintable(step));
+                window->showMinimized();
             } else if (words[0] == "move" || words[0] == "resize") {
                 QVERIFY2(window, qPrintable(step));
                 const QPoint at(words[2].toInt(), words[3].toInt());

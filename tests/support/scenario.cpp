@@ -32,9 +32,21 @@ QString Rest(const QString& step, int words) {
 
 // How many words of a step come before its text.
 int WordsBeforeText(const QString& verb) {
-    static const QStringList two = {
-        "type",     "keys",     "pick",     "key",    "=text",           "=row", "file", "=file",
-        "=enabled", "=visible", "=checked", "=value", "=accessibleName", "=y"};
+    static const QStringList two = {"type",
+                                    "keys",
+                                    "pick",
+                                    "key",
+                                    "=text",
+                                    "=row",
+                                    "file",
+                                    "=file",
+                                    "=enabled",
+                                    "=visible",
+                                    "=checked",
+                                    "=value",
+                                    "=accessibleName",
+                                    "=y",
+                                    "=minimized"};
     static const QStringList three = {"store", "=stored", "=cell"};
     return three.contains(verb) ? 3 : two.contains(verb) ? 2 : 1;
 }

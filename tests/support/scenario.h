@@ -32,6 +32,7 @@ namespace kolvenar::testing {
 // Checking:
 //   =rows N   =row R A|B|...   =cell R C TEXT   =headers A|B|...   =order Z:N Z:N ...
 //   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1   =value BAR N
+//   =minimized WINDOW/WINDOW 0|1
 //   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
 //   =clipboard TEXT   =copied LINES   =windows NAME NAME ...   (the open windows, sorted)
 //   =dialog NAME   (the file name the last file dialog showed)

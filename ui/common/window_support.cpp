@@ -56,6 +56,13 @@ private:
 
 }  // namespace
 
+void BringToFront(QWidget& window) {
+    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 void CloseOnEscape(QWidget& window) {
     new EscapeCloser(window);
 }

@@ -36,6 +36,10 @@ W* PlaceControl(QWidget* parent, const QString& name, int left, int top, int wid
     return control;
 }
 
+// Shows a window in front with the focus, brought back to its normal (or maximized) state if
+// it was minimized: choosing a window must reach it also where there is no task bar.
+void BringToFront(QWidget& window);
+
 // Makes Escape close the window whichever of its controls has the focus.
 void CloseOnEscape(QWidget& window);
 

@@ -60,9 +60,7 @@ void Fm_Main::ShowSideWindow(QPointer<W>& window, Make make) {
         window = make();
         Watch(window);
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    BringToFront(*window);
 }
 
 Fm_Main::Fm_Main(Desktop& desktop, QWidget* parent) : QMainWindow(parent), desktop_(desktop) {

@@ -66,9 +66,7 @@ void Fm_Main::OpenGuide() {
         anleitung_ = new Fm_Anleitung(guide);
         Watch(anleitung_);
     }
-    anleitung_->show();
-    anleitung_->raise();
-    anleitung_->activateWindow();
+    BringToFront(*anleitung_);
 }
 
 void Fm_Main::ShowAbout() {
