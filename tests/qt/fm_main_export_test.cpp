@@ -147,11 +147,19 @@ private slots:
         row("read-only earlier files, unprivileged",
             "file %T/KolvenarAusgabe.TXT alt; readonly %T/KolvenarAusgabe.TXT; " + txt +
                 CannotSave("%T/KolvenarAusgabe.TXT", EACCES) +
-                "; file %T/alt.xlsx alt; readonly %T/alt.xlsx; answer Ja; answer OK; saveas "
-                "%T/alt.xlsx; " +
+                "; file %T/alt.xlsx alt; readonly %T/alt.xlsx; answer Ja; answer OK; dialog "
+                "%T/alt.xlsx; cancel; trigger ME_SpeichernUnter; " +
                 CannotSave("%T/alt.xlsx", EACCES) +
                 "; =files %T KolvenarAusgabe.TXT alt.xlsx; =file %T/KolvenarAusgabe.TXT alt; =file "
                 "%T/alt.xlsx alt; =messages 3");
+        // After a failed save the dialog comes back with the name, for another folder;
+        // cancelling it ends the save.
+        row("save as into a folder that is a file",
+            "file %T/datei x; answer OK; dialog %T/datei/neu.xlsx; dialog %T/neu.xlsx; answer OK; "
+            "trigger ME_SpeichernUnter; =dialog neu.xlsx; $SAVED %T/neu.xlsx; answer OK; dialog "
+            "%T/datei/b.txt | Excel-Arbeitsmappe (*.xlsx); cancel; trigger ME_SpeichernUnter; " +
+                CannotSave("%T/datei/b.txt", ENOTDIR) +
+                "; =dialog b.txt; =messages 3; =files %T datei neu.xlsx");
         // "Nein" goes back to the dialog, which still shows the name; closing the question
         // cancels.
         row("save as asks before replacing",

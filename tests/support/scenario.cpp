@@ -128,6 +128,8 @@ bool Scenario::Do(const QString& verb, const QStringList& words, const QString& 
                         : name == QLatin1String("Escape") ? MessageAnswer::Closed
                                                           : MessageAnswer::Ok,
                         words.value(2) == QLatin1String("tick"));
+    } else if (verb == QLatin1String("cancel")) {
+        desktop_.InFileDialog([](QFileDialog&) {});
     } else if (verb == QLatin1String("dialog") || verb == QLatin1String("saveas")) {
         const QStringList typed = rest.split(QStringLiteral(" | "));
         desktop_.InFileDialog([typed](QFileDialog& dialog) {

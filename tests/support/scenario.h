@@ -29,6 +29,7 @@ namespace kolvenar::testing {
 //   file PATH TEXT   write a file      folder PATH   make a folder    readonly PATH
 //   saveas PATH [| FILTER]   "Speichern unter …" with that name typed, that type chosen
 //   dialog PATH [| FILTER]   the same typed into the next file dialog not scripted yet
+//   cancel   the next file dialog not scripted yet is closed without a name
 // Checking:
 //   =rows N   =row R A|B|...   =cell R C TEXT   =headers A|B|...   =order Z:N Z:N ...
 //   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1   =value BAR N
