@@ -247,6 +247,13 @@ private slots:
         QCOMPARE(refused.value_or(FileFailure{}).description,
                  QString("Die Arbeitsmappe wäre größer als 4 GiB"));
         QCOMPARE(refused->number, 27);
+        // So does one whose compression breaks (here fed after it was finished).
+        ZipWriter zip([](std::string_view) { return true; }, 0);
+        QVERIFY(!zip.Add(
+            "a", [](DeflateStream& stream) { return stream.Finish() && stream.Feed("b"); }));
+        const auto broken = DescribeZipFailure(zip.Failure());
+        QCOMPARE(broken.value_or(FileFailure{}).description, QString("Die Kompression brach ab"));
+        QCOMPARE(broken->number, 5);
     }
 
     // A zip entry's MS-DOS date: a clock outside 1980 to 2107, or one the C library cannot
