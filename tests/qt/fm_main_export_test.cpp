@@ -192,6 +192,22 @@ private slots:
         check.start("unzip", {"-tq", f_->files.filePath("t.xlsx")});
         QVERIFY2(check.waitForFinished(), "reading the workbook back needs the program unzip");
         QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput().constData());
+        // A second reader as strict as a spreadsheet program: Python's zipfile, which must find
+        // every part deflated, and openpyxl, which reads the sheet's cells with their types.
+        QProcess strict;
+        strict.start(KOLVENAR_SYSTEM_PYTHON,
+                     {QFINDTESTDATA("read_workbook.py"), f_->files.filePath("t.xlsx")});
+        QVERIFY2(strict.waitForFinished(), "reading the workbook needs python3 with openpyxl");
+        QVERIFY2(strict.exitCode() == 0, strict.readAllStandardError().constData());
+        // The sheet, the four header lines as text, titles and names as text, values as numbers.
+        const QString read = QString::fromUtf8(strict.readAllStandardOutput());
+        QCOMPARE(read.section('\n', 0, 0), QString("Kolvenar"));
+        QCOMPARE(read.section('\n', 1, 4).count("t:REM "), 4);
+        QCOMPARE(read.section('\n', 5),
+                 QString("t:Element|t:Z|t:N|t:L in m|t:A in m²\n"
+                         "t:Bor|n:5|n:546|n:2.79420409499627e+153|n:7.80757652449394e+306\n"
+                         "t:Cäsium|n:55|n:546|n:3.0736245044959e+154|t:Überlauf\n"
+                         "t:Rutherfordium*|n:104|n:546|n:5.81194451759225e+154|t:Überlauf\n"));
         const auto part = [this](const QString& name, const QString& file = "t.xlsx") {
             QProcess unzip;
             unzip.start("unzip", {"-p", f_->files.filePath(file), name});
