@@ -6,6 +6,7 @@
 #include "settings/reference_constants.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
+#include "ui/common/oversized_settings_notice.h"
 #include "ui/common/stored_controls.h"
 #include "ui/common/window_support.h"
 #include "ui/main/element_selection.h"
@@ -30,6 +31,7 @@ constexpr int kStartN = 33;
 }  // namespace
 
 void Fm_Main::Load() {
+    SetAsideOversizedSettings(desktop_, this);
     {
         SettingsStore store;
         RestoreWindowPlacement(*this, WindowBorder::Resizable, store);
