@@ -79,7 +79,8 @@ private slots:
     // Scenario steps on the main window and: "move W X Y" and "resize W WIDTH HEIGHT" a window,
     // "minimize W",
     // "plot" opens the evaluation window (it has no menu entry yet), "close" closes the main
-    // window, "nobrowser" leaves the desktop nothing to open addresses with; "=active W",
+    // window, "nobrowser" leaves the desktop nothing to open addresses with, "refusingbrowser"
+    // gives it an opener that reports failure; "=active W",
     // "=icons" (every window shows the program's icon in its seven sizes), "=guide" (the guide
     // opened is the German page with its four pictures beside it), "=guide shown" (the guide
     // window shows the page with its title and a picture).
@@ -133,6 +134,8 @@ private slots:
                "0; minimize Fm_Anleitung; key Fm_Main F1; =minimized Fm_Anleitung/Fm_Anleitung 0; "
                "=active Fm_Anleitung; key Fm_Anleitung/txt_Anleitung Escape; =windows Fm_Main "
                "Fm_Umrechner";
+        QTest::newRow("an opener that reports failure: the guide's own window")
+            << "refusingbrowser; key Fm_Main F1; =active Fm_Anleitung; =guide shown; =messages 0";
         QTest::newRow("about Kolvenar")
             << QString(
                    "answer OK; trigger ME_UeberKolvenar; =message  Über Kolvenar|Kolvenar "
@@ -164,6 +167,8 @@ private slots:
                 }
             } else if (words[0] == "nobrowser") {
                 f_->desktop.opensAddresses = false;
+            } else if (words[0] == "refusingbrowser") {
+                f_->desktop.openerRefuses = true;
             } else if (step == "=guide shown") {
                 auto* page =
                     qobject_cast<QTextBrowser*>(scenario.Find("Fm_Anleitung/txt_Anleitung"));
@@ -189,6 +194,48 @@ private slots:
                 QVERIFY(scenario.Run({step}));
             }
         }
+    }
+
+    // The desktop's opener is watched: an exit status other than 0, or its end by a signal,
+    // means it opened nothing (and F1 then shows the guide's own window, see above). It gets a
+    // local file as its path.
+    void openerExitStatus_data() {
+        QTest::addColumn<QUrl>("address");
+        QTest::addColumn<QString>("ends");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<bool>("refused");
+        const QUrl web("https://kolvenar.org");
+        const QUrl page = QUrl::fromLocalFile("/usr/share/doc/kolvenar/Anleitung.html");
+        QTest::newRow("opened") << web << "exit 0"
+                                << "https://kolvenar.org" << false;
+        QTest::newRow("no browser") << page << "exit 3"
+                                    << "/usr/share/doc/kolvenar/Anleitung.html" << true;
+        QTest::newRow("ended by a signal") << web << "kill -9 $$"
+                                           << "https://kolvenar.org" << true;
+    }
+
+    void openerExitStatus() {
+        QFETCH(QUrl, address);
+        QFETCH(QString, ends);
+        QFETCH(QString, given);
+        QFETCH(bool, refused);
+        QObject context;
+        const auto open = [&](const QString& name, const QString& end, bool& said) {
+            const QString opener = f_->files.filePath(name);
+            testing::WriteFileBytes(
+                opener, "#!/bin/sh\necho \"$1\" > \"$0.given\"\n" + end.toUtf8() + "\n");
+            QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            return QtDesktop(opener).OpenAddress(address, &context, [&said] { said = true; });
+        };
+        bool said = false;
+        QVERIFY(open("opener", ends, said));
+        QTRY_COMPARE(testing::ReadFileBytes(f_->files.filePath("opener.given")),
+                     given.toUtf8() + "\n");
+        // Once a second, failing opener has answered, the first has long answered too.
+        bool secondSaid = false;
+        QVERIFY(open("second", "exit 1", secondSaid));
+        QTRY_VERIFY(secondSaid);
+        QCOMPARE(said, refused);
     }
 
     // Steps on the main window (the evaluation window, which has no enabled menu entry, is

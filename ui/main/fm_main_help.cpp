@@ -58,15 +58,17 @@ void Fm_Main::OpenGuide() {
                              MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
         return;
     }
-    if (desktop_.OpenAddress(QUrl::fromLocalFile(guide))) {
-        return;
+    // Where no browser can be started, or the opener says it found none.
+    const auto showHere = [this, guide] {
+        if (anleitung_.isNull()) {
+            anleitung_ = new Fm_Anleitung(guide);
+            Watch(anleitung_);
+        }
+        BringToFront(*anleitung_);
+    };
+    if (!desktop_.OpenAddress(QUrl::fromLocalFile(guide), this, showHere)) {
+        showHere();
     }
-    // No browser could be started.
-    if (anleitung_.isNull()) {
-        anleitung_ = new Fm_Anleitung(guide);
-        Watch(anleitung_);
-    }
-    BringToFront(*anleitung_);
 }
 
 void Fm_Main::ShowAbout() {
