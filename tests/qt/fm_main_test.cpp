@@ -215,6 +215,17 @@ void SettingsWindowRows() {
                "Cx_Bezeichnung0 ElektronenX; =text Combo_Cx Ca ElektronenX; =text Lab_AusgabeCx "
                "Ca=2 m; =rows 118")
                .replace("E/", "Fm_Einstellungen/");
+    // The reference length's caption uses the room of its frame; a longer one ends in "…" and
+    // is whole in its tool tip and for a screen reader.
+    QTest::newRow("a long reference length")
+        << QString(
+               "pick Combo_Cx Cp Protonen; =shown Lab_AusgabeCx Cp=1.3214098555E-15 m; =toolTip "
+               "Lab_AusgabeCx ; trigger ME_Einstellungen; type E/txt_Cx0 "
+               "Elektronen-Comptonwellenlaenge; click E/cmd_Speichern; =shown Lab_AusgabeCx "
+               "Elektronen-Comptonwellenl…; "
+               "=toolTip Lab_AusgabeCx Elektronen-Comptonwellenlaenge=2.42611E-12 m; "
+               "=accessibleName Lab_AusgabeCx Elektronen-Comptonwellenlaenge=2.42611E-12 m")
+               .replace("E/", "Fm_Einstellungen/");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <QTreeView>
@@ -46,7 +47,9 @@ int WordsBeforeText(const QString& verb) {
                                     "=value",
                                     "=accessibleName",
                                     "=y",
-                                    "=minimized"};
+                                    "=minimized",
+                                    "=toolTip",
+                                    "=shown"};
     static const QStringList three = {"store", "=stored", "=cell"};
     return three.contains(verb) ? 3 : two.contains(verb) ? 2 : 1;
 }
@@ -300,6 +303,14 @@ bool Scenario::Check(const QString& what, const QStringList& words, const QStrin
         }
         open.sort();
         seen = open.join(QLatin1Char(' '));
+    } else if (what == QLatin1String("=shown")) {
+        // As much of a label's text as its room shows, "…" where it is cut.
+        const auto* label = qobject_cast<const QLabel*>(Find(name));
+        if (label == nullptr) {
+            return Fail(QStringLiteral("no such label"));
+        }
+        seen = label->fontMetrics().elidedText(label->text(), Qt::ElideRight,
+                                               label->contentsRect().width());
     } else if (what == QLatin1String("=file")) {
         seen = QString::fromLatin1(ReadFileBytes(name));
     } else if (what == QLatin1String("=files")) {

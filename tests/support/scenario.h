@@ -33,7 +33,8 @@ namespace kolvenar::testing {
 // Checking:
 //   =rows N   =row R A|B|...   =cell R C TEXT   =headers A|B|...   =order Z:N Z:N ...
 //   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1   =value BAR N
-//   =minimized WINDOW/WINDOW 0|1
+//   =minimized WINDOW/WINDOW 0|1   =toolTip NAME TEXT
+//   =shown LABEL TEXT   (as much of its text as its room shows, "…" where it is cut)
 //   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
 //   =clipboard TEXT   =copied LINES   =windows NAME NAME ...   (the open windows, sorted)
 //   =dialog NAME   (the file name the last file dialog showed)
