@@ -170,13 +170,14 @@ void SearchRows() {
            "1; =enabled cmd_AusgewählteInListeMarkieren 1; check Chk_Suchmodus 0; =text "
            "txt_Suchen1 .0208; =order 1:33; check Chk_Suchmodus 1; =order 1:33";
     // The example of the guide: each row names the test it passed nearest, and by how much; sorted
-    // by that the nearest first, then the farthest; the option is kept.
+    // by that the nearest first, then the farthest, as "Sortieren nach" says; the option is kept.
     QTest::newRow("deviation shown, sorted, copied and kept")
         << "pick Cb_Einheit1 nm Nano e-9; type txt_Wunschfaktor1 2; click Chk_Suchmodus; click "
            "opt_Toleranz2; type txt_Suchen1 589; =rows 32; trigger ME_Abweichung; trigger "
            "ME_SortierenNach12; =row 0 "
            "Praseodym|59|11|1022652892,5031|511326446,2516|293,1517|586,3034|0|0|0|L * 2|-0,4578; "
-           "trigger ME_SortierenNach12; =sorted Abweichung in % descending; select 0; key "
+           "=text ME_SortierenNach12 A&bweichung in % ▲; trigger ME_SortierenNach12; =sorted "
+           "Abweichung in % descending; =text ME_SortierenNach12 A&bweichung in % ▼; select 0; key "
            "lv_Ausgabe Ctrl+C; =clipboard Element\tZ\tN\tf in MHz\tf * 0,5 in MHz\tL in nm\tL * 2 "
            "in nm\tT in ns\tA in m²\tV in m³\tTreffer\tAbweichung in "
            "%\nUnuntrium\t113\t10\t1067903020,49\t533951510,245\t280,73\t561,4601\t0\t0\t0\tL * "
@@ -379,6 +380,36 @@ private slots:
         QVERIFY(f_->Run(QString("click Chk_Suchmodus; type txt_Suchen1 -1; =rows 0")));
         window.resize(1000, 700);
         QCOMPARE(table->header()->length(), table->viewport()->width());
+    }
+
+    // The arrow of the sorted column stands right after its title, also in the last column,
+    // which is widened to the table's edge: sorting changes the section only there.
+    void sortArrowStandsBesideTheTitle() {
+        QVERIFY(
+            f_->Run(QString("only 1; check chk_Feldauswahl2 0; check chk_Feldauswahl3 0; check "
+                            "chk_Feldauswahl4 0; =headers Element|Z|N|f in MHz|L in m")));
+        f_->Window().resize(900, 500);
+        QHeaderView* header = f_->Table()->header();
+        const int last = header->count() - 1;
+        const QRect section(header->sectionViewportPosition(last), 0, header->sectionSize(last),
+                            header->height());
+        QVERIFY(section.width() > 300);
+        const QImage unsorted = header->grab(section).toImage();
+        QVERIFY(f_->Run(QString("header L in m; =sorted L in m ascending")));
+        const QImage sorted = header->grab(section).toImage();
+        int changedFrom = section.width();
+        int changedTo = -1;
+        for (int y = 0; y < sorted.height(); ++y) {
+            for (int x = 0; x < sorted.width(); ++x) {
+                if (sorted.pixel(x, y) != unsorted.pixel(x, y)) {
+                    changedFrom = std::min(changedFrom, x);
+                    changedTo = std::max(changedTo, x);
+                }
+            }
+        }
+        const int title = header->fontMetrics().horizontalAdvance("L in m");
+        QVERIFY2(changedFrom > title && changedTo < title + 2 * header->height(),
+                 qPrintable(QString("arrow from %1 to %2").arg(changedFrom).arg(changedTo)));
     }
 
     // The model keeps Qt's contract through rebuilds, sorting and clearing, and gives nothing for

@@ -11,6 +11,11 @@ namespace {
 // Element, Z, N and every optional column a table can have.
 constexpr int kMostColumns = kFixedColumnCount - 1 + static_cast<int>(ColumnSource::Deviation) + 1;
 
+// The ticked entry says which way the table is sorted, as the header's arrow does.
+QString Direction(Qt::SortOrder order) {
+    return order == Qt::AscendingOrder ? QStringLiteral(" ▲") : QStringLiteral(" ▼");
+}
+
 }  // namespace
 
 SortMenu::SortMenu(ResultTableModel& model, QWidget* parent)
@@ -32,6 +37,8 @@ SortMenu::SortMenu(ResultTableModel& model, QWidget* parent)
     built->setObjectName(QStringLiteral("ME_UrspruenglicheReihenfolge"));
     connect(built, &QAction::triggered, this, [this] { model_.ShowBuiltOrder(); });
     connect(this, &QMenu::aboutToShow, this, &SortMenu::Follow);
+    // Sorting resets the model; the entries say the new order at once.
+    connect(&model_, &QAbstractItemModel::modelReset, this, &SortMenu::Follow);
     Follow();
 }
 
@@ -46,9 +53,12 @@ void SortMenu::Follow() {
     const QList<QAction*> entries = actions();
     for (int column = 1; column <= kMostColumns; ++column) {
         QAction* entry = entries[column - 1];
+        const bool sorted = model_.SortColumn() == column;
         entry->setVisible(column <= columns);
-        entry->setText(column <= columns ? captions[column - 1] : QString());
-        entry->setChecked(model_.SortColumn() == column);
+        entry->setText(column > columns ? QString()
+                       : sorted         ? captions[column - 1] + Direction(model_.SortOrder())
+                                        : captions[column - 1]);
+        entry->setChecked(sorted);
     }
     entries.constLast()->setText(captions.constLast());
 }
