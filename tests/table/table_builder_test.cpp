@@ -42,10 +42,11 @@ TEST(RunTable, EveryFractionalOffsetKeepsTheLastRow) {
 }
 
 // Rows by element are in German alphabetical order (an umlaut as its base letter, the star
-// passed over); the numbers take the user's separator, cut once to the room a number has.
+// passed over, every letter counts); the numbers take the user's separator, cut once to the room
+// a number has.
 TEST(ShownTable, OrderByNameAndNumbersWithAnySeparator) {
     ResultTable table({ColumnSource::L});
-    for (int z : {55, 96, 58, 98}) {
+    for (int z : {55, 96, 58, 98, 82, 97, 56, 4, 83}) {
         const double value = z;
         table.AppendRow(z, 0.5, &value);
     }
@@ -56,8 +57,9 @@ TEST(ShownTable, OrderByNameAndNumbersWithAnySeparator) {
     shown.CycleSort(1);
     char buffer[kNumberTextCapacity];
     std::string seen;
-    for (std::size_t row = 0; row < 4; ++row) {
+    for (std::size_t row = 0; row < 9; ++row) {
         seen += std::string(buffer, shown.CellText(row, 2, buffer)) + " ";
     }
-    EXPECT_EQ(seen + std::string(buffer, shown.CellText(0, 3, buffer)), "98 55 58 96 0,,,,,,,,5");
+    EXPECT_EQ(seen + std::string(buffer, shown.CellText(0, 3, buffer)),
+              "56 97 4 83 82 98 55 58 96 0,,,,,,,,5");
 }
