@@ -12,6 +12,9 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <array>
+#include <tuple>
+
 #include "support/main_window_fixture.h"
 #include "ui/main/application.h"
 #include "ui/windows/fm_auswerten.h"
@@ -197,45 +200,31 @@ private slots:
     }
 
     // The desktop's opener is watched: an exit status other than 0, or its end by a signal,
-    // means it opened nothing (and F1 then shows the guide's own window, see above). It gets a
-    // local file as its path.
-    void openerExitStatus_data() {
-        QTest::addColumn<QUrl>("address");
-        QTest::addColumn<QString>("ends");
-        QTest::addColumn<QString>("given");
-        QTest::addColumn<bool>("refused");
-        const QUrl web("https://kolvenar.org");
-        const QUrl page = QUrl::fromLocalFile("/usr/share/doc/kolvenar/Anleitung.html");
-        QTest::newRow("opened") << web << "exit 0"
-                                << "https://kolvenar.org" << false;
-        QTest::newRow("no browser") << page << "exit 3"
-                                    << "/usr/share/doc/kolvenar/Anleitung.html" << true;
-        QTest::newRow("ended by a signal") << web << "kill -9 $$"
-                                           << "https://kolvenar.org" << true;
-    }
-
+    // means it opened nothing (F1 then shows the guide's own window, see above). It gets a local
+    // file as its path. Once a second, failing opener has answered, the first has too.
     void openerExitStatus() {
-        QFETCH(QUrl, address);
-        QFETCH(QString, ends);
-        QFETCH(QString, given);
-        QFETCH(bool, refused);
-        QObject context;
-        const auto open = [&](const QString& name, const QString& end, bool& said) {
-            const QString opener = f_->files.filePath(name);
-            testing::WriteFileBytes(
-                opener, "#!/bin/sh\necho \"$1\" > \"$0.given\"\n" + end.toUtf8() + "\n");
-            QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            return QtDesktop(opener).OpenAddress(address, &context, [&said] { said = true; });
-        };
-        bool said = false;
-        QVERIFY(open("opener", ends, said));
-        QTRY_COMPARE(testing::ReadFileBytes(f_->files.filePath("opener.given")),
-                     given.toUtf8() + "\n");
-        // Once a second, failing opener has answered, the first has long answered too.
-        bool secondSaid = false;
-        QVERIFY(open("second", "exit 1", secondSaid));
-        QTRY_VERIFY(secondSaid);
-        QCOMPARE(said, refused);
+        using Row = std::tuple<const char*, const char*, bool>;
+        for (const auto& [ends, given, refused] :
+             {Row{"exit 0", "https://kolvenar.org", false},
+              Row{"exit 3", "/usr/share/doc/kolvenar/Anleitung.html", true},
+              Row{"kill -9 $$", "https://kolvenar.org", true}}) {
+            QObject context;
+            std::array<bool, 2> said{};
+            for (int i : {0, 1}) {
+                const QString opener = f_->files.filePath(QString::number(i));
+                QFile::remove(opener + ".given");
+                testing::WriteFileBytes(opener,
+                                        QByteArray("#!/bin/sh\necho \"$1\" > \"$0.given\"\n") +
+                                            (i == 0 ? ends : "exit 1"));
+                QFile::setPermissions(opener,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                QVERIFY(QtDesktop(opener).OpenAddress(QUrl::fromUserInput(given), &context,
+                                                      [&said, i] { said[i] = true; }));
+                QTRY_COMPARE(testing::ReadFileBytes(opener + ".given"), QByteArray(given) + "\n");
+            }
+            QTRY_VERIFY(said[1]);
+            QCOMPARE(said[0], refused);
+        }
     }
 
     // Steps on the main window (the evaluation window, which has no enabled menu entry, is

@@ -33,23 +33,11 @@ QString Rest(const QString& step, int words) {
 
 // How many words of a step come before its text.
 int WordsBeforeText(const QString& verb) {
-    static const QStringList two = {"type",
-                                    "keys",
-                                    "pick",
-                                    "key",
-                                    "=text",
-                                    "=row",
-                                    "file",
-                                    "=file",
-                                    "=enabled",
-                                    "=visible",
-                                    "=checked",
-                                    "=value",
-                                    "=accessibleName",
-                                    "=y",
-                                    "=minimized",
-                                    "=toolTip",
-                                    "=shown"};
+    static const QStringList two =
+        QStringLiteral(
+            "type keys pick key =text =row file =file =enabled =visible =checked =value "
+            "=accessibleName =y =minimized =toolTip =shown")
+            .split(QLatin1Char(' '));
     static const QStringList three = {"store", "=stored", "=cell"};
     return three.contains(verb) ? 3 : two.contains(verb) ? 2 : 1;
 }
