@@ -12,9 +12,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include <array>
-#include <tuple>
-
 #include "support/main_window_fixture.h"
 #include "ui/main/application.h"
 #include "ui/windows/fm_auswerten.h"
@@ -79,14 +76,13 @@ private slots:
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    // Scenario steps on the main window and: "move W X Y" and "resize W WIDTH HEIGHT" a window,
-    // "minimize W",
-    // "plot" opens the evaluation window (it has no menu entry yet), "close" closes the main
-    // window, "nobrowser" leaves the desktop nothing to open addresses with, "refusingbrowser"
-    // gives it an opener that reports failure; "=active W",
-    // "=icons" (every window shows the program's icon in its seven sizes), "=guide" (the guide
-    // opened is the German page with its four pictures beside it), "=guide shown" (the guide
-    // window shows the page with its title and a picture).
+    // Scenario steps on the main window and: "move W X Y", "resize W WIDTH HEIGHT" and "minimize
+    // W" a window, "plot" opens the evaluation window (it has no menu entry yet), "close" closes
+    // the main window, "nobrowser" leaves the desktop nothing to open addresses with,
+    // "refusingbrowser" gives it an opener that reports failure; "=active W", "=icons" (every
+    // window shows the program's icon in its seven sizes), "=guide" (the guide opened is the
+    // German page with its four pictures beside it), "=guide shown" (the guide window shows the
+    // page with its title and a picture).
     // A window reopened at its place stores that place again when it closes.
     void sideWindowLife_data() {
         QTest::addColumn<QString>("steps");
@@ -196,34 +192,6 @@ private slots:
             } else {
                 QVERIFY(scenario.Run({step}));
             }
-        }
-    }
-
-    // The desktop's opener is watched: an exit status other than 0, or its end by a signal,
-    // means it opened nothing (F1 then shows the guide's own window, see above). It gets a local
-    // file as its path. Once a second, failing opener has answered, the first has too.
-    void openerExitStatus() {
-        using Row = std::tuple<const char*, const char*, bool>;
-        for (const auto& [ends, given, refused] :
-             {Row{"exit 0", "https://kolvenar.org", false},
-              Row{"exit 3", "/usr/share/doc/kolvenar/Anleitung.html", true},
-              Row{"kill -9 $$", "https://kolvenar.org", true}}) {
-            QObject context;
-            std::array<bool, 2> said{};
-            for (int i : {0, 1}) {
-                const QString opener = f_->files.filePath(QString::number(i));
-                QFile::remove(opener + ".given");
-                testing::WriteFileBytes(opener,
-                                        QByteArray("#!/bin/sh\necho \"$1\" > \"$0.given\"\n") +
-                                            (i == 0 ? ends : "exit 1"));
-                QFile::setPermissions(opener,
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-                QVERIFY(QtDesktop(opener).OpenAddress(QUrl::fromUserInput(given), &context,
-                                                      [&said, i] { said[i] = true; }));
-                QTRY_COMPARE(testing::ReadFileBytes(opener + ".given"), QByteArray(given) + "\n");
-            }
-            QTRY_VERIFY(said[1]);
-            QCOMPARE(said[0], refused);
         }
     }
 
@@ -366,6 +334,22 @@ private slots:
             QVERIFY(QApplication::activePopupWidget() == nullptr);
             QCOMPARE(f_->Window().focusWidget(), table);
         }
+    }
+
+    // The arrow of the sorted column stands right after its title, also in a widened last column.
+    void sortArrowStandsBesideTheTitle() {
+        QVERIFY(
+            f_->Run(QString("only 1; check chk_Feldauswahl2 0; check chk_Feldauswahl3 0; "
+                            "check chk_Feldauswahl4 0")));
+        QHeaderView* header = f_->Table()->header();
+        const int x =
+            header->sectionViewportPosition(5) + header->fontMetrics().horizontalAdvance("L in m");
+        const QRect beside(x, 0, 2 * header->height(), header->height());
+        const QImage unsorted = header->grab().toImage();
+        QVERIFY(f_->Run(QString("header L in m")));
+        QVERIFY(header->grab().toImage().copy(beside) != unsorted.copy(beside));
+        const QRect beyond(beside.right() + 1, 0, header->width(), header->height());
+        QCOMPARE(header->grab().toImage().copy(beyond), unsorted.copy(beyond));
     }
 
     // Space on the current element, on its name or on Z, unticks and ticks it; a screen reader
