@@ -336,22 +336,6 @@ private slots:
         }
     }
 
-    // The arrow of the sorted column stands right after its title, also in a widened last column.
-    void sortArrowStandsBesideTheTitle() {
-        QVERIFY(
-            f_->Run(QString("only 1; check chk_Feldauswahl2 0; check chk_Feldauswahl3 0; "
-                            "check chk_Feldauswahl4 0")));
-        QHeaderView* header = f_->Table()->header();
-        const int x =
-            header->sectionViewportPosition(5) + header->fontMetrics().horizontalAdvance("L in m");
-        const QRect beside(x, 0, 2 * header->height(), header->height());
-        const QImage unsorted = header->grab().toImage();
-        QVERIFY(f_->Run(QString("header L in m")));
-        QVERIFY(header->grab().toImage().copy(beside) != unsorted.copy(beside));
-        const QRect beyond(beside.right() + 1, 0, header->width(), header->height());
-        QCOMPARE(header->grab().toImage().copy(beyond), unsorted.copy(beyond));
-    }
-
     // Space on the current element, on its name or on Z, unticks and ticks it; a screen reader
     // hears it.
     void spaceTicksTheCurrentElement() {
