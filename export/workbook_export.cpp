@@ -118,6 +118,12 @@ constexpr ZipFailureText kZipFailureTexts[] = {
     {ZipFailure::kCompressionBroken, EIO, "Die Kompression brach ab"},
 };
 
+bool WritePart(ZipWriter& zip, std::string_view name, std::string_view xml) {
+    return zip.Add(name, kXmlDeclaration + std::string(xml));
+}
+
+}  // namespace
+
 std::optional<FileFailure> DescribeZipFailure(ZipFailure failure) {
     for (const ZipFailureText& text : kZipFailureTexts) {
         if (text.failure == failure) {
@@ -126,12 +132,6 @@ std::optional<FileFailure> DescribeZipFailure(ZipFailure failure) {
     }
     return std::nullopt;
 }
-
-bool WritePart(ZipWriter& zip, std::string_view name, std::string_view xml) {
-    return zip.Add(name, kXmlDeclaration + std::string(xml));
-}
-
-}  // namespace
 
 std::optional<FileFailure> WriteWorkbook(const QString& path, const QStringList& headerLines,
                                          const ShownTable& table, std::uint64_t largest) {

@@ -23,7 +23,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation python3-markdown qt6-translations-l10n
     desktop-file-utils appstream
-    dpkg-dev file lintian unzip python3
+    dpkg-dev file lintian unzip python3 python3-openpyxl
 )
 
 "$top/scripts/install-packages.sh" "${packages[@]}"

@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 #include <cmath>
@@ -8,6 +9,15 @@ namespace kolvenar {
 
 SettingsStore::SettingsStore(const QString& application)
     : settings_(QSettings::NativeFormat, QSettings::UserScope, application, application) {}
+
+QString SettingsStore::FilePath(const QString& application) {
+    // A store of the same organization under a name that holds no settings lies in the same
+    // folder; opening it reads nothing of this one.
+    const QSettings neighbour(QSettings::NativeFormat, QSettings::UserScope, application,
+                              QStringLiteral(".%1-ohne-Einstellungen").arg(application));
+    return QFileInfo(neighbour.fileName()).path() + QLatin1Char('/') + application +
+           QStringLiteral(".conf");
+}
 
 QString SettingsStore::Path(const QString& section, const QString& key) {
     return section + QLatin1Char('/') + key;

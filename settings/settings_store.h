@@ -34,6 +34,8 @@ public:
     bool Sync();
     // The file behind the store.
     QString FileName() const { return settings_.fileName(); }
+    // The same without opening the store, which reads the whole file.
+    static QString FilePath(const QString& application = QString::fromLatin1(kApplicationName));
 
 private:
     static QString Path(const QString& section, const QString& key);

@@ -1,6 +1,8 @@
 #include "table/table_builder.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace kolvenar {
 
@@ -10,11 +12,9 @@ long long RowEstimate(double nFromScroll, double nToScroll, int chosenElements) 
 }
 
 int CountChosenElements(const TableRequest& request) {
-    int count = 0;
-    for (int z = 1; z <= kElementCount; ++z) {
-        count += request.elementChosen[static_cast<std::size_t>(z)] ? 1 : 0;
-    }
-    return count;
+    // Index 0 stands for no element and is never chosen.
+    const auto& chosen = request.elementChosen;
+    return static_cast<int>(std::count(std::next(chosen.begin()), chosen.end(), true));
 }
 
 int TableRun::FoundCount() const {

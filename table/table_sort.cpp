@@ -24,10 +24,11 @@ std::string GermanSortKey(std::string_view name) {
     std::string key;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto c = static_cast<unsigned char>(name[i]);
-        if (c >= 'A' && c <= 'Z') {
-            key += static_cast<char>(c - 'A' + 'a');
-        } else if (c >= 'a' && c <= 'z') {
-            key += static_cast<char>(c);
+        if ((c & 0x80) == 0) {
+            // The names' only plain characters are letters, taken in lower case, and the star.
+            if (c != '*') {
+                key += static_cast<char>(c | 0x20);
+            }
         } else if (c == 0xC3 && i + 1 < name.size()) {
             switch (static_cast<unsigned char>(name[++i])) {
                 case 0xA4:  // ä

@@ -146,11 +146,19 @@ private slots:
         row("read-only earlier files, unprivileged",
             "file %T/KolvenarAusgabe.TXT alt; readonly %T/KolvenarAusgabe.TXT; " + txt +
                 CannotSave("%T/KolvenarAusgabe.TXT", EACCES) +
-                "; file %T/alt.xlsx alt; readonly %T/alt.xlsx; answer Ja; answer OK; saveas "
-                "%T/alt.xlsx; " +
+                "; file %T/alt.xlsx alt; readonly %T/alt.xlsx; answer Ja; answer OK; dialog "
+                "%T/alt.xlsx; cancel; trigger ME_SpeichernUnter; " +
                 CannotSave("%T/alt.xlsx", EACCES) +
                 "; =files %T KolvenarAusgabe.TXT alt.xlsx; =file %T/KolvenarAusgabe.TXT alt; =file "
                 "%T/alt.xlsx alt; =messages 3");
+        // After a failed save the dialog comes back with the name, for another folder;
+        // cancelling it ends the save.
+        row("save as into a folder that is a file",
+            "file %T/datei x; answer OK; dialog %T/datei/neu.xlsx; dialog %T/neu.xlsx; answer OK; "
+            "trigger ME_SpeichernUnter; =dialog neu.xlsx; $SAVED %T/neu.xlsx; answer OK; dialog "
+            "%T/datei/b.txt | Excel-Arbeitsmappe (*.xlsx); cancel; trigger ME_SpeichernUnter; " +
+                CannotSave("%T/datei/b.txt", ENOTDIR) +
+                "; =dialog b.txt; =messages 3; =files %T datei neu.xlsx");
         // "Nein" goes back to the dialog, which still shows the name; closing the question
         // cancels.
         row("save as asks before replacing",
@@ -179,10 +187,22 @@ private slots:
             "check chk_Feldauswahl0 0; check "
             "chk_Feldauswahl2 0; check chk_Feldauswahl4 0; range 546 546; answer OK; "
             "saveas %T/t.xlsx"));
-        QProcess check;
-        check.start("unzip", {"-tq", f_->files.filePath("t.xlsx")});
-        QVERIFY2(check.waitForFinished(), "reading the workbook back needs the program unzip");
-        QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput().constData());
+        // A second reader as strict as a spreadsheet program: Python's zipfile, which must find
+        // every part deflated, and openpyxl, which reads the sheet's cells with their types.
+        QProcess strict;
+        strict.start(KOLVENAR_SYSTEM_PYTHON,
+                     {QFINDTESTDATA("read_workbook.py"), f_->files.filePath("t.xlsx")});
+        QVERIFY2(strict.waitForFinished(), "reading the workbook needs python3 with openpyxl");
+        QVERIFY2(strict.exitCode() == 0, strict.readAllStandardError().constData());
+        // The sheet, the four header lines as text, titles and names as text, values as numbers.
+        const QString read = QString::fromUtf8(strict.readAllStandardOutput());
+        QCOMPARE(read.section('\n', 0, 0), QString("Kolvenar"));
+        QCOMPARE(read.section('\n', 1, 4).count("t:REM "), 4);
+        QCOMPARE(read.section('\n', 5),
+                 QString("t:Element|t:Z|t:N|t:L in m|t:A in m²\n"
+                         "t:Bor|n:5|n:546|n:2.79420409499627e+153|n:7.80757652449394e+306\n"
+                         "t:Cäsium|n:55|n:546|n:3.0736245044959e+154|t:Überlauf\n"
+                         "t:Rutherfordium*|n:104|n:546|n:5.81194451759225e+154|t:Überlauf\n"));
         const auto part = [this](const QString& name, const QString& file = "t.xlsx") {
             QProcess unzip;
             unzip.start("unzip", {"-p", f_->files.filePath(file), name});
@@ -238,6 +258,13 @@ private slots:
         QCOMPARE(refused.value_or(FileFailure{}).description,
                  QString("Die Arbeitsmappe wäre größer als 4 GiB"));
         QCOMPARE(refused->number, 27);
+        // So does one whose compression breaks (here fed after it was finished).
+        ZipWriter zip([](std::string_view) { return true; }, 0);
+        QVERIFY(!zip.Add(
+            "a", [](DeflateStream& stream) { return stream.Finish() && stream.Feed("b"); }));
+        const auto broken = DescribeZipFailure(zip.Failure());
+        QCOMPARE(broken.value_or(FileFailure{}).description, QString("Die Kompression brach ab"));
+        QCOMPARE(broken->number, 5);
     }
 
     void windows1252_data() {

@@ -69,13 +69,17 @@ void InputRows() {
            "key HScroll_N1 Left; =value HScroll_N1 42; key HScroll_N1 PgUp; "
            "=value HScroll_N1 32; answer Nein; key HScroll_N1 End; =value HScroll_N1 900; "
            "key HScroll_N0 Home; =value HScroll_N0 -900; =value HScroll_N1 -900";
-    // A fraction counts upwards from the bar's whole number and keeps N within -900 to 900.
+    // A fraction counts upwards from the bar's whole number and keeps N within -900 to 900; one
+    // that rounds to 1 is carried into the whole number.
     QTest::newRow("fractional N")
         << "only 1; type txt_N_Value0 -2.25; =value HScroll_N0 -3; =text txt_N_Value0 -2.25; "
            "=text Lab_N0 N von -2.25; =text Lab_N_Offset N + .75; =cell 0 3 -2,25; type "
            "txt_N_Value0 900.5; =text txt_N_Value0 900.5; =text Lab_N0 N von 900.5; =cell 0 3 "
            "900,5; type txt_N_Value0 -900.5; =text txt_N_Value0 -899.5; =cell 0 3 -899,5; type "
-           "txt_N_Value0 -900.001; =text txt_N_Value0 -899; =cell 0 3 -899";
+           "txt_N_Value0 -900.001; =text txt_N_Value0 -900; =cell 0 3 -900; type txt_N_Value0 "
+           "5.999; =value HScroll_N0 6; =text Lab_N0 N von 6; =text Lab_N_Offset ; =cell 0 3 6; "
+           "key HScroll_N0 End; =text Lab_N1 N bis 900; =cell 0 3 900; type txt_N_Value1 "
+           "900.996; =value HScroll_N1 900; =text txt_N_Value1 900; =cell 0 3 900";
     // Each factor box holds the reciprocal of the other, rounded to 6 places; 1 is no factor.
     QTest::newRow("factor boxes")
         << "type txt_Wunschfaktor1 7; =rebuilds 1; type txt_Wunschfaktor0 0.1234567; =rebuilds 1; "
@@ -167,13 +171,14 @@ void SearchRows() {
            "1; =enabled cmd_AusgewählteInListeMarkieren 1; check Chk_Suchmodus 0; =text "
            "txt_Suchen1 .0208; =order 1:33; check Chk_Suchmodus 1; =order 1:33";
     // The example of the guide: each row names the test it passed nearest, and by how much; sorted
-    // by that the nearest first, then the farthest; the option is kept.
+    // by that the nearest first, then the farthest, as "Sortieren nach" says; the option is kept.
     QTest::newRow("deviation shown, sorted, copied and kept")
         << "pick Cb_Einheit1 nm Nano e-9; type txt_Wunschfaktor1 2; click Chk_Suchmodus; click "
            "opt_Toleranz2; type txt_Suchen1 589; =rows 32; trigger ME_Abweichung; trigger "
            "ME_SortierenNach12; =row 0 "
            "Praseodym|59|11|1022652892,5031|511326446,2516|293,1517|586,3034|0|0|0|L * 2|-0,4578; "
-           "trigger ME_SortierenNach12; =sorted Abweichung in % descending; select 0; key "
+           "=text ME_SortierenNach12 A&bweichung in % ▲; trigger ME_SortierenNach12; =sorted "
+           "Abweichung in % descending; =text ME_SortierenNach12 A&bweichung in % ▼; select 0; key "
            "lv_Ausgabe Ctrl+C; =clipboard Element\tZ\tN\tf in MHz\tf * 0,5 in MHz\tL in nm\tL * 2 "
            "in nm\tT in ns\tA in m²\tV in m³\tTreffer\tAbweichung in "
            "%\nUnuntrium\t113\t10\t1067903020,49\t533951510,245\t280,73\t561,4601\t0\t0\t0\tL * "
@@ -201,16 +206,22 @@ void SearchRows() {
 
 // The editor of the reference constants ("E/" names its controls).
 void SettingsWindowRows() {
-    // Saved without surrounding blanks; the main window reads the leading number.
+    // Saved without surrounding blanks; the main window reads the leading number. The reference
+    // length's caption uses the room of its frame; a longer one ends in "…" and is whole in its
+    // tool tip and for a screen reader.
     QTest::newRow("saving updates the main window at once")
         << QString(
-               "pick Combo_Cx Cn Neutronen; trigger ME_Einstellungen; =text E/txt_Cx_Wert2 "
+               "pick Combo_Cx Cn Neutronen; =shown Lab_AusgabeCx Cn=1.3195909067E-15 m; =toolTip "
+               "Lab_AusgabeCx ; trigger ME_Einstellungen; =text E/txt_Cx_Wert2 "
                "1.3195909067E-15; keys E/txt_Cx_Bezeichnung0 "
                "X; =enabled E/cmd_Speichern 1; type E/txt_Cx0   Ca  ; type E/txt_Cx_Wert0 2,5E-12; "
                "click E/cmd_Speichern; =enabled E/cmd_Speichern 0; =windows Fm_Einstellungen "
                "Fm_Main; =stored Fm_Main Cx0 Ca; =stored Fm_Main Cx_Wert0 2,5E-12; =stored Fm_Main "
                "Cx_Bezeichnung0 ElektronenX; =text Combo_Cx Ca ElektronenX; =text Lab_AusgabeCx "
-               "Ca=2 m; =rows 118")
+               "Ca=2 m; =rows 118; type E/txt_Cx0 Elektronen-Comptonwellenlaenge; click "
+               "E/cmd_Speichern; =shown Lab_AusgabeCx Elektronen-Comptonwellenl…; =toolTip "
+               "Lab_AusgabeCx Elektronen-Comptonwellenlaenge=2 m; =accessibleName Lab_AusgabeCx "
+               "Elektronen-Comptonwellenlaenge=2 m")
                .replace("E/", "Fm_Einstellungen/");
 }
 

@@ -76,22 +76,26 @@ private slots:
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    // Scenario steps on the main window and: "move W X Y" and "resize W WIDTH HEIGHT" a window,
-    // "plot" opens the evaluation window (it has no menu entry yet), "close" closes the main
-    // window, "nobrowser" leaves the desktop nothing to open addresses with; "=active W",
-    // "=icons" (every window shows the program's icon in its seven sizes), "=guide" (the guide
-    // opened is the German page with its four pictures beside it), "=guide shown" (the guide
-    // window shows the page with its title and a picture).
+    // Scenario steps on the main window and: "move W X Y", "resize W WIDTH HEIGHT" and "minimize
+    // W" a window, "plot" opens the evaluation window (it has no menu entry yet), "close" closes
+    // the main window, "nobrowser" leaves the desktop nothing to open addresses with,
+    // "refusingbrowser" gives it an opener that reports failure; "=active W", "=icons" (every
+    // window shows the program's icon in its seven sizes), "=guide" (the guide opened is the
+    // German page with its four pictures beside it), "=guide shown" (the guide window shows the
+    // page with its title and a picture).
     // A window reopened at its place stores that place again when it closes.
     void sideWindowLife_data() {
         QTest::addColumn<QString>("steps");
-        // Chosen again: the same window, brought to the front. Escape closes it from any control.
+        // Chosen again: the same window, brought to the front, also from the task bar. Escape
+        // closes it from any control.
         for (QString control : {"txt_Wert0", "Cb_EinheitX1"}) {
             QTest::newRow(qPrintable("converter, Escape in " + control))
                 << QString(
                        "trigger ME_Umrechner; type Fm_Umrechner/txt_Wert0 5; trigger ME_Info; "
                        "trigger ME_Umrechner; =active Fm_Umrechner; =enabled Fm_Main 1; =text "
-                       "Fm_Umrechner/txt_Wert0 5; key Fm_Umrechner/%1 Escape; =windows Fm_Info "
+                       "Fm_Umrechner/txt_Wert0 5; minimize Fm_Umrechner; trigger ME_Umrechner; "
+                       "=minimized Fm_Umrechner/Fm_Umrechner 0; =active Fm_Umrechner; key "
+                       "Fm_Umrechner/%1 Escape; =windows Fm_Info "
                        "Fm_Main")
                        .arg(control);
         }
@@ -126,7 +130,11 @@ private slots:
             << "nobrowser; key Fm_Main F1; trigger ME_Umrechner; trigger ME_Anleitung; =active "
                "Fm_Anleitung; =text Fm_Anleitung/Fm_Anleitung  Anleitung; =guide shown; "
                "=accessibleName Fm_Anleitung/txt_Anleitung Text der Anleitung; =messages "
-               "0; key Fm_Anleitung/txt_Anleitung Escape; =windows Fm_Main Fm_Umrechner";
+               "0; minimize Fm_Anleitung; key Fm_Main F1; =minimized Fm_Anleitung/Fm_Anleitung 0; "
+               "=active Fm_Anleitung; key Fm_Anleitung/txt_Anleitung Escape; =windows Fm_Main "
+               "Fm_Umrechner";
+        QTest::newRow("an opener that reports failure: the guide's own window")
+            << "refusingbrowser; key Fm_Main F1; =active Fm_Anleitung; =guide shown; =messages 0";
         QTest::newRow("about Kolvenar")
             << QString(
                    "answer OK; trigger ME_UeberKolvenar; =message  Über Kolvenar|Kolvenar "
@@ -158,6 +166,8 @@ private slots:
                 }
             } else if (words[0] == "nobrowser") {
                 f_->desktop.opensAddresses = false;
+            } else if (words[0] == "refusingbrowser") {
+                f_->desktop.openerRefuses = true;
             } else if (step == "=guide shown") {
                 auto* page =
                     qobject_cast<QTextBrowser*>(scenario.Find("Fm_Anleitung/txt_Anleitung"));
@@ -172,6 +182,9 @@ private slots:
                 QCOMPARE(QDir(QFileInfo(guide).path() + "/bilder").entryList({"*.png"}).size(), 4);
             } else if (words[0] == "=active") {
                 QVERIFY2(window && QTest::qWaitForWindowActive(window), qPrintable(step));
+            } else if (words[0] == "minimize") {
+                QVERIFY2(window, qPrintable(step));
+                window->showMinimized();
             } else if (words[0] == "move" || words[0] == "resize") {
                 QVERIFY2(window, qPrintable(step));
                 const QPoint at(words[2].toInt(), words[3].toInt());
@@ -339,8 +352,8 @@ private slots:
         }
     }
 
-    // Every menu and entry has an access key ("&" before a letter, none twice in a menu) or a
-    // shortcut; the columns to sort by too.
+    // Every menu and entry has an access key ("&" before a letter, none twice in a menu), some a
+    // shortcut besides; the columns to sort by too.
     void menusWorkFromTheKeyboard() {
         QVERIFY(f_->Run(QString("type txt_Wunschfaktor0 2")));
         QStringList shown;
@@ -359,7 +372,7 @@ private slots:
         shown.removeAll(QString());
         QCOMPARE(
             shown.join(", "),
-            QString("&Datei:, Speichern &TXT, Speichern &XLS, Speichern unter … Ctrl+Shift+S, "
+            QString("&Datei:, Speichern &TXT, Speichern &XLS, Speichern &unter … Ctrl+Shift+S, "
                     "&Beenden Ctrl+Q, &Fenster:, &Umrechner, &Auswerten, &Einstellungen, "
                     "&Info, &Ansicht:, &Abweichung zeigen, &Sortieren nach, &Element, &Z, &N, "
                     "&f in MHz, f * &2 in MHz, &L in m, L * &0,5 in m, &T in ns, &A in m², &V "

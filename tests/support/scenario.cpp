@@ -111,6 +111,7 @@ std::span<const Scenario::StepKind> Scenario::Steps() {
              return true;
          }},
         {"dialog", 1, [](S& s, const W& w) { return s.Dialog(w); }},
+        {"cancel", 1, [](S& s, const W&) { return s.Cancel(); }},
         {"saveas", 1, [](S& s, const W& w) { return s.Dialog(w); }},
         {"trigger", 1, [](S& s, const W& w) {
              auto* action = s.window_()->findChild<QAction*>(w.name);
@@ -225,6 +226,9 @@ std::span<const Scenario::StepKind> Scenario::Steps() {
         {"=value", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
         {"=accessibleName", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
         {"=y", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
+        {"=minimized", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
+        {"=toolTip", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
+        {"=shown", 2, nullptr, [](S& s, const W& w) { return s.Shown(w); }},
     }};
     return kSteps;
 }

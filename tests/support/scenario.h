@@ -34,10 +34,13 @@ namespace kolvenar::testing {
 //   file PATH TEXT   write a file      folder PATH   make a folder    readonly PATH
 //   saveas PATH [| FILTER]   "Speichern unter …" with that name typed, that type chosen
 //   dialog PATH [| FILTER]   the same typed into the next file dialog not scripted yet
+//   cancel   the next file dialog not scripted yet is closed without a name
 // Checking:
 //   =rows N   =row R A|B|...   =cell R C TEXT   =headers A|B|...   =order Z:N Z:N ...
 //   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1   =value BAR N
 //   =accessibleName NAME TEXT   =y NAME PIXELS   (a property of a control or menu entry)
+//   =minimized WINDOW/WINDOW 0|1   =toolTip NAME TEXT
+//   =shown LABEL TEXT   (as much of its text as its room shows, "…" where it is cut)
 //   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
 //   =clipboard TEXT   =copied LINES   =windows NAME NAME ...   (the open windows, sorted)
 //   =dialog NAME   (the file name the last file dialog showed)
@@ -82,11 +85,13 @@ private:
     // The named control, or null with the failure recorded.
     QWidget* Control(const QString& name) const;
     bool Dialog(const Words& w);
+    bool Cancel();
     bool Tick(const Words& w);
     bool Type(const Words& w);
     bool Click(const Words& w);
     bool Key(const Words& w);
     QString Property(const Words& w);
+    QString Shown(const Words& w);
     // The result table, or null.
     QTreeView* Table() const;
     // Records the failure of the current step.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <QTreeWidget>
@@ -56,6 +57,12 @@ bool Scenario::Dialog(const Words& w) {
     return true;
 }
 
+// The next file dialog is closed without a name.
+bool Scenario::Cancel() {
+    desktop_.InFileDialog([](QFileDialog&) {});
+    return true;
+}
+
 // "only", which first clicks "Keine", and "untick".
 bool Scenario::Tick(const Words& w) {
     const bool only = w.all[0] == QLatin1String("only");
@@ -85,6 +92,17 @@ bool Scenario::Click(const Words& w) {
 
 // A property of a named control or menu entry: its text, value, or whether it is enabled,
 // visible or checked (1 or 0).
+// As much of a label's text as its room shows, "…" where it is cut.
+QString Scenario::Shown(const Words& w) {
+    const auto* label = qobject_cast<const QLabel*>(Find(w.name));
+    if (label == nullptr) {
+        Fail(QStringLiteral("no such label"));
+        return {};
+    }
+    return label->fontMetrics().elidedText(label->text(), Qt::ElideRight,
+                                           label->contentsRect().width());
+}
+
 QString Scenario::Property(const Words& w) {
     const QObject* target = window_()->findChild<QAction*>(w.name);
     target = target != nullptr ? target : Find(w.name);

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -71,9 +72,15 @@ public:
         return accepted;
     }
 
-    bool OpenAddress(const QUrl& address) override {
+    using Desktop::OpenAddress;
+    bool OpenAddress(const QUrl& address, const QObject* context,
+                     std::function<void()> refused) override {
         if (opensAddresses) {
             openedAddresses.append(address);
+        }
+        if (opensAddresses && openerRefuses && refused) {
+            // As the opener's exit status arrives: later, in the event loop.
+            QTimer::singleShot(0, context, std::move(refused));
         }
         return opensAddresses;
     }
@@ -91,6 +98,8 @@ public:
     QList<QUrl> openedAddresses;
     // Cleared for a desktop that has nothing to open addresses with.
     bool opensAddresses = true;
+    // Set for one whose opener starts but then reports that it failed.
+    bool openerRefuses = false;
     // The file name the last file dialog showed as it opened.
     QString shownFileName;
     int unexpectedMessages = 0;

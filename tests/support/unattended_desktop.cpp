@@ -23,7 +23,7 @@ bool UnattendedDesktop::RunFileDialog(QFileDialog&) {
     return false;
 }
 
-bool UnattendedDesktop::OpenAddress(const QUrl&) {
+bool UnattendedDesktop::OpenAddress(const QUrl&, const QObject*, std::function<void()>) {
     return false;
 }
 

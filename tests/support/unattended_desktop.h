@@ -21,7 +21,9 @@ public:
                                           MessageAnswer defaultAnswer, const QString& checkBoxText,
                                           bool& checked) override;
     bool RunFileDialog(QFileDialog& dialog) override;
-    bool OpenAddress(const QUrl& address) override;
+    using Desktop::OpenAddress;
+    bool OpenAddress(const QUrl& address, const QObject* context,
+                     std::function<void()> refused) override;
 
 private:
     Questions questions_;

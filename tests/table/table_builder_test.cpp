@@ -45,10 +45,11 @@ TEST(RunTable, EveryFractionalOffsetKeepsTheLastRow) {
 }
 
 // Rows by element are in German alphabetical order (an umlaut as its base letter, the star
-// passed over); the numbers take the user's separator, cut once to the room a number has.
+// passed over, every letter counts); the numbers take the user's separator, cut once to the room
+// a number has.
 TEST(ShownTable, OrderByNameAndNumbersWithAnySeparator) {
     ResultTable table({&Kind("Blank"), &Kind("Element"), &Kind("Z"), &Kind("N"), &Kind("L")});
-    for (int z : {55, 96, 58, 98}) {
+    for (int z : {55, 96, 58, 98, 82, 97, 56, 4, 83}) {
         const double value = z;
         table.AppendRow(z, 0.5, &value);
     }
@@ -59,11 +60,11 @@ TEST(ShownTable, OrderByNameAndNumbersWithAnySeparator) {
     shown.CycleSort(1);
     char buffer[kNumberTextCapacity];
     std::string seen;
-    for (std::size_t row = 0; row < 4; ++row) {
+    for (std::size_t row = 0; row < 9; ++row) {
         seen += std::string(buffer, shown.CellText(row, shown.ColumnOf(Kind("Z")), buffer)) + " ";
     }
     EXPECT_EQ(seen + std::string(buffer, shown.CellText(0, shown.ColumnOf(Kind("N")), buffer)),
-              "98 55 58 96 0,,,,,,,,5");
+              "56 97 4 83 82 98 55 58 96 0,,,,,,,,5");
 }
 
 // Sorted by N (3), L (4) or the deviation (5, by its size), many rows of values from every
@@ -76,8 +77,8 @@ TEST(ShownTable, PropertyOrderedByValueThenBuiltPosition) {
         const double x = std::bit_cast<double>(engine());
         return engine() % 2 != 0 ? pool[engine() % 10] : std::isnan(x) ? 1.5 : x;
     };
-    ResultTable table({&Kind("Blank"), &Kind("Element"), &Kind("Z"), &Kind("N"), &Kind("L"),
-                       &Kind("Deviation")});
+    ResultTable table(
+        {&Kind("Blank"), &Kind("Element"), &Kind("Z"), &Kind("N"), &Kind("L"), &Kind("Deviation")});
     for (int row = 0; row < 20000; ++row) {
         const double values[] = {value(), value()};
         table.AppendRow(1, value(), values);

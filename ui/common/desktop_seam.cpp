@@ -4,12 +4,21 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStringList>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
 
 namespace kolvenar {
 
 namespace {
+
+// How long the opener's exit status tells whether it opened the address.
+constexpr std::chrono::seconds kOpenerAnswersWithin{10};
 
 MessageAnswer RunMessageBox(QWidget* owner, const QString& title, const QString& text,
                             MessageIcon icon, MessageButtons buttons, MessageAnswer defaultAnswer,
@@ -87,8 +96,40 @@ bool QtDesktop::RunFileDialog(QFileDialog& dialog) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtDesktop::OpenAddress(const QUrl& address) {
-    return QDesktopServices::openUrl(address);
+bool QtDesktop::OpenAddress(const QUrl& address, const QObject* context,
+                            std::function<void()> refused) {
+    const QString opener = QStandardPaths::findExecutable(opener_);
+    if (opener.isEmpty()) {
+        return QDesktopServices::openUrl(address);
+    }
+    // Not owned by a window: closing the program must not end a browser the opener runs.
+    auto* process = new QProcess();
+    process->setProgram(opener);
+    process->setArguments({address.isLocalFile() ? address.toLocalFile() : address.toString()});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    if (refused) {
+        // An opener that finds no browser says so at once; one still running after a while
+        // shows a browser in its foreground, whose end says nothing about the opening.
+        auto listening = std::make_shared<bool>(true);
+        QTimer::singleShot(kOpenerAnswersWithin, process, [listening] { *listening = false; });
+        QObject::connect(
+            process, &QProcess::finished, context != nullptr ? context : process,
+            [listening, refused = std::move(refused)](int exitCode,
+                                                      QProcess::ExitStatus exitStatus) {
+                if (*listening && (exitStatus != QProcess::NormalExit || exitCode != 0)) {
+                    refused();
+                }
+            });
+    }
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    return true;
 }
 
 }  // namespace kolvenar

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QUrl>
+
+#include <functional>
+#include <utility>
 
 class QFileDialog;
 class QWidget;
@@ -39,11 +43,21 @@ public:
 
     // Opens a folder in the file manager or a web address in the browser; false when nothing
     // could be started to open it.
-    virtual bool OpenAddress(const QUrl& address) = 0;
+    bool OpenAddress(const QUrl& address) { return OpenAddress(address, nullptr, {}); }
+    // The same, and where the opener started but soon reports that it failed (a desktop with
+    // an opener but no browser set), `refused` runs later in the event loop while `context`
+    // lives.
+    virtual bool OpenAddress(const QUrl& address, const QObject* context,
+                             std::function<void()> refused) = 0;
 };
 
+// Opens addresses with the desktop's opener (xdg-open) where there is one, watching its exit
+// status, else through Qt.
 class QtDesktop : public Desktop {
 public:
+    explicit QtDesktop(QString opener = QStringLiteral("xdg-open")) : opener_(std::move(opener)) {}
+
+    using Desktop::OpenAddress;
     MessageAnswer ShowMessage(QWidget* owner, const QString& title, const QString& text,
                               MessageIcon icon, MessageButtons buttons,
                               MessageAnswer defaultAnswer) override;
@@ -52,7 +66,11 @@ public:
                                           MessageAnswer defaultAnswer, const QString& checkBoxText,
                                           bool& checked) override;
     bool RunFileDialog(QFileDialog& dialog) override;
-    bool OpenAddress(const QUrl& address) override;
+    bool OpenAddress(const QUrl& address, const QObject* context,
+                     std::function<void()> refused) override;
+
+private:
+    QString opener_;
 };
 
 }  // namespace kolvenar

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPalette>
 #include <QVariant>
 
@@ -55,6 +56,21 @@ private:
 };
 
 }  // namespace
+
+void BringToFront(QWidget& window) {
+    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void ShowElided(QLabel& label, const QString& text) {
+    const QString shown =
+        label.fontMetrics().elidedText(text, Qt::ElideRight, label.contentsRect().width());
+    label.setText(shown);
+    label.setToolTip(shown == text ? QString() : text);
+    label.setAccessibleName(text);
+}
 
 void CloseOnEscape(QWidget& window) {
     new EscapeCloser(window);

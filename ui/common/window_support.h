@@ -11,6 +11,8 @@
 
 #include "core/twips.h"
 
+class QLabel;
+
 namespace kolvenar {
 
 // The font of every window: a sans serif of 8.25 points with the metrics of the classic
@@ -35,6 +37,14 @@ W* PlaceControl(QWidget* parent, const QString& name, int left, int top, int wid
     control->setGeometry(TwipsRect(left, top, width, height));
     return control;
 }
+
+// Shows a window in front with the focus, brought back to its normal (or maximized) state if
+// it was minimized: choosing a window must reach it also where there is no task bar.
+void BringToFront(QWidget& window);
+
+// Shows as much of a one-line text as the label's room holds, ending in "…" where it is cut;
+// the whole text is then its tool tip. A screen reader always hears the whole text.
+void ShowElided(QLabel& label, const QString& text);
 
 // Makes Escape close the window whichever of its controls has the focus.
 void CloseOnEscape(QWidget& window);

@@ -17,6 +17,7 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/control_list.h"
 #include "ui/common/desktop_seam.h"
+#include "ui/common/oversized_settings_notice.h"
 #include "ui/common/window_support.h"
 #include "ui/main/element_selection.h"
 #include "ui/main/help_menu.h"
@@ -90,6 +91,7 @@ void Fm_Main::ClearOutput() {
 }
 
 void Fm_Main::Load() {
+    SetAsideOversizedSettings(desktop_, this);
     settings_->RestorePlacement();
     settings_->LoadReferenceConstants();
     {
@@ -189,7 +191,7 @@ void Fm_Main::CreateFileMenu() {
     save[0] = AddEntry(*datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern &TXT"));
     save[1] = AddEntry(*datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern &XLS"));
     save[2] =
-        AddEntry(*datei, QStringLiteral("ME_SpeichernUnter"), QStringLiteral("Speichern unter …"));
+        AddEntry(*datei, QStringLiteral("ME_SpeichernUnter"), QStringLiteral("Speichern &unter …"));
     save[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction* beenden = AddEntry(*datei, QStringLiteral("ME_Beenden"), QStringLiteral("&Beenden"));
     beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

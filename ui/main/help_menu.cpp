@@ -59,11 +59,13 @@ void HelpMenu::OpenGuide() {
                              MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
         return;
     }
-    if (desktop_.OpenAddress(QUrl::fromLocalFile(guide))) {
-        return;
+    // Where no browser can be started, or the opener says it found none.
+    const auto showHere = [this, guide] {
+        sideWindows_.ShowGuide(guide);
+    };
+    if (!desktop_.OpenAddress(QUrl::fromLocalFile(guide), this, showHere)) {
+        showHere();
     }
-    // No browser could be started.
-    sideWindows_.ShowGuide(guide);
 }
 
 void HelpMenu::ShowAbout() {

@@ -126,6 +126,11 @@ void NRangePanel::txt_N_Value_KeyDown(int index) {
     QScrollBar* bar = hScroll_N_[static_cast<std::size_t>(index)];
     double x = LeadingNumber(box->text().toStdString());
     state_.N_Offset = RoundToPlaces(x - std::floor(x), kOffsetPlaces);
+    // A fraction that rounds to 1 (.995 and above) is carried into the whole number, so that
+    // N stays within the bars' range plus a fraction below 1 (see docs/design.md).
+    if (state_.N_Offset >= 1) {
+        state_.N_Offset = 0;
+    }
     x = std::clamp(x - state_.N_Offset, static_cast<double>(bar->minimum()),
                    static_cast<double>(bar->maximum()));
     box->setText(FromUtf8(NumText(x + state_.N_Offset)));

@@ -54,7 +54,8 @@ OutputOptionsPanel::OutputOptionsPanel(MainState& state, QWidget* parent)
     }
     lab_AnzGefundenerElemente_ =
         PlaceLabel(this, QStringLiteral("Lab_AnzGefundenerElemente"), QString(), 120, 600, 1095);
-    lab_AusgabeCx_ = PlaceLabel(this, QStringLiteral("Lab_AusgabeCx"), QString(), 120, 960, 1815);
+    // Up to the offset's label: the design's width cuts the unit off longer constants.
+    lab_AusgabeCx_ = PlaceLabel(this, QStringLiteral("Lab_AusgabeCx"), QString(), 120, 960, 2220);
     lab_N_Offset_ = PlaceLabel(this, QStringLiteral("Lab_N_Offset"), QStringLiteral("N_Offset"),
                                2400, 960, 615);
 
@@ -97,11 +98,12 @@ double OutputOptionsPanel::Wunschfaktor(int index) const {
 }
 
 void OutputOptionsPanel::ShowReferenceLength(const QString& text) {
-    lab_AusgabeCx_->setText(text);
+    referenceLength_ = text;
+    ShowElided(*lab_AusgabeCx_, text);
 }
 
 QString OutputOptionsPanel::ReferenceLength() const {
-    return lab_AusgabeCx_->text();
+    return referenceLength_;
 }
 
 void OutputOptionsPanel::ShowFoundElements(const QString& text) {
@@ -110,7 +112,7 @@ void OutputOptionsPanel::ShowFoundElements(const QString& text) {
 
 void OutputOptionsPanel::ClearResults() {
     lab_AnzGefundenerElemente_->clear();
-    lab_AusgabeCx_->clear();
+    ShowReferenceLength(QString());
 }
 
 void OutputOptionsPanel::ShowOffset(const QString& caption) {

@@ -56,6 +56,8 @@ private:
     std::array<QLineEdit*, 2> txt_Wunschfaktor_{};
     QLabel* lab_AnzGefundenerElemente_ = nullptr;
     QLabel* lab_AusgabeCx_ = nullptr;
+    // Lab_AusgabeCx's whole text, which it may show cut.
+    QString referenceLength_;
     QLabel* lab_N_Offset_ = nullptr;
 };
 

@@ -19,6 +19,7 @@
 #include "export/table_text.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/window_support.h"
+#include "ui/main/sort_header.h"
 #include "ui/main/sort_menu.h"
 
 namespace kolvenar {
@@ -61,6 +62,7 @@ constexpr std::size_t kMostShapes = 64;
 
 ResultTableView::ResultTableView(QWidget* parent) : QTreeView(parent) {
     setObjectName(QStringLiteral("lv_Ausgabe"));
+    setHeader(new SortHeader(this));
     setModel(&model_);
     setRootIsDecorated(false);
     setItemsExpandable(false);

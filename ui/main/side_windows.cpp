@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ui/common/window_support.h"
 #include "ui/windows/fm_anleitung.h"
 #include "ui/windows/fm_auswerten.h"
 #include "ui/windows/fm_einstellungen.h"
@@ -12,16 +13,14 @@ namespace kolvenar {
 
 SideWindows::SideWindows(Desktop& desktop, QObject* parent) : QObject(parent), desktop_(desktop) {}
 
-// Creates the window on first use, shows it and brings it to the front.
+// Creates the window on first use and brings it to the front, out of its minimised state.
 template <typename W, typename Make>
 void SideWindows::Show(QPointer<W>& window, Make make) {
     if (window.isNull()) {
         window = make();
         connect(window, &SideWindow::settingsNotWritten, this, &SideWindows::settingsNotWritten);
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    BringToFront(*window);
 }
 
 void SideWindows::ShowConverter() {

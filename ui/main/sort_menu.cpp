@@ -17,6 +17,11 @@ constexpr int kMostColumns = [] {
     return count;
 }();
 
+// The ticked entry says which way the table is sorted, as the header's arrow does.
+QString Direction(Qt::SortOrder order) {
+    return order == Qt::AscendingOrder ? QStringLiteral(" ▲") : QStringLiteral(" ▼");
+}
+
 }  // namespace
 
 SortMenu::SortMenu(ResultTableModel& model, QWidget* parent)
@@ -43,6 +48,8 @@ SortMenu::SortMenu(ResultTableModel& model, QWidget* parent)
     built->setObjectName(QStringLiteral("ME_UrspruenglicheReihenfolge"));
     connect(built, &QAction::triggered, this, [this] { model_.ShowBuiltOrder(); });
     connect(this, &QMenu::aboutToShow, this, &SortMenu::Follow);
+    // Sorting resets the model; the entries say the new order at once.
+    connect(&model_, &QAbstractItemModel::modelReset, this, &SortMenu::Follow);
     Follow();
 }
 
@@ -68,10 +75,13 @@ void SortMenu::Follow() {
     const auto shown = static_cast<int>(columns.size());
     for (int place = 0; place < kMostColumns; ++place) {
         QAction* entry = entries[place];
+        const bool sorted =
+            place < shown && model_.SortColumn() == columns[static_cast<std::size_t>(place)];
         entry->setVisible(place < shown);
-        entry->setText(place < shown ? captions[place] : QString());
-        entry->setChecked(place < shown &&
-                          model_.SortColumn() == columns[static_cast<std::size_t>(place)]);
+        entry->setText(place >= shown ? QString()
+                       : sorted       ? captions[place] + Direction(model_.SortOrder())
+                                      : captions[place]);
+        entry->setChecked(sorted);
     }
     entries.constLast()->setText(captions.constLast());
 }

@@ -11,7 +11,8 @@ class ResultTableModel;
 // "Sortieren nach": one entry per column of the result table that sorts, captioned with its
 // title, and
 // "Ursprüngliche Reihenfolge". Choosing a column sorts by it ascending; choosing the column the
-// table is sorted by again reverses the order. Shows the table's columns and order as it opens.
+// table is sorted by again reverses the order. Follows the table's columns and order; the
+// ticked entry ends in "▲" (ascending) or "▼" (descending).
 class SortMenu : public QMenu {
     Q_OBJECT
 

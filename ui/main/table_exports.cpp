@@ -131,13 +131,13 @@ void TableExports::SaveAs() {
         saveAsFolder_ = QFileInfo(chosen).absolutePath();
         const MessageAnswer replace =
             QFileInfo::exists(chosen) ? AskToReplace(chosen) : MessageAnswer::Yes;
-        if (replace == MessageAnswer::Yes) {
-            SaveTableAs(chosen, format == SaveFormat::Workbook);
-        }
-        if (replace != MessageAnswer::No) {
+        if (replace == MessageAnswer::Closed ||
+            (replace == MessageAnswer::Yes &&
+             SaveTableAs(chosen, format == SaveFormat::Workbook))) {
             return;
         }
-        // Back to the dialog with the name as typed, for another one.
+        // Back to the dialog with the name as typed, for another one, or another folder where
+        // this one could not be written.
         dialog.selectFile(typed);
     }
 }

@@ -1,5 +1,7 @@
 // Settings that are damaged, unreadable or unwritable: the program starts with the defaults for
-// what it cannot read, says once when it cannot write, and stores what it can.
+// what it cannot read, says once when it cannot write or sets a file aside, and stores what it
+// can.
+#include <QDate>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -77,6 +79,16 @@ private slots:
                 notWritten,
             0400);
         row("unreadable file", edited, "answer OK; start; " + defaults + "; close; =messages 1", 0);
+        // A file far larger than any the program writes is set aside, nothing deleted, and the
+        // program starts with the defaults; one of 1 MiB is still read.
+        row("over 1 MiB", edited.leftJustified(1024 * 1024, ';') + '\n',
+            "answer OK; start; " + defaults +
+                "; =messages 1; =message  Achtung|Die Einstellungsdatei '$CONF' ist beschädigt "
+                "(größer als 1 MiB).\nSie wurde als '$CONF.beschädigt-$TODAY' beiseitegelegt. "
+                "Kolvenar beginnt mit den Grundeinstellungen.; close; =messages 1; =files "
+                "$DIR Kolvenar.conf Kolvenar.conf.beschädigt-$TODAY");
+        row("1 MiB", edited.leftJustified(1024 * 1024 - 1, ';') + '\n',
+            "start; =text Cb_Einheit0 Hz; close; =messages 0");
     }
 
     void damage() {
@@ -94,7 +106,11 @@ private slots:
             QSKIP("permission bits do not stop root; the _unprivileged test runs this row");
         }
         QVERIFY(mode < 0 || ::chmod(QFile::encodeName(path).constData(), mode) == 0);
-        const QStringList played = steps.replace("$CONF", f.settings.FilePath()).split("; ");
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        const QStringList played = steps.replace("$CONF", f.settings.FilePath())
+                                       .replace("$DIR", QFileInfo(path).path())
+                                       .replace("$TODAY", today)
+                                       .split("; ");
         const qsizetype start = played.indexOf("start"), close = played.indexOf("close");
         testing::Scenario closed(f.desktop, [] { return nullptr; });
         QVERIFY(closed.Run(played.mid(0, start)));
@@ -102,8 +118,10 @@ private slots:
         f.CloseWindow();
         ::chmod(QFile::encodeName(path).constData(), 0700);
         QVERIFY(closed.Run(played.mid(close + 1)));
-        // A file the program may not write is left as it was.
+        // A file the program may not write is left as it was, one set aside too.
         QVERIFY(mode < 0 || file.isNull() || testing::ReadFileBytes(path) == file);
+        const QString setAside = path + ".beschädigt-" + today;
+        QVERIFY(!QFileInfo::exists(setAside) || testing::ReadFileBytes(setAside) == file);
         QVERIFY(f.desktop.messages.isEmpty() ||
                 f.desktop.messages[0].icon == MessageIcon::Exclamation);
         f.ExpectNoStrayDialogs();

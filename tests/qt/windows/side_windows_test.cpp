@@ -1,15 +1,18 @@
 // The side windows on their own: the converter (frequency and wavelength, prefixes, its look,
 // messages and settings), the evaluation window's demonstration plot, read from the kept images
-// of its two areas, and the information window (its texts, look, fixed size and two links).
+// of its two areas, and the information window (its texts, look, fixed size and two links), and
+// the desktop's opener behind such links.
 #include <QAccessible>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 
 #include <optional>
 
 #include "support/scenario.h"
 #include "support/test_support.h"
+#include "ui/common/desktop_seam.h"
 #include "ui/windows/fm_auswerten.h"
 #include "ui/windows/fm_info.h"
 #include "ui/windows/fm_umrechner.h"
@@ -304,6 +307,26 @@ private slots:
         QCOMPARE(desktop.openedAddresses.size(), 5);
         QVERIFY(
             scenario.Run({"=opened http://de.wikipedia.org/wiki/Compton-Effekt", "=messages 0"}));
+    }
+
+    // The desktop's opener is watched: an exit status other than 0, or its end by a signal,
+    // means it opened nothing (F1 then shows the guide's own window).
+    void openerExitStatus() {
+        QTemporaryDir files;
+        QStringList refused;
+        QObject context;
+        const QUrl guide = QUrl::fromLocalFile("/usr/share/doc/kolvenar/Anleitung.html");
+        for (const QString ends : {"exit 0", "exit 3", "kill -9 $$"}) {
+            const QString opener = files.filePath(ends.section(' ', 1));
+            testing::WriteFileBytes(opener,
+                                    "#!/bin/sh\necho \"$1\" > \"$0.given\"\n" + ends.toUtf8());
+            QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QVERIFY(QtDesktop(opener).OpenAddress(guide, &context, [&, ends] { refused << ends; }));
+        }
+        QTRY_COMPARE(refused.size(), 2);
+        refused.sort();
+        QCOMPARE(refused, QStringList({"exit 3", "kill -9 $$"}));
+        QCOMPARE(testing::ReadFileBytes(files.filePath("0.given")), guide.path().toUtf8() + "\n");
     }
 };
 
