@@ -82,7 +82,7 @@ QString Files(const QString& folder, const QString& expected) {
 std::span<const Scenario::StepKind> Scenario::Steps() {
     using S = Scenario;
     using W = Words;
-    static constexpr std::array<StepKind, 44> kSteps = {{
+    static constexpr std::array<StepKind, 48> kSteps = {{
         {"store", 3, [](S&, const W& w) {
              SettingsStore().Write(w.name, w.all.value(2), w.rest);
              return true;

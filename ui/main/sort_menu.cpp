@@ -48,8 +48,9 @@ SortMenu::SortMenu(ResultTableModel& model, QWidget* parent)
     built->setObjectName(QStringLiteral("ME_UrspruenglicheReihenfolge"));
     connect(built, &QAction::triggered, this, [this] { model_.ShowBuiltOrder(); });
     connect(this, &QMenu::aboutToShow, this, &SortMenu::Follow);
-    // Sorting resets the model; the entries say the new order at once.
+    // The entries say the order in force at once, for a new table and a new sort alike.
     connect(&model_, &QAbstractItemModel::modelReset, this, &SortMenu::Follow);
+    connect(&model_, &ResultTableModel::orderChanged, this, &SortMenu::Follow);
     Follow();
 }
 

@@ -95,11 +95,14 @@ QString Look(const QWidget* control) {
            (control->autoFillBackground() ? " filled" : "");
 }
 
-// A window of the fixed size given: every control lies inside it and is shown, and every
-// caption (a label or a check box) shows its whole text.
+// A window of the fixed size given, which asks the window manager for no maximise button:
+// every control lies inside it and is shown, and every caption (a label or a check box) shows
+// its whole text.
 void ExpectFixedWithWholeCaptions(const QWidget* window, QSize size) {
     QCOMPARE(window->size(), size);
     QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(window->windowFlags().testFlag(Qt::CustomizeWindowHint) &&
+            !window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     for (const QWidget* child : window->findChildren<QWidget*>()) {
         const bool caption = child->inherits("QLabel") || child->inherits("QCheckBox");
         QVERIFY2((child->parentWidget() != window ||
