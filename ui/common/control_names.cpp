@@ -91,13 +91,21 @@ constexpr std::array<ControlName, 1> kAnleitung = {{
     {"txt_Anleitung", "Text der Anleitung"},
 }};
 
-constexpr std::array<WindowNames, 6> kWindows = {{
+constexpr std::array<ControlName, 4> kMehrfachsuche = {{
+    {"txt_Messwerte", "Messwerte, ein Wert je Zeile"},
+    {"lv_Rangliste", "Rangliste der Elemente"},
+    {"Lab_Zusammenfassung", "Zusammenfassung"},
+    {"lv_Zuordnung", "Zuordnung der Werte zum gewählten Element"},
+}};
+
+constexpr std::array<WindowNames, 7> kWindows = {{
     {"Fm_Main", kMain, {}},
     {"Fm_Umrechner", kUmrechner, {}},
     {"Fm_Einstellungen", {}, kEinstellungen},
     {"Fm_Info", kInfo, {}},
     {"Fm_Auswerten", kAuswerten, {}},
     {"Fm_Anleitung", kAnleitung, {}},
+    {"Fm_Mehrfachsuche", kMehrfachsuche, {}},
 }};
 
 QString Text(std::string_view text) {

@@ -28,6 +28,7 @@
 #include "ui/windows/fm_auswerten.h"
 #include "ui/windows/fm_einstellungen.h"
 #include "ui/windows/fm_info.h"
+#include "ui/windows/fm_mehrfachsuche.h"
 #include "ui/windows/fm_umrechner.h"
 
 namespace kolvenar {
@@ -149,6 +150,8 @@ void Fm_Main::CreateMenus() {
     QAction* einstellungen =
         addAction(fenster, QStringLiteral("ME_Einstellungen"), QStringLiteral("&Einstellungen"));
     QAction* info = addAction(fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
+    QAction* mehrfachsuche =
+        addAction(fenster, QStringLiteral("ME_Mehrfachsuche"), QStringLiteral("&Mehrfachsuche"));
 
     QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
     ansicht->setObjectName(QStringLiteral("MT_Ansicht"));
@@ -180,6 +183,10 @@ void Fm_Main::CreateMenus() {
             [this] { ShowSideWindow(auswerten_, [] { return new Fm_Auswerten(); }); });
     connect(info, &QAction::triggered, this,
             [this] { ShowSideWindow(info_, [this] { return new Fm_Info(desktop_); }); });
+    connect(mehrfachsuche, &QAction::triggered, this, [this] {
+        ShowSideWindow(mehrfachsuche_,
+                       [this] { return new Fm_Mehrfachsuche(desktop_, userDataFolder_); });
+    });
 }
 
 void Fm_Main::ConnectPanels() {
@@ -317,8 +324,8 @@ void Fm_Main::closeEvent(QCloseEvent* event) {
 
 // Each side window stores its own placement (the converter also its settings) as it closes.
 void Fm_Main::CloseSideWindows() {
-    const std::array<QWidget*, 5> windows = {umrechner_, auswerten_, einstellungen_, info_,
-                                             anleitung_};
+    const std::array<QWidget*, 6> windows = {umrechner_, auswerten_, einstellungen_,
+                                             info_,      anleitung_, mehrfachsuche_};
     for (QWidget* window : windows) {
         if (window != nullptr) {
             window->close();

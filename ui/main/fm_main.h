@@ -23,6 +23,7 @@ class Fm_Anleitung;
 class Fm_Auswerten;
 class Fm_Einstellungen;
 class Fm_Info;
+class Fm_Mehrfachsuche;
 class Fm_Umrechner;
 class NRangePanel;
 class OutputOptionsPanel;
@@ -149,6 +150,7 @@ private:
     QPointer<Fm_Auswerten> auswerten_;
     QPointer<Fm_Einstellungen> einstellungen_;
     QPointer<Fm_Info> info_;
+    QPointer<Fm_Mehrfachsuche> mehrfachsuche_;
     // Shown where the desktop has no browser for the guide; it closes with this window.
     QPointer<Fm_Anleitung> anleitung_;
     bool settingsFailureReported_ = false;

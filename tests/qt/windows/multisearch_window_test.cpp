@@ -1,0 +1,155 @@
+// The Mehrfachsuche window driven as a user drives it: a list typed or opened, the ranking and
+// the assignments of the element chosen in it, and what the window keeps for its next opening.
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QTableView>
+
+#include <optional>
+
+#include "support/scenario.h"
+#include "support/test_support.h"
+#include "ui/windows/fm_mehrfachsuche.h"
+
+using namespace kolvenar;
+
+namespace {
+
+// One row a line, "NAME: STEPS". Besides the player's steps: "list TEXT" types a list ("/" ends
+// a line), "choose Z" clicks the ranking's row of element Z, "=rank R CELLS" and "=assign R
+// CELLS" are a row of the ranking and of the assignment (cells separated by "|"), "=summary
+// TEXT" the line below the ranking, "reopen" closes the window and opens it anew, "=list TEXT"
+// the box and "=kept TEXT" the list file kept for the next opening ("/" for line ends), "open
+// PATH" opens a file with "&Öffnen …", "nul PATH" writes a file with a NUL byte.
+const QString kRows =
+    // With Cx = 1 m, H (1) gives 1 m at N = 0, 2 m at N = 1; Li (3) 3 m; 5 m is B (5).
+    "a list in m with Cx 1 m: pick Combo_Cx Cx Freie Eingabe; pick Cb_Einheit m; list 1 H/2,0\tHe"
+    "/3;Li/5.0E0 B/2.06 knapp/abc/-4/# Bemerkung; "
+    "=rank 0 1|Wasserstoff|1|2 von 5|0|1,218|Helium (2), Sauerstoff (8), Silizium* (16)...; "
+    "=summary 5 Werte gelesen; übersprungen: Zeile 6 (keine Zahl), Zeile 7 (nicht > 0); durch "
+    "Zufall erklärt ein Element im Mittel 0,14 Werte; "
+    "choose 3; =assign 0 1|H|-2|0,75|-25|außerhalb; =assign 2 3|Li|0|3|0|ja\n"
+    "stored and reopened: pick Cb_Groesse Frequenz; pick Cb_Einheit GHz Giga e+9; type "
+    "txt_Toleranz 2,5; list 1/2; reopen; =text Cb_Groesse Frequenz; =text Cb_Einheit GHz Giga "
+    "e+9; =text txt_Toleranz 2; =list 1/2; =stored Fm_Mehrfachsuche Cb_Groesse 0; =stored "
+    "Fm_Mehrfachsuche Cb_Einheit 5; =stored Fm_Mehrfachsuche txt_Toleranz 2; =stored "
+    "Fm_Mehrfachsuche Combo_Cx 0; =kept 1/2\n"
+    "a unit comment chooses the unit: list # Einheit: eV/1,5; =text Cb_Groesse Energie; =text "
+    "Cb_Einheit eV\n"
+    "a file that is not text: list 7; nul %T/bild.png; answer OK; open %T/bild.png; =list 7; "
+    "=message  Fehler|Die Datei '%T/bild.png' ist keine Textdatei.\n";
+
+}  // namespace
+
+class MultisearchWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::optional<testing::FreshSettings> settings_;
+    QPointer<Fm_Mehrfachsuche> window_;
+    std::optional<testing::ScriptedDesktop> desktop_;
+
+    QString DataFolder() const { return settings_->Folder() + "/daten"; }
+
+    void Open() {
+        window_ = new Fm_Mehrfachsuche(*desktop_, DataFolder());
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+    }
+
+    QTableView* View(const char* name) const { return testing::Control<QTableView>(window_, name); }
+
+    static QString Row(const QTableView* view, int row) {
+        QStringList cells;
+        for (int c = 0; c < view->model()->columnCount(); ++c) {
+            cells << view->model()->index(row, c).data().toString();
+        }
+        return cells.join('|');
+    }
+
+    void TypeList(const QString& text) {
+        auto* box = testing::Control<QPlainTextEdit>(window_, "txt_Messwerte");
+        box->clear();
+        for (const QString& line : text.split('/')) {
+            if (box->document()->characterCount() > 1) {
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+            QTest::keyClicks(box, line);
+        }
+        QApplication::processEvents();
+    }
+
+    void Choose(const QString& z) {
+        QTableView* view = View("lv_Rangliste");
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            if (view->model()->index(row, 2).data().toString() == z) {
+                const QRect cell = view->visualRect(view->model()->index(row, 1));
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+                return;
+            }
+        }
+        QFAIL(qPrintable("no row of element " + z));
+    }
+
+private slots:
+    void init() {
+        settings_.emplace();
+        desktop_.emplace();
+    }
+
+    void cleanup() {
+        QVERIFY(!testing::ModalWindowOpen());
+        delete window_;
+    }
+
+    void drivesTheWindow_data() {
+        QTest::addColumn<QString>("steps");
+        for (const QString& row : kRows.split('\n', Qt::SkipEmptyParts)) {
+            QTest::newRow(qPrintable(row.section(": ", 0, 0))) << row.section(": ", 1);
+        }
+    }
+
+    void drivesTheWindow() {
+        QFETCH(QString, steps);
+        Open();
+        testing::Scenario scenario(
+            *desktop_, [this] { return window_.data(); }, settings_->Folder());
+        for (QString step : steps.split("; ")) {
+            step.replace("%T", settings_->Folder());
+            const QString verb = step.section(' ', 0, 0);
+            const QString rest = step.section(' ', 1);
+            if (verb == "list") {
+                TypeList(rest);
+            } else if (verb == "choose") {
+                Choose(rest);
+            } else if (verb == "=rank" || verb == "=assign") {
+                QCOMPARE(Row(View(verb == "=rank" ? "lv_Rangliste" : "lv_Zuordnung"),
+                             rest.section(' ', 0, 0).toInt()),
+                         rest.section(' ', 1));
+            } else if (verb == "=summary") {
+                QCOMPARE(scenario.Find("Lab_Zusammenfassung")->property("text").toString(), rest);
+            } else if (verb == "reopen") {
+                window_->close();
+                QVERIFY(window_.isNull());
+                Open();
+            } else if (verb == "=list") {
+                QCOMPARE(scenario.Find("txt_Messwerte")->property("plainText").toString(),
+                         QString(rest).replace('/', '\n'));
+            } else if (verb == "=kept") {
+                QCOMPARE(testing::ReadFileBytes(DataFolder() + "/Mehrfachsuche.txt"),
+                         QString(rest).replace('/', '\n').toUtf8());
+            } else if (verb == "nul") {
+                testing::WriteFileBytes(rest, QByteArray("1\n\0\n2", 5));
+            } else if (verb == "open") {
+                QVERIFY(scenario.Run({"dialog " + rest, "click cmd_Oeffnen"}));
+            } else {
+                QVERIFY(scenario.Run({step}));
+            }
+        }
+        QCOMPARE(desktop_->unexpectedMessages, 0);
+    }
+};
+
+QTEST_MAIN(MultisearchWindowTest)
+#include "multisearch_window_test.moc"

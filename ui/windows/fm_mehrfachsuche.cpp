@@ -1,0 +1,292 @@
+// The Mehrfachsuche's controls, their places, and what the window keeps between runs.
+#include "ui/windows/fm_mehrfachsuche.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "core/number_rules.h"
+#include "settings/settings_store.h"
+#include "ui/common/control_names.h"
+#include "ui/common/desktop_seam.h"
+#include "ui/common/stored_controls.h"
+#include "ui/common/window_support.h"
+#include "ui/windows/multisearch_list_file.h"
+#include "ui/windows/multisearch_models.h"
+#include "ui/windows/multisearch_picture.h"
+#include "ui/windows/sortable_table_view.h"
+
+namespace kolvenar {
+
+namespace {
+
+constexpr int kClientWidthTwips = 10800;
+constexpr int kClientHeightTwips = 7200;
+constexpr int kMarginTwips = 120;
+// The column of the inputs: the list above, the choices below it.
+constexpr int kInputWidthTwips = 3300;
+constexpr int kCaptionWidthTwips = 1140;
+constexpr int kChoiceLeftTwips = kMarginTwips + kCaptionWidthTwips + 60;
+constexpr int kChoiceWidthTwips = kInputWidthTwips - kCaptionWidthTwips - 60;
+constexpr int kRowTwips = 405;
+constexpr int kListTopTwips = 420;
+
+// A caption and the control it names, in rows below the list from its "&Öffnen …" button on;
+// the controls themselves are made by the window.
+struct ChoiceRow {
+    const char* label;
+    const char* caption;
+    const char* control;
+};
+
+constexpr std::array<ChoiceRow, 4> kChoiceRows = {{
+    {"Lab_Groesse", "&Größe", "Cb_Groesse"},
+    {"Lab_Einheit", "E&inheit", "Cb_Einheit"},
+    {"Lab_Toleranz", "&Toleranz in %", "txt_Toleranz"},
+    {"Lab_Cx", "&Bezugslänge", "Combo_Cx"},
+}};
+
+// The controls kept in the window's section under their own names, restored in this order
+// (the units follow the quantity). An empty default keeps what the control shows.
+struct StoredControl {
+    const char* name;
+    const char* defaultValue;
+};
+
+constexpr std::array<StoredControl, 4> kStoredControls = {{
+    {"Cb_Groesse", "1"},
+    {"Cb_Einheit", ""},
+    {"txt_Toleranz", "1"},
+    {"Combo_Cx", "0"},
+}};
+
+const QString kToleranceTip =
+    QStringLiteral("Eigener Wert >0 und <=50 % eingeben und Enter drücken");
+
+}  // namespace
+
+Fm_Mehrfachsuche::Fm_Mehrfachsuche(Desktop& desktop, const QString& dataFolder, QWidget* parent)
+    : SideWindow(QStringLiteral("Fm_Mehrfachsuche"), QStringLiteral(" Mehrfachsuche"),
+                 WindowBorder::Resizable, parent),
+      desktop_(desktop),
+      dataFolder_(dataFolder.isEmpty()
+                      ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                      : dataFolder),
+      rankingModel_(std::make_unique<RankingModel>()),
+      assignmentModel_(std::make_unique<AssignmentModel>()) {
+    resize(TwipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
+    setMinimumSize(TwipsRect(0, 0, 7200, 4800).size());
+    CreateControls();
+    ConnectControls();
+    Load();
+}
+
+Fm_Mehrfachsuche::~Fm_Mehrfachsuche() = default;
+
+void Fm_Mehrfachsuche::CreateControls() {
+    CreateInputs();
+    CreateLists();
+    ApplyTabOrder(*this);
+    NameControls(*this);
+    PlaceControls();
+}
+
+void Fm_Mehrfachsuche::CreateInputs() {
+    auto* heading = PlaceControl<QLabel>(this, QStringLiteral("Lab_Messwerte"), kMarginTwips, 120,
+                                         kInputWidthTwips, 255);
+    heading->setText(QStringLiteral("&Messwerte, ein Wert je Zeile"));
+    txt_Messwerte_ = PlaceControl<QPlainTextEdit>(
+        this, QStringLiteral("txt_Messwerte"), kMarginTwips, kListTopTwips, kInputWidthTwips, 3000);
+    txt_Messwerte_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txt_Messwerte_->setToolTip(
+        QStringLiteral("Ein Wert je Zeile, danach wahlweise eine Bezeichnung; # beginnt eine "
+                       "Bemerkung, \"# Einheit: nm\" wählt die Einheit"));
+    heading->setBuddy(txt_Messwerte_);
+    SetTabIndex(*txt_Messwerte_, 0);
+
+    cmd_Oeffnen_ =
+        PlaceControl<QPushButton>(this, QStringLiteral("cmd_Oeffnen"), kMarginTwips, 0, 1335, 345);
+    cmd_Oeffnen_->setText(QStringLiteral("&Öffnen …"));
+    SetTabIndex(*cmd_Oeffnen_, 1);
+
+    cb_Groesse_ = PlaceControl<QComboBox>(this, QStringLiteral("Cb_Groesse"), 0, 0, 0, 0);
+    for (const QuantityRow& row : kQuantityRows) {
+        cb_Groesse_->addItem(FromUtf8(row.name));
+    }
+    cb_Einheit_ = PlaceControl<QComboBox>(this, QStringLiteral("Cb_Einheit"), 0, 0, 0, 0);
+    txt_Toleranz_ = PlaceControl<QLineEdit>(this, QStringLiteral("txt_Toleranz"), 0, 0, 0, 0);
+    txt_Toleranz_->setToolTip(kToleranceTip);
+    combo_Cx_ = PlaceControl<QComboBox>(this, QStringLiteral("Combo_Cx"), 0, 0, 0, 0);
+    int tabIndex = 2;
+    for (const ChoiceRow& row : kChoiceRows) {
+        auto* control = findChild<QWidget*>(QString::fromUtf8(row.control));
+        auto* label = PlaceControl<QLabel>(this, QString::fromUtf8(row.label), 0, 0, 0, 0);
+        label->setText(QString::fromUtf8(row.caption));
+        label->setBuddy(control);
+        SetTabIndex(*control, tabIndex++);
+    }
+}
+
+void Fm_Mehrfachsuche::CreateLists() {
+    tabs_ = PlaceControl<QTabWidget>(this, QStringLiteral("tab_Ergebnis"), 0, 0, 0, 0);
+    SetTabIndex(*tabs_, 6);
+    auto* page = new QWidget(tabs_);
+    page->setObjectName(QStringLiteral("tab_Rangliste"));
+    auto* layout = new QVBoxLayout(page);
+    lv_Rangliste_ = new SortableTableView(*rankingModel_, QStringLiteral("lv_Rangliste"), page);
+    lab_Zusammenfassung_ = new QLabel(page);
+    lab_Zusammenfassung_->setObjectName(QStringLiteral("Lab_Zusammenfassung"));
+    lab_Zusammenfassung_->setTextFormat(Qt::PlainText);
+    lab_Zusammenfassung_->setWordWrap(true);
+    lab_Zusammenfassung_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lv_Zuordnung_ = new SortableTableView(*assignmentModel_, QStringLiteral("lv_Zuordnung"), page);
+    layout->addWidget(lv_Rangliste_, 3);
+    layout->addWidget(lab_Zusammenfassung_);
+    layout->addWidget(lv_Zuordnung_, 2);
+    SetTabIndex(*lv_Rangliste_, 7);
+    SetTabIndex(*lv_Zuordnung_, 8);
+    tabs_->addTab(page, QStringLiteral("&Rangliste"));
+    picture_ = NewHitPicture(tabs_);
+    tabs_->addTab(picture_, QStringLiteral("Treffer&bild"));
+
+    me_SpeichernUnter_ = new QAction(QStringLiteral("Speichern &unter …"), this);
+    me_SpeichernUnter_->setObjectName(QStringLiteral("ME_SpeichernUnter"));
+    me_SpeichernUnter_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    me_SpeichernUnter_->setShortcutContext(Qt::WindowShortcut);
+    addAction(me_SpeichernUnter_);
+    for (SortableTableView* view : {lv_Rangliste_, lv_Zuordnung_}) {
+        view->SetWindowEntries({me_SpeichernUnter_});
+    }
+}
+
+void Fm_Mehrfachsuche::resizeEvent(QResizeEvent* event) {
+    SideWindow::resizeEvent(event);
+    PlaceControls();
+}
+
+// The list and the results grow with the window; the choices stay below the list.
+void Fm_Mehrfachsuche::PlaceControls() {
+    const int tall = height() * kTwipsPerPixel;
+    const int wide = width() * kTwipsPerPixel;
+    const int choicesTop = tall - kMarginTwips - 4 * kRowTwips - 345;
+    txt_Messwerte_->setGeometry(
+        TwipsRect(kMarginTwips, kListTopTwips, kInputWidthTwips, choicesTop - 120 - kListTopTwips));
+    cmd_Oeffnen_->move(TwipsRect(kMarginTwips, choicesTop, 0, 0).topLeft());
+    int top = choicesTop + 345 + 60;
+    for (const ChoiceRow& row : kChoiceRows) {
+        findChild<QWidget*>(QString::fromUtf8(row.label))
+            ->setGeometry(TwipsRect(kMarginTwips, top + 30, kCaptionWidthTwips, 255));
+        findChild<QWidget*>(QString::fromUtf8(row.control))
+            ->setGeometry(TwipsRect(kChoiceLeftTwips, top, kChoiceWidthTwips, 315));
+        top += kRowTwips;
+    }
+    const int resultsLeft = 2 * kMarginTwips + kInputWidthTwips;
+    tabs_->setGeometry(TwipsRect(resultsLeft, kMarginTwips, wide - resultsLeft - kMarginTwips,
+                                 tall - 2 * kMarginTwips));
+}
+
+void Fm_Mehrfachsuche::ConnectControls() {
+    updateTimer_ = new QTimer(this);
+    updateTimer_->setSingleShot(true);
+    updateTimer_->setInterval(0);
+    connect(updateTimer_, &QTimer::timeout, this, &Fm_Mehrfachsuche::UpdateRanking);
+    connect(txt_Messwerte_, &QPlainTextEdit::textChanged, this,
+            &Fm_Mehrfachsuche::txt_Messwerte_Change);
+    connect(cmd_Oeffnen_, &QPushButton::clicked, this, &Fm_Mehrfachsuche::OpenList);
+    // The units follow the quantity whoever changes it.
+    connect(cb_Groesse_, &QComboBox::currentIndexChanged, this, &Fm_Mehrfachsuche::FillUnits);
+    connect(cb_Groesse_, &QComboBox::currentIndexChanged, this,
+            &Fm_Mehrfachsuche::Cb_Groesse_Click);
+    connect(cb_Einheit_, &QComboBox::currentIndexChanged, this, &Fm_Mehrfachsuche::InputChanged);
+    connect(combo_Cx_, &QComboBox::currentIndexChanged, this, &Fm_Mehrfachsuche::InputChanged);
+    connect(txt_Toleranz_, &QLineEdit::returnPressed, this,
+            &Fm_Mehrfachsuche::txt_Toleranz_KeyEnter);
+    connect(lv_Rangliste_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &Fm_Mehrfachsuche::ShowAssignments);
+    connect(me_SpeichernUnter_, &QAction::triggered, this, &Fm_Mehrfachsuche::SaveAs);
+}
+
+void Fm_Mehrfachsuche::FillUnits() {
+    SuppressedFlag suppressed(suppressEvents_);
+    const QuantityRow& row =
+        kQuantityRows[static_cast<std::size_t>(std::max(0, cb_Groesse_->currentIndex()))];
+    cb_Einheit_->clear();
+    for (const UnitEntry& unit : QuantityUnits(row.quantity)) {
+        cb_Einheit_->addItem(FromUtf8(unit.label));
+    }
+    cb_Einheit_->setMaxVisibleItems(cb_Einheit_->count());
+    cb_Einheit_->setCurrentIndex(row.defaultUnit);
+}
+
+// The reference lengths as the main window's list shows them.
+void Fm_Mehrfachsuche::FillReferenceLengths(const SettingsStore& store) {
+    constants_ = ReadReferenceConstants(store);
+    for (const CxEntry& entry : constants_) {
+        combo_Cx_->addItem(FromUtf8(entry.Cx) + QLatin1Char(' ') + FromUtf8(entry.Cx_Bezeichnung));
+    }
+}
+
+void Fm_Mehrfachsuche::Load() {
+    SettingsStore store;
+    RestorePlacement(store);
+    {
+        SuppressedFlag suppressed(suppressEvents_);
+        FillReferenceLengths(store);
+        const QString section = objectName();
+        for (const StoredControl& stored : kStoredControls) {
+            auto* control = findChild<QWidget*>(QString::fromUtf8(stored.name));
+            const QString fallback = QString::fromUtf8(stored.defaultValue);
+            if (auto* list = qobject_cast<QComboBox*>(control)) {
+                RestoreIndex(*list, store, section,
+                             fallback.isEmpty() ? list->currentIndex() : fallback.toInt());
+            } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+                box->setText(store.Read(section, box->objectName(), fallback));
+            }
+        }
+        tolerance_ = LeadingNumber(txt_Toleranz_->text().toStdString());
+        txt_Messwerte_->setPlainText(ReadStoredList(dataFolder_));
+        // The unit a stored list names was chosen before; the one stored is the user's.
+        list_ = ReadValueList(txt_Messwerte_->toPlainText().toStdString());
+        listUnit_ = list_.unit;
+    }
+    UpdateRanking();
+}
+
+// Whatever txt_Toleranz holds is stored as it is, as the main window stores its own.
+void Fm_Mehrfachsuche::StoreOwnSettings(SettingsStore& store) {
+    const QString section = objectName();
+    for (const StoredControl& stored : kStoredControls) {
+        auto* control = findChild<QWidget*>(QString::fromUtf8(stored.name));
+        if (auto* list = qobject_cast<QComboBox*>(control)) {
+            StoreIndex(*list, store, section);
+        } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+            store.Write(section, box->objectName(), box->text());
+        }
+    }
+}
+
+void Fm_Mehrfachsuche::closeEvent(QCloseEvent* event) {
+    if (const auto failure = StoreList(dataFolder_, txt_Messwerte_->toPlainText())) {
+        ShowMessage(QStringLiteral(" Fehler"),
+                    QStringLiteral("Die Liste konnte nicht in die Datei '") +
+                        QDir::toNativeSeparators(StoredListPath(dataFolder_)) +
+                        QStringLiteral("' geschrieben werden !?\r\n") +
+                        QString::number(failure->number) + QStringLiteral(" : ") +
+                        failure->description,
+                    true);
+    }
+    SideWindow::closeEvent(event);
+}
+
+}  // namespace kolvenar

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "multisearch/matcher.h"
+#include "multisearch/value_list.h"
+#include "settings/reference_constants.h"
+#include "ui/windows/side_window.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+
+namespace kolvenar {
+
+class AssignmentModel;
+class Desktop;
+class RankingModel;
+class SortableTableView;
+
+// The Mehrfachsuche: which element explains most of a list of measured values, and whether
+// that is more than chance. The ranking follows the list as it is typed. Quantity, unit,
+// tolerance and reference length are kept in the window's settings section; the list itself in
+// a file of the user's data folder.
+class Fm_Mehrfachsuche : public SideWindow {
+    Q_OBJECT
+
+public:
+    // Creates the window with the list and settings of its last closing (it is not shown).
+    // Messages and file dialogs go through `desktop`; the list is kept in `dataFolder`, by
+    // default the program's per-user data folder.
+    explicit Fm_Mehrfachsuche(Desktop& desktop, const QString& dataFolder = QString(),
+                              QWidget* parent = nullptr);
+    ~Fm_Mehrfachsuche() override;
+
+    // Makes the ranking of the list as it stands now; typing asks for one once the burst of
+    // keys is over.
+    void UpdateRanking();
+    // "&Öffnen …": a list file chosen in the desktop's file dialog replaces the list.
+    void OpenList();
+    // "Speichern unter …": the ranking as text or the workbook with the assignments.
+    void SaveAs();
+
+protected:
+    void StoreOwnSettings(SettingsStore& store) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateInputs();
+    void CreateLists();
+    void ConnectControls();
+    void Load();
+    void PlaceControls();
+    void FillUnits();
+    void FillReferenceLengths(const SettingsStore& store);
+    // The unit a comment of the list names, chosen once when the comment names a new one.
+    void FollowListUnit();
+    MultiSearchRequest Request(double tolerance) const;
+    void ShowAssignments();
+    void ShowMessage(const QString& title, const QString& text, bool error);
+
+    void txt_Messwerte_Change();
+    void Cb_Groesse_Click();
+    void txt_Toleranz_KeyEnter();
+    void InputChanged();
+
+    Desktop& desktop_;
+    QString dataFolder_;
+    QPlainTextEdit* txt_Messwerte_ = nullptr;
+    QPushButton* cmd_Oeffnen_ = nullptr;
+    QComboBox* cb_Groesse_ = nullptr;
+    QComboBox* cb_Einheit_ = nullptr;
+    QLineEdit* txt_Toleranz_ = nullptr;
+    QComboBox* combo_Cx_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QLabel* lab_Zusammenfassung_ = nullptr;
+    QWidget* picture_ = nullptr;
+    std::unique_ptr<RankingModel> rankingModel_;
+    std::unique_ptr<AssignmentModel> assignmentModel_;
+    SortableTableView* lv_Rangliste_ = nullptr;
+    SortableTableView* lv_Zuordnung_ = nullptr;
+    QAction* me_SpeichernUnter_ = nullptr;
+    QTimer* updateTimer_ = nullptr;
+
+    CxTable constants_;
+    ValueList list_;
+    std::shared_ptr<const std::vector<MeasuredValue>> values_;
+    // Kept while the request stays the same: it remembers the values it computed.
+    std::optional<MultiMatcher> matcher_;
+    std::optional<UnitChoice> listUnit_;
+    QString saveAsFolder_;
+    // The tolerance last confirmed with Enter (or restored), as typed.
+    double tolerance_ = 1;
+    bool suppressEvents_ = false;
+};
+
+}  // namespace kolvenar
