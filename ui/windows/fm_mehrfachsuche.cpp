@@ -229,9 +229,18 @@ void Fm_Mehrfachsuche::FillUnits() {
     cb_Einheit_->setCurrentIndex(row.defaultUnit);
 }
 
-// The reference lengths as the main window's list shows them.
+// The reference lengths as the main window's list shows them; the factory ones before the main
+// window has ever stored them.
 void Fm_Mehrfachsuche::FillReferenceLengths(const SettingsStore& store) {
-    constants_ = ReadReferenceConstants(store);
+    if (ReferenceConstantsStored(store)) {
+        constants_ = ReadReferenceConstants(store);
+    } else {
+        for (std::size_t i = 0; i < constants_.size(); ++i) {
+            const FactoryConstant& factory = kFactoryConstants[i];
+            constants_[i] = {std::string(factory.Cx), factory.Cx_Wert,
+                             std::string(factory.Cx_Bezeichnung)};
+        }
+    }
     for (const CxEntry& entry : constants_) {
         combo_Cx_->addItem(FromUtf8(entry.Cx) + QLatin1Char(' ') + FromUtf8(entry.Cx_Bezeichnung));
     }
@@ -243,6 +252,7 @@ void Fm_Mehrfachsuche::Load() {
     {
         SuppressedFlag suppressed(suppressEvents_);
         FillReferenceLengths(store);
+        FillUnits();
         const QString section = objectName();
         for (const StoredControl& stored : kStoredControls) {
             auto* control = findChild<QWidget*>(QString::fromUtf8(stored.name));

@@ -16,28 +16,30 @@ using namespace kolvenar;
 
 namespace {
 
-// One row a line, "NAME: STEPS". Besides the player's steps: "list TEXT" types a list ("/" ends
-// a line), "choose Z" clicks the ranking's row of element Z, "=rank R CELLS" and "=assign R
-// CELLS" are a row of the ranking and of the assignment (cells separated by "|"), "=summary
-// TEXT" the line below the ranking, "reopen" closes the window and opens it anew, "=list TEXT"
-// the box and "=kept TEXT" the list file kept for the next opening ("/" for line ends), "open
-// PATH" opens a file with "&Öffnen …", "nul PATH" writes a file with a NUL byte.
+// One row a line, "NAME: STEPS", the steps separated by " • ". Besides the player's steps: "list
+// TEXT" types a list ("/" ends a line), "choose Z" clicks the ranking's row of element Z, "=rank R
+// CELLS" and "=assign R CELLS" are a row of the ranking and of the assignment (cells separated by
+// "|"), "=summary TEXT" the line below the ranking, "reopen" closes the window and opens it anew,
+// "=list TEXT" the box and "=kept TEXT" the list file kept for the next opening ("/" for line
+// ends), "open PATH" opens a file with "&Öffnen …", "nul PATH" writes a file with a NUL byte.
 const QString kRows =
-    // With Cx = 1 m, H (1) gives 1 m at N = 0, 2 m at N = 1; Li (3) 3 m; 5 m is B (5).
-    "a list in m with Cx 1 m: pick Combo_Cx Cx Freie Eingabe; pick Cb_Einheit m; list 1 H/2,0\tHe"
-    "/3;Li/5.0E0 B/2.06 knapp/abc/-4/# Bemerkung; "
-    "=rank 0 1|Wasserstoff|1|2 von 5|0|1,218|Helium (2), Sauerstoff (8), Silizium* (16)...; "
-    "=summary 5 Werte gelesen; übersprungen: Zeile 6 (keine Zahl), Zeile 7 (nicht > 0); durch "
-    "Zufall erklärt ein Element im Mittel 0,14 Werte; "
-    "choose 3; =assign 0 1|H|-2|0,75|-25|außerhalb; =assign 2 3|Li|0|3|0|ja\n"
-    "stored and reopened: pick Cb_Groesse Frequenz; pick Cb_Einheit GHz Giga e+9; type "
-    "txt_Toleranz 2,5; list 1/2; reopen; =text Cb_Groesse Frequenz; =text Cb_Einheit GHz Giga "
-    "e+9; =text txt_Toleranz 2; =list 1/2; =stored Fm_Mehrfachsuche Cb_Groesse 0; =stored "
-    "Fm_Mehrfachsuche Cb_Einheit 5; =stored Fm_Mehrfachsuche txt_Toleranz 2; =stored "
-    "Fm_Mehrfachsuche Combo_Cx 0; =kept 1/2\n"
-    "a unit comment chooses the unit: list # Einheit: eV/1,5; =text Cb_Groesse Energie; =text "
+    // With Cx = 1 m, H (1) gives 1 m at N = 0 and 2 m at N = 1, Li (3) 3 m, B (5) 5 m.
+    "a list in m with Cx 1 m: pick Combo_Cx Cx Freie Eingabe • pick Cb_Einheit m • list 1 H/2,0\tHe"
+    "/3;Li/5.0E0 B/2.06 knapp/abc/-4/# Bemerkung • "
+    "=rank 0 1|Wasserstoff|1|2 von 5|0|0,7856|Helium (2), Beryllium (4), Sauerstoff (8), Schwefel "
+    "(16), Germanium (32), Gadolinium (64) • "
+    "=summary 5 Werte gelesen; übersprungen: Zeile 6 (keine Zahl), Zeile 7 (Wert nicht größer als "
+    "0); durch "
+    "Zufall erklärt ein Element im Mittel 0,14 Werte • "
+    "choose 3 • =assign 0 1|H|-2|0,75|-25|außerhalb • =assign 2 3|Li|0|3|0|ja\n"
+    "stored and reopened: pick Cb_Groesse Frequenz • pick Cb_Einheit GHz Giga e+9 • type "
+    "txt_Toleranz 2,5 • list 1/2 • reopen • =text Cb_Groesse Frequenz • =text Cb_Einheit GHz Giga "
+    "e+9 • =text txt_Toleranz 2 • =list 1/2 • =stored Fm_Mehrfachsuche Cb_Groesse 0 • =stored "
+    "Fm_Mehrfachsuche Cb_Einheit 5 • =stored Fm_Mehrfachsuche txt_Toleranz 2 • =stored "
+    "Fm_Mehrfachsuche Combo_Cx 0 • =kept 1/2\n"
+    "a unit comment chooses the unit: list # Einheit: eV/1,5 • =text Cb_Groesse Energie • =text "
     "Cb_Einheit eV\n"
-    "a file that is not text: list 7; nul %T/bild.png; answer OK; open %T/bild.png; =list 7; "
+    "a file that is not text: list 7 • nul %T/bild.png • answer OK • open %T/bild.png • =list 7 • "
     "=message  Fehler|Die Datei '%T/bild.png' ist keine Textdatei.\n";
 
 }  // namespace
@@ -93,6 +95,9 @@ private:
     }
 
 private slots:
+    // Numbers as a German user sees them, whatever the machine's language.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
     void init() {
         settings_.emplace();
         desktop_.emplace();
@@ -115,7 +120,7 @@ private slots:
         Open();
         testing::Scenario scenario(
             *desktop_, [this] { return window_.data(); }, settings_->Folder());
-        for (QString step : steps.split("; ")) {
+        for (QString step : steps.split(" • ")) {
             step.replace("%T", settings_->Folder());
             const QString verb = step.section(' ', 0, 0);
             const QString rest = step.section(' ', 1);
@@ -131,7 +136,7 @@ private slots:
                 QCOMPARE(scenario.Find("Lab_Zusammenfassung")->property("text").toString(), rest);
             } else if (verb == "reopen") {
                 window_->close();
-                QVERIFY(window_.isNull());
+                QTRY_VERIFY(window_.isNull());
                 Open();
             } else if (verb == "=list") {
                 QCOMPARE(scenario.Find("txt_Messwerte")->property("plainText").toString(),
