@@ -109,6 +109,9 @@ void Fm_Mehrfachsuche::CreateInputs() {
     txt_Messwerte_ = PlaceControl<QPlainTextEdit>(
         this, QStringLiteral("txt_Messwerte"), kMarginTwips, kListTopTwips, kInputWidthTwips, 3000);
     txt_Messwerte_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A label after a tab stands close to its value.
+    txt_Messwerte_->setTabStopDistance(txt_Messwerte_->fontMetrics().horizontalAdvance(
+                                           QStringLiteral("0000000000")));
     txt_Messwerte_->setToolTip(
         QStringLiteral("Ein Wert je Zeile, danach wahlweise eine Bezeichnung; # beginnt eine "
                        "Bemerkung, \"# Einheit: nm\" wählt die Einheit"));

@@ -33,6 +33,9 @@ SortableTableView::SortableTableView(SortableTableModel& model, const QString& n
             &SortableTableView::HeaderClicked);
     connect(&model_, &QAbstractItemModel::layoutChanged, this,
             &SortableTableView::ShowSortIndicator);
+    // Fitted to the rows in view and the titles; the last column fills the rest.
+    connect(&model_, &QAbstractItemModel::modelReset, this,
+            [this] { resizeColumnsToContents(); });
 
     copy_ = new QAction(QStringLiteral("&Kopieren"), this);
     copy_->setObjectName(QStringLiteral("ME_Kopieren"));
