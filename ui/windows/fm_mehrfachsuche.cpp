@@ -31,8 +31,6 @@ namespace kolvenar {
 
 namespace {
 
-constexpr int kClientWidthTwips = 10800;
-constexpr int kClientHeightTwips = 7200;
 constexpr int kMarginTwips = 120;
 // The column of the inputs: the list above, the choices below it.
 constexpr int kInputWidthTwips = 3300;
@@ -85,7 +83,6 @@ Fm_Mehrfachsuche::Fm_Mehrfachsuche(Desktop& desktop, const QString& dataFolder, 
                       : dataFolder),
       rankingModel_(std::make_unique<RankingModel>()),
       assignmentModel_(std::make_unique<AssignmentModel>()) {
-    resize(TwipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
     setMinimumSize(TwipsRect(0, 0, 7200, 4800).size());
     CreateControls();
     ConnectControls();

@@ -1,6 +1,8 @@
 // The Mehrfachsuche window driven as a user drives it: a list typed or opened, the ranking and
 // the assignments of the element chosen in it, and what the window keeps for its next opening.
 #include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScopeGuard>
@@ -37,6 +39,16 @@ const QString kRows =
     "e+9 • =text txt_Toleranz 2 • =list 1/2 • =stored Fm_Mehrfachsuche Cb_Groesse 0 • =stored "
     "Fm_Mehrfachsuche Cb_Einheit 5 • =stored Fm_Mehrfachsuche txt_Toleranz 2 • =stored "
     "Fm_Mehrfachsuche Combo_Cx 0 • =kept 1/2\n"
+    // Each of 3 and 6 m is explained by Li (3) and every Z that is 3 times a power of two.
+    "sorted by a title and copied: pick Combo_Cx Cx Freie Eingabe • pick Cb_Einheit m • list 3/6 "
+    "• title lv_Rangliste Element • title lv_Rangliste Element • =rank 0 1|Magnesium|12|2 von "
+    "2|0|0,08326|Lithium (3), Kohlenstoff (6), Chrom (24), Cadmium (48), Curium* (96) • =rank 5 "
+    "1|Cadmium|48|2 von 2|0|0,08326|Lithium (3), Kohlenstoff (6), Magnesium (12), Chrom (24), "
+    "Curium* (96) • choose 24 • key lv_Rangliste Ctrl+C • =copied "
+    "Rang\tElement\tZ\tErklärt\tMittlere Abweichung in %\tZufall in "
+    "%\tGleichwertig/1\tChrom\t24\t2 "
+    "von 2\t0\t0,08326\tLithium (3), Kohlenstoff (6), Magnesium (12), Cadmium (48), Curium* (96)/ "
+    "• title lv_Zuordnung N • title lv_Zuordnung N • =assign 0 6||-2|6|0|ja\n"
     "a unit comment chooses the unit: list # Einheit: eV/1,5 • =text Cb_Groesse Energie • =text "
     "Cb_Einheit eV\n"
     "a file that is not text: list 7 • nul %T/bild.png • answer OK • open %T/bild.png • =list 7 • "
@@ -94,6 +106,18 @@ private:
         QFAIL(qPrintable("no row of element " + z));
     }
 
+    static void ClickTitle(QTableView* view, const QString& title) {
+        for (int c = 0; c < view->model()->columnCount(); ++c) {
+            if (view->model()->headerData(c, Qt::Horizontal).toString() == title) {
+                QHeaderView* header = view->horizontalHeader();
+                const int x = header->sectionViewportPosition(c) + header->sectionSize(c) / 2;
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+                return;
+            }
+        }
+        QFAIL(qPrintable("no column titled " + title));
+    }
+
 private slots:
     // Numbers as a German user sees them, whatever the machine's language.
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
@@ -144,6 +168,10 @@ private slots:
             } else if (verb == "=kept") {
                 QCOMPARE(testing::ReadFileBytes(DataFolder() + "/Mehrfachsuche.txt"),
                          QString(rest).replace('/', '\n').toUtf8());
+            } else if (verb == "title") {
+                ClickTitle(View(qPrintable(rest.section(' ', 0, 0))), rest.section(' ', 1));
+            } else if (verb == "=copied") {
+                QCOMPARE(QApplication::clipboard()->text(), QString(rest).replace('/', '\n'));
             } else if (verb == "nul") {
                 testing::WriteFileBytes(rest, QByteArray("1\n\0\n2", 5));
             } else if (verb == "open") {
