@@ -11,7 +11,7 @@ cd "$top"
 say() { printf '\n== %s\n' "$*"; }
 
 packages=(
-    g++ cmake ninja-build qt6-base-dev libgl-dev zlib1g-dev fonts-liberation python3-markdown
+    g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev zlib1g-dev fonts-liberation python3-markdown
     xvfb xauth imagemagick libreoffice-calc ghostscript
 )
 "$top/scripts/install-packages.sh" "${packages[@]}"

@@ -22,9 +22,9 @@
 #include "ui/common/desktop_seam.h"
 #include "ui/common/stored_controls.h"
 #include "ui/common/window_support.h"
+#include "ui/windows/hit_picture.h"
 #include "ui/windows/multisearch_list_file.h"
 #include "ui/windows/multisearch_models.h"
-#include "ui/windows/multisearch_picture.h"
 #include "ui/windows/sortable_table_view.h"
 
 namespace kolvenar {
@@ -107,8 +107,8 @@ void Fm_Mehrfachsuche::CreateInputs() {
         this, QStringLiteral("txt_Messwerte"), kMarginTwips, kListTopTwips, kInputWidthTwips, 3000);
     txt_Messwerte_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // A label after a tab stands close to its value.
-    txt_Messwerte_->setTabStopDistance(txt_Messwerte_->fontMetrics().horizontalAdvance(
-                                           QStringLiteral("0000000000")));
+    txt_Messwerte_->setTabStopDistance(
+        txt_Messwerte_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     txt_Messwerte_->setToolTip(
         QStringLiteral("Ein Wert je Zeile, danach wahlweise eine Bezeichnung; # beginnt eine "
                        "Bemerkung, \"# Einheit: nm\" wählt die Einheit"));
@@ -157,8 +157,8 @@ void Fm_Mehrfachsuche::CreateLists() {
     SetTabIndex(*lv_Rangliste_, 7);
     SetTabIndex(*lv_Zuordnung_, 8);
     tabs_->addTab(page, QStringLiteral("&Rangliste"));
-    picture_ = NewHitPicture(tabs_);
-    tabs_->addTab(picture_, QStringLiteral("Treffer&bild"));
+    pic_Trefferbild_ = new HitPicture(desktop_, tabs_);
+    tabs_->addTab(pic_Trefferbild_, QStringLiteral("Treffer&bild"));
 
     me_SpeichernUnter_ = new QAction(QStringLiteral("Speichern &unter …"), this);
     me_SpeichernUnter_->setObjectName(QStringLiteral("ME_SpeichernUnter"));

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
+
+#include <functional>
 
 #include <memory>
 #include <optional>
@@ -24,6 +27,7 @@ namespace kolvenar {
 
 class AssignmentModel;
 class Desktop;
+class HitPicture;
 class RankingModel;
 class SortableTableView;
 
@@ -49,6 +53,8 @@ public:
     void OpenList();
     // "Speichern unter …": the ranking as text or the workbook with the assignments.
     void SaveAs();
+    // The clock whose date and time a saved text or workbook writes into its header.
+    void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
 protected:
     void StoreOwnSettings(SettingsStore& store) override;
@@ -69,6 +75,10 @@ private:
     MultiSearchRequest Request(double tolerance) const;
     void ShowAssignments();
     void ShowMessage(const QString& title, const QString& text, bool error);
+    // Writes the ranking as text, or the workbook with every assignment, and says how it went.
+    void SaveResults(const QString& path, bool workbook);
+    // "Ce=2.42611E-12 m", as the main window's exports name the reference length.
+    QString ReferenceLengthCaption() const;
 
     void txt_Messwerte_Change();
     void Cb_Groesse_Click();
@@ -85,7 +95,7 @@ private:
     QComboBox* combo_Cx_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QLabel* lab_Zusammenfassung_ = nullptr;
-    QWidget* picture_ = nullptr;
+    HitPicture* pic_Trefferbild_ = nullptr;
     std::unique_ptr<RankingModel> rankingModel_;
     std::unique_ptr<AssignmentModel> assignmentModel_;
     SortableTableView* lv_Rangliste_ = nullptr;
@@ -103,6 +113,9 @@ private:
     // The tolerance last confirmed with Enter (or restored), as typed.
     double tolerance_ = 1;
     bool suppressEvents_ = false;
+    std::function<QDateTime()> clock_ = [] {
+        return QDateTime::currentDateTime();
+    };
 };
 
 }  // namespace kolvenar

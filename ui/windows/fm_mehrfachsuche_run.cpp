@@ -16,6 +16,7 @@
 #include "ui/common/desktop_seam.h"
 #include "ui/common/window_support.h"
 #include "ui/windows/fm_mehrfachsuche.h"
+#include "ui/windows/hit_picture.h"
 #include "ui/windows/multisearch_list_file.h"
 #include "ui/windows/multisearch_models.h"
 #include "ui/windows/sortable_table_view.h"
@@ -68,6 +69,7 @@ void Fm_Mehrfachsuche::UpdateRanking() {
         matcher_.reset();
         rankingModel_->SetRanking({}, separator);
         lab_Zusammenfassung_->setText(kToleranceOutOfRange);
+        pic_Trefferbild_->Clear();
         ShowAssignments();
         return;
     }
@@ -78,6 +80,7 @@ void Fm_Mehrfachsuche::UpdateRanking() {
     Ranking ranking = RankElements(*matcher_, *values_);
     lab_Zusammenfassung_->setText(FromUtf8(SummaryText(list_, ranking, separator)));
     rankingModel_->SetRanking(std::move(ranking), separator);
+    pic_Trefferbild_->Show(*matcher_, rankingModel_->Shown(), *values_);
     // The element looked at stays chosen while it is in the ranking, else the first one is.
     int row = 0;
     for (int i = 0; i < rankingModel_->rowCount(); ++i) {
@@ -163,8 +166,6 @@ void Fm_Mehrfachsuche::OpenList() {
     txt_Messwerte_->setPlainText(*opened.text);
     UpdateRanking();
 }
-
-void Fm_Mehrfachsuche::SaveAs() {}
 
 void Fm_Mehrfachsuche::ShowMessage(const QString& title, const QString& text, bool error) {
     desktop_.ShowMessage(this, title, text,

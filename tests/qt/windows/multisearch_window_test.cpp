@@ -49,6 +49,13 @@ const QString kRows =
     "%\tGleichwertig/1\tChrom\t24\t2 "
     "von 2\t0\t0,08326\tLithium (3), Kohlenstoff (6), Magnesium (12), Cadmium (48), Curium* (96)/ "
     "• title lv_Zuordnung N • title lv_Zuordnung N • =assign 0 6||-2|6|0|ja\n"
+    // Within 0.1 % of 117 m only Z = 117 gives a value (116 and 118 lie 0.85 % off).
+    "the ranking saved as text: pick Combo_Cx Cx Freie Eingabe • pick Cb_Einheit m • type "
+    "txt_Toleranz 0.1 • list 117 • answer OK • saveas %T/rang.txt • =saved %T/rang.txt REM "
+    "Kolvenar ist ein Programm von "
+    "Quorvin//REM Datei wurde erzeugt am 07.12.2026 um 14:30 Uhr//REM Zuzovudezivudizer nach der "
+    "Gleichung von Velmoran//REM Comptonwellenlänge Cx=1 m//Rang\tElement\tZ\tErklärt\tMittlere "
+    "Abweichung in %\tZufall in %\tGleichwertig/1\tUnunseptium\t117\t1 von 1\t0\t0,2885\t//\n"
     "a unit comment chooses the unit: list # Einheit: eV/1,5 • =text Cb_Groesse Energie • =text "
     "Cb_Einheit eV\n"
     "a file that is not text: list 7 • nul %T/bild.png • answer OK • open %T/bild.png • =list 7 • "
@@ -68,6 +75,7 @@ private:
 
     void Open() {
         window_ = new Fm_Mehrfachsuche(*desktop_, DataFolder());
+        window_->SetClock([] { return QDateTime(QDate(2026, 12, 7), QTime(14, 30)); });
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
@@ -172,6 +180,9 @@ private slots:
                 ClickTitle(View(qPrintable(rest.section(' ', 0, 0))), rest.section(' ', 1));
             } else if (verb == "=copied") {
                 QCOMPARE(QApplication::clipboard()->text(), QString(rest).replace('/', '\n'));
+            } else if (verb == "=saved") {
+                QCOMPARE(QString::fromLatin1(testing::ReadFileBytes(rest.section(' ', 0, 0))),
+                         rest.section(' ', 1).replace('/', "\r\n"));
             } else if (verb == "nul") {
                 testing::WriteFileBytes(rest, QByteArray("1\n\0\n2", 5));
             } else if (verb == "open") {
@@ -181,6 +192,7 @@ private slots:
             }
         }
         QCOMPARE(desktop_->unexpectedMessages, 0);
+        QCOMPARE(desktop_->UnusedAnswers(), 0);
     }
 };
 
