@@ -6,6 +6,7 @@
 //   c  10,000 values pasted
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>

@@ -33,9 +33,10 @@ SortableTableView::SortableTableView(SortableTableModel& model, const QString& n
             &SortableTableView::HeaderClicked);
     connect(&model_, &QAbstractItemModel::layoutChanged, this,
             &SortableTableView::ShowSortIndicator);
-    // Fitted to the rows in view and the titles; the last column fills the rest.
-    connect(&model_, &QAbstractItemModel::modelReset, this,
-            [this] { resizeColumnsToContents(); });
+    // Fitted to the rows in view and the titles; the last column fills the rest. Measuring a
+    // thousand rows at every key would leave typing behind.
+    horizontalHeader()->setResizeContentsPrecision(0);
+    connect(&model_, &QAbstractItemModel::modelReset, this, [this] { resizeColumnsToContents(); });
 
     copy_ = new QAction(QStringLiteral("&Kopieren"), this);
     copy_->setObjectName(QStringLiteral("ME_Kopieren"));
