@@ -39,6 +39,10 @@ constexpr int kChoiceLeftTwips = kMarginTwips + kCaptionWidthTwips + 60;
 constexpr int kChoiceWidthTwips = kInputWidthTwips - kCaptionWidthTwips - 60;
 constexpr int kRowTwips = 405;
 constexpr int kListTopTwips = 420;
+// "&Öffnen …" and "Speichern &unter …" side by side below the list.
+constexpr int kOpenWidthTwips = 1335;
+constexpr int kSaveLeftTwips = kMarginTwips + kOpenWidthTwips + 90;
+constexpr int kSaveWidthTwips = kInputWidthTwips - kOpenWidthTwips - 90;
 
 // A caption and the control it names, in rows below the list from its "&Öffnen …" button on;
 // the controls themselves are made by the window.
@@ -52,7 +56,7 @@ constexpr std::array<ChoiceRow, 4> kChoiceRows = {{
     {"Lab_Groesse", "&Größe", "Cb_Groesse"},
     {"Lab_Einheit", "E&inheit", "Cb_Einheit"},
     {"Lab_Toleranz", "&Toleranz in %", "txt_Toleranz"},
-    {"Lab_Cx", "&Bezugslänge", "Combo_Cx"},
+    {"Lab_Cx", "Be&zugslänge", "Combo_Cx"},
 }};
 
 // The controls kept in the window's section under their own names, restored in this order
@@ -106,6 +110,9 @@ void Fm_Mehrfachsuche::CreateInputs() {
     txt_Messwerte_ = PlaceControl<QPlainTextEdit>(
         this, QStringLiteral("txt_Messwerte"), kMarginTwips, kListTopTwips, kInputWidthTwips, 3000);
     txt_Messwerte_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab moves on as in every other box; a tab that is pasted or loaded still separates a
+    // label.
+    txt_Messwerte_->setTabChangesFocus(true);
     // A label after a tab stands close to its value.
     txt_Messwerte_->setTabStopDistance(
         txt_Messwerte_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
@@ -115,10 +122,14 @@ void Fm_Mehrfachsuche::CreateInputs() {
     heading->setBuddy(txt_Messwerte_);
     SetTabIndex(*txt_Messwerte_, 0);
 
-    cmd_Oeffnen_ =
-        PlaceControl<QPushButton>(this, QStringLiteral("cmd_Oeffnen"), kMarginTwips, 0, 1335, 345);
+    cmd_Oeffnen_ = PlaceControl<QPushButton>(this, QStringLiteral("cmd_Oeffnen"), kMarginTwips, 0,
+                                             kOpenWidthTwips, 345);
     cmd_Oeffnen_->setText(QStringLiteral("&Öffnen …"));
     SetTabIndex(*cmd_Oeffnen_, 1);
+    cmd_SpeichernUnter_ = PlaceControl<QPushButton>(this, QStringLiteral("cmd_SpeichernUnter"),
+                                                    kSaveLeftTwips, 0, kSaveWidthTwips, 345);
+    cmd_SpeichernUnter_->setText(QStringLiteral("Speichern &unter …"));
+    SetTabIndex(*cmd_SpeichernUnter_, 2);
 
     cb_Groesse_ = PlaceControl<QComboBox>(this, QStringLiteral("Cb_Groesse"), 0, 0, 0, 0);
     for (const QuantityRow& row : kQuantityRows) {
@@ -128,7 +139,7 @@ void Fm_Mehrfachsuche::CreateInputs() {
     txt_Toleranz_ = PlaceControl<QLineEdit>(this, QStringLiteral("txt_Toleranz"), 0, 0, 0, 0);
     txt_Toleranz_->setToolTip(kToleranceTip);
     combo_Cx_ = PlaceControl<QComboBox>(this, QStringLiteral("Combo_Cx"), 0, 0, 0, 0);
-    int tabIndex = 2;
+    int tabIndex = 3;
     for (const ChoiceRow& row : kChoiceRows) {
         auto* control = findChild<QWidget*>(QString::fromUtf8(row.control));
         auto* label = PlaceControl<QLabel>(this, QString::fromUtf8(row.label), 0, 0, 0, 0);
@@ -140,7 +151,7 @@ void Fm_Mehrfachsuche::CreateInputs() {
 
 void Fm_Mehrfachsuche::CreateLists() {
     tabs_ = PlaceControl<QTabWidget>(this, QStringLiteral("tab_Ergebnis"), 0, 0, 0, 0);
-    SetTabIndex(*tabs_, 6);
+    SetTabIndex(*tabs_, 7);
     auto* page = new QWidget(tabs_);
     page->setObjectName(QStringLiteral("tab_Rangliste"));
     auto* layout = new QVBoxLayout(page);
@@ -154,8 +165,8 @@ void Fm_Mehrfachsuche::CreateLists() {
     layout->addWidget(lv_Rangliste_, 3);
     layout->addWidget(lab_Zusammenfassung_);
     layout->addWidget(lv_Zuordnung_, 2);
-    SetTabIndex(*lv_Rangliste_, 7);
-    SetTabIndex(*lv_Zuordnung_, 8);
+    SetTabIndex(*lv_Rangliste_, 8);
+    SetTabIndex(*lv_Zuordnung_, 9);
     tabs_->addTab(page, QStringLiteral("&Rangliste"));
     pic_Trefferbild_ = new HitPicture(desktop_, tabs_);
     tabs_->addTab(pic_Trefferbild_, QStringLiteral("Treffer&bild"));
@@ -183,6 +194,7 @@ void Fm_Mehrfachsuche::PlaceControls() {
     txt_Messwerte_->setGeometry(
         TwipsRect(kMarginTwips, kListTopTwips, kInputWidthTwips, choicesTop - 120 - kListTopTwips));
     cmd_Oeffnen_->move(TwipsRect(kMarginTwips, choicesTop, 0, 0).topLeft());
+    cmd_SpeichernUnter_->move(TwipsRect(kSaveLeftTwips, choicesTop, 0, 0).topLeft());
     int top = choicesTop + 345 + 60;
     for (const ChoiceRow& row : kChoiceRows) {
         findChild<QWidget*>(QString::fromUtf8(row.label))
@@ -204,6 +216,7 @@ void Fm_Mehrfachsuche::ConnectControls() {
     connect(txt_Messwerte_, &QPlainTextEdit::textChanged, this,
             &Fm_Mehrfachsuche::txt_Messwerte_Change);
     connect(cmd_Oeffnen_, &QPushButton::clicked, this, &Fm_Mehrfachsuche::OpenList);
+    connect(cmd_SpeichernUnter_, &QPushButton::clicked, this, &Fm_Mehrfachsuche::SaveAs);
     // The units follow the quantity whoever changes it.
     connect(cb_Groesse_, &QComboBox::currentIndexChanged, this, &Fm_Mehrfachsuche::FillUnits);
     connect(cb_Groesse_, &QComboBox::currentIndexChanged, this,

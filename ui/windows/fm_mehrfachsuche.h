@@ -89,6 +89,7 @@ private:
     QString dataFolder_;
     QPlainTextEdit* txt_Messwerte_ = nullptr;
     QPushButton* cmd_Oeffnen_ = nullptr;
+    QPushButton* cmd_SpeichernUnter_ = nullptr;
     QComboBox* cb_Groesse_ = nullptr;
     QComboBox* cb_Einheit_ = nullptr;
     QLineEdit* txt_Toleranz_ = nullptr;

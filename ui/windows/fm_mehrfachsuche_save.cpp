@@ -102,8 +102,7 @@ void Fm_Mehrfachsuche::SaveAs() {
 }
 
 void Fm_Mehrfachsuche::SaveResults(const QString& path, bool workbook) {
-    const QStringList header =
-        ExportHeaderLines(ReferenceLengthCaption(), clock_());
+    const QStringList header = ExportHeaderLines(ReferenceLengthCaption(), clock_());
     const Ranking& ranking = rankingModel_->Shown();
     const std::string separator = QLocale().decimalPoint().toStdString();
     std::optional<FileFailure> failure;

@@ -26,7 +26,7 @@ namespace {
 // ends), "open PATH" opens a file with "&Öffnen …", "nul PATH" writes a file with a NUL byte.
 const QString kRows =
     // With Cx = 1 m, H (1) gives 1 m at N = 0 and 2 m at N = 1, Li (3) 3 m, B (5) 5 m.
-    "a list in m with Cx 1 m: pick Combo_Cx Cx Freie Eingabe • pick Cb_Einheit m • list 1 H/2,0\tHe"
+    "a list in m with Cx 1 m: pick Combo_Cx Cx Freie Eingabe • pick Cb_Einheit m • list 1 H/2,0 He"
     "/3;Li/5.0E0 B/2.06 knapp/abc/-4/# Bemerkung • "
     "=rank 0 1|Wasserstoff|1|2 von 5|0|0,7856|Helium (2), Beryllium (4), Sauerstoff (8), Schwefel "
     "(16), Germanium (32), Gadolinium (64) • "
@@ -58,6 +58,10 @@ const QString kRows =
     "Abweichung in %\tZufall in %\tGleichwertig/1\tUnunseptium\t117\t1 von 1\t0\t0,2885\t//\n"
     "a unit comment chooses the unit: list # Einheit: eV/1,5 • =text Cb_Groesse Energie • =text "
     "Cb_Einheit eV\n"
+    // Cs (55) with the electron's Compton wavelength gives 586.858 m at N = 42.
+    "a label with a control character, opened: file %T/liste.csv 589,0;Na\x01"
+    "D2 • open %T/liste.csv • =list 589,0;Na\x01"
+    "D2 • =assign 0 589|Na D2|42|586,857954157999|-0,3637|ja\n"
     "a file that is not text: list 7 • nul %T/bild.png • answer OK • open %T/bild.png • =list 7 • "
     "=message  Fehler|Die Datei '%T/bild.png' ist keine Textdatei.\n";
 
