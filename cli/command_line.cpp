@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <string>
 
 #include "cli/command_line_options.h"
@@ -27,8 +28,13 @@ QString Quoted(const QString& text) {
 std::variant<QByteArray, QString> ReadListFile(const QString& path) {
     QFile file;
     const bool standardInput = path == QStringLiteral("-");
-    const bool opened = standardInput ? file.open(stdin, QIODevice::ReadOnly)
-                                      : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    bool opened = false;
+    if (standardInput) {
+        opened = file.open(stdin, QIODevice::ReadOnly);
+    } else {
+        file.setFileName(path);
+        opened = file.open(QIODevice::ReadOnly);
+    }
     const QString name = Quoted(path);
     if (!opened || (!standardInput && QFileInfo(path).isDir())) {
         const QString why = !QFileInfo::exists(path)  ? QStringLiteral("gibt es nicht")
@@ -120,8 +126,8 @@ int Search(const CommandLineCall& call, std::ostream& out, std::ostream& err) {
     }
     const MultiSearchRequest& request = matcher.Request();
     err << RowOf(request.quantity).name << " in " << request.unit.name << ", Toleranz "
-        << NumText(request.tolerance) << " %, " << cx.Cx << " " << cx.Cx_Bezeichnung << " = "
-        << NumText(cx.Cx_Wert) << " m\n"
+        << TableNumberText(request.tolerance, ".") << " %, " << cx.Cx << " " << cx.Cx_Bezeichnung
+        << " = " << TableNumberText(cx.Cx_Wert, ".") << " m\n"
         << SummaryText(list, ranking, ".") << '\n';
     out.flush();
     return out ? 0 : 1;

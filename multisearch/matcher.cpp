@@ -23,6 +23,30 @@ double Distance(double value, double target) {
     return value > target ? value - target : target - value;
 }
 
+// log2 of the value where L is 1 m, as the sequence over N has it (the last bits aside).
+double LogConstant(MultiQuantity quantity, const ResonanceParameters& parameters) {
+    // A and V go into the unit twice or three times and come back once.
+    const bool volume = quantity == MultiQuantity::Volume;
+    const double logUnit =
+        std::log2(ApplyUnitScale(volume ? parameters.volumeToUnit : parameters.areaToUnit, 1.0));
+    const double logBack =
+        std::log2(ApplyUnitScale(volume ? parameters.volumeToBase : parameters.areaToBase, 1.0));
+    switch (quantity) {
+        case MultiQuantity::Frequency:
+            return std::log2(kSpeedOfLight);
+        case MultiQuantity::Period:
+            return -std::log2(kSpeedOfLight);
+        case MultiQuantity::Area:
+            return 2 * logUnit + logBack;
+        case MultiQuantity::Volume:
+            return 3 * logUnit + logBack;
+        case MultiQuantity::Energy:
+            return std::log2(kPlanckConstant) + std::log2(kSpeedOfLight);
+        default:
+            return 0;
+    }
+}
+
 }  // namespace
 
 MultiMatcher::MultiMatcher(const MultiSearchRequest& request)
@@ -93,33 +117,7 @@ void MultiMatcher::FindRange(int z) {
         return;
     }
     const double logLength = std::log2(cx) + std::log2(static_cast<double>(z));
-    const auto& [scaleUp, scaleDown] =
-        request_.quantity == MultiQuantity::Volume
-            ? std::pair{parameters_.volumeToUnit, parameters_.volumeToBase}
-            : std::pair{parameters_.areaToUnit, parameters_.areaToBase};
-    const double logUnit = std::log2(ApplyUnitScale(scaleUp, 1.0));
-    const double logBack = std::log2(ApplyUnitScale(scaleDown, 1.0));
-    double logConstant = 0;
-    switch (request_.quantity) {
-        case MultiQuantity::Frequency:
-            logConstant = std::log2(kSpeedOfLight);
-            break;
-        case MultiQuantity::Period:
-            logConstant = -std::log2(kSpeedOfLight);
-            break;
-        case MultiQuantity::Area:
-            logConstant = 2 * logUnit + logBack;
-            break;
-        case MultiQuantity::Volume:
-            logConstant = 3 * logUnit + logBack;
-            break;
-        case MultiQuantity::Energy:
-            logConstant = std::log2(kPlanckConstant) + std::log2(kSpeedOfLight);
-            break;
-        default:
-            break;
-    }
-    range.logAtZero = exponent_ * logLength + logConstant;
+    range.logAtZero = exponent_ * logLength + LogConstant(request_.quantity, parameters_);
 
     double value = 0;
     const auto valid = [&](int n) {

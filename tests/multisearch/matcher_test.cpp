@@ -59,6 +59,7 @@ TEST(MultiMatcher, NearestNTiesEdgesAndOverflow) {
              {Q::Energy, "eV", 1e-6, 1, 2, 1.24, kExplained, -1, 1.2398419843320025, -0.012743199032045323},
              {Q::Wavenumber, "1/cm", 1e-2, 1, 1, 1.005, kExplained, 0, 1, -0.49751243781093124},
              {Q::Wavenumber, "1/cm", 1e-2, 1, 1, 2, kExplained, -1, 2, 0},
+            {Q::Wavenumber, "1/cm", 1e-2, 50, 1, 1.5, kExplained, -1, 2, 33.33333333333333},  // a tie falling
              {Q::Frequency, "GHz", 1, 1, 1, 1e300, kNone, 0, 0, 0},  // beyond the double range in Hz
              {Q::Frequency, "Hz", -1, 1, 1, 1, kNone, 0, 0, 0},
          }) {
@@ -92,6 +93,26 @@ TEST(Chance, PerValueAndAtLeastK) {
     EXPECT_NEAR(ChanceOfAtLeast(5000, 10000, 0.5), 0.5039893230696911, 1e-12);
     EXPECT_NEAR(ChanceOfAtLeast(30, 1000, 0.01) / 2.0599888509719576e-07, 1, 1e-10);
     EXPECT_EQ(ChanceOfAtLeast(10000, 10000, 0.01), 0);  // 1E-20000: no NaN, no overflow
+}
+
+// Over random n up to 10,000 and w down to 1E-6 the tail falls with k, stays a probability, and
+// its sum over k is the mean n × w.
+TEST(Chance, TailOfManyBinomials) {
+    std::mt19937_64 engine(29);
+    for (int round = 0; round < 40; ++round) {
+        const int n = 1 + static_cast<int>(engine() % 10000);
+        const double w =
+            std::pow(10.0, -6.0 * std::uniform_real_distribution<double>(0, 1)(engine));
+        double previous = 1;
+        double sum = 0;
+        for (int k = 1; k <= n + 1; ++k) {
+            const double p = ChanceOfAtLeast(k, n, w);
+            ASSERT_TRUE(p >= 0 && p <= previous) << n << " " << k << " " << w;
+            previous = p;
+            sum += p;
+        }
+        EXPECT_NEAR(sum / (n * w), 1, 1e-9) << n << " " << w;
+    }
 }
 
 // For many random values the N each element explains a value with is the nearest of those the

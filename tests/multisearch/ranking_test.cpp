@@ -31,3 +31,20 @@ TEST(Ranking, OrderRanksEquivalentsAndSummary) {
               (std::vector<std::string>{"Einsteinium*", "99", "49", "a", "-1", "49,5", "1,0204",
                                         "nein"}));
 }
+
+// A long list: the values beyond 10,000 and the skipped lines beyond 20 are counted.
+TEST(Ranking, SummaryOfALongList) {
+    std::string text;
+    for (int i = 1; i <= 10025; ++i) {
+        text += i <= 22 ? "x\n" : "1\n";
+    }
+    const ValueList list = ReadValueList(text);
+    Ranking ranking;
+    ranking.valueCount = static_cast<int>(list.values.size());
+    ranking.chancePerValue = 0.028854862672184987;
+    EXPECT_EQ(SummaryText(list, ranking, ","),
+              "10000 Werte gelesen (nur die ersten 10000 verwendet, 3 weitere nicht); "
+              "übersprungen: Zeilen 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, "
+              "18, 19, 20 und 2 weitere (keine Zahl); durch Zufall erklärt ein Element im Mittel "
+              "288,55 Werte");
+}

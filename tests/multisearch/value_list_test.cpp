@@ -3,7 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
 #include <tuple>
+
+#include "core/random_doubles.h"
 
 using namespace kolvenar;
 
@@ -88,4 +94,25 @@ TEST(ValueList, TenThousandValuesAndNotText) {
     EXPECT_TRUE(IsText(bytes + '\0'));
     bytes[4095] = '\0';
     EXPECT_FALSE(IsText(bytes));
+}
+
+// Any positive double written with a decimal point or comma, with or without an exponent, reads
+// back whole.
+TEST(ValueList, EveryNumberReadsWhole) {
+    std::mt19937 engine(29);
+    for (double x : kolvenar::testing::RandomDoubles(20000)) {
+        x = std::fabs(x);
+        char text[64];
+        std::snprintf(text, sizeof text, (engine() & 1) ? "%.17e" : "%.17g", x);
+        std::string comma(text);
+        std::replace(comma.begin(), comma.end(), '.', ',');
+        const ValueList list = ReadValueList(std::string(text) + " a\n" + comma + ";b");
+        if (x == 0) {
+            EXPECT_EQ(list.skipped.size(), 2u);
+            continue;
+        }
+        ASSERT_EQ(list.values.size(), 2u) << text;
+        EXPECT_EQ(list.values[0].value, x) << text;
+        EXPECT_EQ(list.values[1].value, x) << comma;
+    }
 }
