@@ -1,6 +1,6 @@
 // Saving the result table: the exact bytes of the fixed exports, "Speichern unter …" with its
 // three formats, the workbook read back with its zip entries' date, and what happens when writing
-// fails.
+// fails. The Mehrfachsuche's ranking as a text file and a workbook of two sheets.
 #include <QFile>
 #include <QProcess>
 #include <QTest>
