@@ -73,8 +73,7 @@ constexpr std::array<StoredControl, 4> kStoredControls = {{
     {"Combo_Cx", "0"},
 }};
 
-const QString kToleranceTip =
-    QStringLiteral("Eigener Wert >0 und <=50 % eingeben und Enter drücken");
+const QString kToleranceTip = QStringLiteral("Wert >0 und <=50 % eingeben");
 
 }  // namespace
 
@@ -223,6 +222,7 @@ void Fm_Mehrfachsuche::ConnectControls() {
             &Fm_Mehrfachsuche::Cb_Groesse_Click);
     connect(cb_Einheit_, &QComboBox::currentIndexChanged, this, &Fm_Mehrfachsuche::InputChanged);
     connect(combo_Cx_, &QComboBox::currentIndexChanged, this, &Fm_Mehrfachsuche::InputChanged);
+    connect(txt_Toleranz_, &QLineEdit::textChanged, this, &Fm_Mehrfachsuche::txt_Messwerte_Change);
     connect(txt_Toleranz_, &QLineEdit::returnPressed, this,
             &Fm_Mehrfachsuche::txt_Toleranz_KeyEnter);
     connect(lv_Rangliste_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -277,7 +277,6 @@ void Fm_Mehrfachsuche::Load() {
                 box->setText(store.Read(section, box->objectName(), fallback));
             }
         }
-        tolerance_ = LeadingNumber(txt_Toleranz_->text().toStdString());
         txt_Messwerte_->setPlainText(ReadStoredList(dataFolder_));
         // The unit a stored list names was chosen before; the one stored is the user's.
         list_ = ReadValueList(txt_Messwerte_->toPlainText().toStdString());

@@ -80,6 +80,7 @@ private:
     // "Ce=2.42611E-12 m", as the main window's exports name the reference length.
     QString ReferenceLengthCaption() const;
 
+    // The list or the tolerance is being typed.
     void txt_Messwerte_Change();
     void Cb_Groesse_Click();
     void txt_Toleranz_KeyEnter();
@@ -111,8 +112,6 @@ private:
     std::optional<MultiMatcher> matcher_;
     std::optional<UnitChoice> listUnit_;
     QString saveAsFolder_;
-    // The tolerance last confirmed with Enter (or restored), as typed.
-    double tolerance_ = 1;
     bool suppressEvents_ = false;
     std::function<QDateTime()> clock_ = [] {
         return QDateTime::currentDateTime();

@@ -65,7 +65,8 @@ void Fm_Mehrfachsuche::UpdateRanking() {
     values_ = std::make_shared<const std::vector<MeasuredValue>>(std::move(list_.values));
     list_.values.clear();
     const std::string separator = Separator();
-    if (!ToleranceInRange(tolerance_)) {
+    const double tolerance = LeadingNumber(txt_Toleranz_->text().toStdString());
+    if (!ToleranceInRange(tolerance)) {
         matcher_.reset();
         rankingModel_->SetRanking({}, separator);
         lab_Zusammenfassung_->setText(kToleranceOutOfRange);
@@ -73,7 +74,7 @@ void Fm_Mehrfachsuche::UpdateRanking() {
         ShowAssignments();
         return;
     }
-    const MultiSearchRequest request = Request(tolerance_);
+    const MultiSearchRequest request = Request(tolerance);
     if (!matcher_ || !SameRequest(matcher_->Request(), request)) {
         matcher_.emplace(request);
     }
@@ -135,16 +136,17 @@ void Fm_Mehrfachsuche::InputChanged() {
     }
 }
 
-// Read and rewritten as the main window reads its own tolerance; out of range, it says so and
-// shows no ranking until a tolerance in range is confirmed.
+// Read as the main window reads its own tolerance, while it is typed; Enter rewrites it in
+// normal form, and one out of range is named in a message as the main window names it (while
+// typing only the line below the ranking names it, and no ranking is shown).
 void Fm_Mehrfachsuche::txt_Toleranz_KeyEnter() {
-    tolerance_ = LeadingNumber(txt_Toleranz_->text().toStdString());
+    const double tolerance = LeadingNumber(txt_Toleranz_->text().toStdString());
     {
         SuppressedFlag suppressed(suppressEvents_);
-        txt_Toleranz_->setText(FromUtf8(NumText(tolerance_)));
+        txt_Toleranz_->setText(FromUtf8(NumText(tolerance)));
     }
     UpdateRanking();
-    if (!ToleranceInRange(tolerance_)) {
+    if (!ToleranceInRange(tolerance)) {
         ShowMessage(QStringLiteral(" Meldung"), kToleranceOutOfRange, false);
     }
 }

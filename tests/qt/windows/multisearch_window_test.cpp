@@ -56,8 +56,11 @@ const QString kRows =
     "Quorvin//REM Datei wurde erzeugt am 07.12.2026 um 14:30 Uhr//REM Zuzovudezivudizer nach der "
     "Gleichung von Velmoran//REM Comptonwellenlänge Cx=1 m//Rang\tElement\tZ\tErklärt\tMittlere "
     "Abweichung in %\tZufall in %\tGleichwertig/1\tUnunseptium\t117\t1 von 1\t0\t0,2885\t//\n"
-    "a unit comment chooses the unit: list # Einheit: eV/1,5 • =text Cb_Groesse Energie • =text "
-    "Cb_Einheit eV\n"
+    "a unit comment chooses the unit, a tolerance out of range: list # Einheit: eV/1,5 • =text "
+    "Cb_Groesse Energie • =text Cb_Einheit eV • answer OK • type txt_Toleranz 60 • =message  "
+    "Meldung|Bei der Suche mit eigener Toleranz bitte einen Wert >0 und <=50 % eingeben . • "
+    "=ranked 0 • =summary Bei der Suche mit eigener Toleranz bitte einen Wert >0 und <=50 % "
+    "eingeben . • keys txt_Toleranz X • =ranked 0 • =messages 1\n"
     // Cs (55) with the electron's Compton wavelength gives 586.858 m at N = 42.
     "a label with a control character, opened: file %T/liste.csv 589,0;Na\x01"
     "D2 • open %T/liste.csv • =list 589,0;Na\x01"
@@ -168,6 +171,8 @@ private slots:
                 QCOMPARE(Row(View(verb == "=rank" ? "lv_Rangliste" : "lv_Zuordnung"),
                              rest.section(' ', 0, 0).toInt()),
                          rest.section(' ', 1));
+            } else if (verb == "=ranked") {
+                QCOMPARE(View("lv_Rangliste")->model()->rowCount(), rest.toInt());
             } else if (verb == "=summary") {
                 QCOMPARE(scenario.Find("Lab_Zusammenfassung")->property("text").toString(), rest);
             } else if (verb == "reopen") {
