@@ -47,7 +47,7 @@ say "Writing docs/bilder/"
 mkdir -p docs/bilder
 convert "$work/out/tabelle.png" -strip -trim +repage -bordercolor white -border 10 \
     -bordercolor '#a0a0a0' -border 1 "$work/out/tabelle.png"
-for picture in hauptfenster suche umrechner tabelle; do
+for picture in hauptfenster suche umrechner mehrfachsuche tabelle; do
     convert "$work/out/$picture.png" -strip -colors 256 "PNG8:docs/bilder/$picture.png"
 done
 ls -l docs/bilder

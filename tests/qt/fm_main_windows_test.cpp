@@ -178,8 +178,8 @@ private slots:
                 QCOMPARE(picture.value<QPixmap>().size(), QSize(640, 480));
             } else if (words[0] == "=guide") {
                 const QString guide = f_->desktop.openedAddresses.value(0).toLocalFile();
-                // The page the build laid out beside the program, its four pictures beside it.
-                QCOMPARE(QDir(QFileInfo(guide).path() + "/bilder").entryList({"*.png"}).size(), 4);
+                // The page the build laid out beside the program, its five pictures beside it.
+                QCOMPARE(QDir(QFileInfo(guide).path() + "/bilder").entryList({"*.png"}).size(), 5);
             } else if (words[0] == "=active") {
                 QVERIFY2(window && QTest::qWaitForWindowActive(window), qPrintable(step));
             } else if (words[0] == "move" || words[0] == "resize") {
