@@ -4,9 +4,7 @@
 #include <iostream>
 
 #include "cli/command_line.h"
-#include "ui/common/desktop_seam.h"
 #include "ui/main/application.h"
-#include "ui/main/fm_main.h"
 
 int main(int argc, char* argv[]) {
     // The command line needs no display: no QApplication on its path.
@@ -16,9 +14,5 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     kolvenar::SetUpApplication();
-
-    kolvenar::QtDesktop desktop;
-    kolvenar::Fm_Main window(desktop);
-    window.show();
-    return QApplication::exec();
+    return kolvenar::RunMainWindow();
 }

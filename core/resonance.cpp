@@ -80,15 +80,6 @@ std::optional<ArithmeticError> ComputeResonanceValues(const ResonanceParameters&
     return std::nullopt;
 }
 
-std::optional<ArithmeticError> ComputeResonanceValues(double Z, double N, double Cx,
-                                                      double wunschfaktorF, double wunschfaktorL,
-                                                      double areaFactor, double volumeFactor,
-                                                      ResonanceValues& out) {
-    return ComputeResonanceValues(
-        MakeResonanceParameters(Cx, wunschfaktorF, wunschfaktorL, areaFactor, volumeFactor), Z, N,
-        out);
-}
-
 double RoundForDisplay(double x, bool roundingOn) {
     return roundingOn ? RoundToPlaces(x, 4) : x;
 }

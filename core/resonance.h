@@ -70,12 +70,6 @@ inline constexpr ArithmeticError kDivisionByZero{11, "Division durch Null"};
 std::optional<ArithmeticError> ComputeResonanceValues(const ResonanceParameters& parameters,
                                                       double Z, double N, ResonanceValues& out);
 
-// The same with every input spelled out.
-std::optional<ArithmeticError> ComputeResonanceValues(double Z, double N, double Cx,
-                                                      double wunschfaktorF, double wunschfaktorL,
-                                                      double areaFactor, double volumeFactor,
-                                                      ResonanceValues& out);
-
 // (1 / L) * c: the reciprocal first, then multiplied by c.
 inline double FrequencyFromWavelength(double L) {
     return (1.0 / L) * kSpeedOfLight;

@@ -2,6 +2,7 @@
 
 #include "core/number_rules.h"
 #include "core/number_text.h"
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
 namespace kolvenar {
@@ -10,11 +11,8 @@ namespace {
 
 // The constants are kept in the main window's section, under the names the controls of the
 // settings window had (docs/design.md, "Control names are stored keys").
-const QString kSection = QStringLiteral("Fm_Main");
-const QString kMarker = QStringLiteral("Einstellungen");
-
-QString Key(const char* word, int slot) {
-    return QString::fromLatin1(word) + QString::number(slot);
+QString Key(const QString& prefix, int slot) {
+    return prefix + QString::number(slot);
 }
 
 QString Utf8(std::string_view text) {
@@ -49,10 +47,10 @@ double ReferenceLengthFromText(std::string_view text) {
 CxTable ReadReferenceConstants(const SettingsStore& store) {
     CxTable constants;
     for (int i = 0; i < kCxSlotCount; ++i) {
-        constants[static_cast<std::size_t>(i)] =
-            EntryFromTexts({store.Read(kSection, Key("Cx", i), QStringLiteral("--")),
-                            store.Read(kSection, Key("Cx_Wert", i), QStringLiteral("1")),
-                            store.Read(kSection, Key("Cx_Bezeichnung", i), QStringLiteral("---"))});
+        constants[static_cast<std::size_t>(i)] = EntryFromTexts(
+            {store.Read(sections::kMain, Key(keys::kCxPrefix, i), QStringLiteral("--")),
+             store.Read(sections::kMain, Key(keys::kCxValuePrefix, i), QStringLiteral("1")),
+             store.Read(sections::kMain, Key(keys::kCxNamePrefix, i), QStringLiteral("---"))});
     }
     return constants;
 }
@@ -62,9 +60,10 @@ CxTextTable ReadReferenceConstantTexts(const SettingsStore& store) {
     for (int i = 0; i < kCxSlotCount; ++i) {
         const FactoryConstant& factory = kFactoryConstants[static_cast<std::size_t>(i)];
         texts[static_cast<std::size_t>(i)] = {
-            store.Read(kSection, Key("Cx", i), Utf8(factory.Cx)),
-            store.Read(kSection, Key("Cx_Wert", i), Utf8(NumText(factory.Cx_Wert))),
-            store.Read(kSection, Key("Cx_Bezeichnung", i), Utf8(factory.Cx_Bezeichnung))};
+            store.Read(sections::kMain, Key(keys::kCxPrefix, i), Utf8(factory.Cx)),
+            store.Read(sections::kMain, Key(keys::kCxValuePrefix, i),
+                       Utf8(NumText(factory.Cx_Wert))),
+            store.Read(sections::kMain, Key(keys::kCxNamePrefix, i), Utf8(factory.Cx_Bezeichnung))};
     }
     return texts;
 }
@@ -76,18 +75,19 @@ CxTable StoreReferenceConstants(SettingsStore& store, const CxTextTable& texts) 
         const CxTexts stored = {WithoutSurroundingBlanks(slot.Cx),
                                 WithoutSurroundingBlanks(slot.Cx_Wert),
                                 WithoutSurroundingBlanks(slot.Cx_Bezeichnung)};
-        store.Write(kSection, Key("Cx", i), stored.Cx);
-        store.Write(kSection, Key("Cx_Wert", i), stored.Cx_Wert);
-        store.Write(kSection, Key("Cx_Bezeichnung", i), stored.Cx_Bezeichnung);
+        store.Write(sections::kMain, Key(keys::kCxPrefix, i), stored.Cx);
+        store.Write(sections::kMain, Key(keys::kCxValuePrefix, i), stored.Cx_Wert);
+        store.Write(sections::kMain, Key(keys::kCxNamePrefix, i), stored.Cx_Bezeichnung);
         constants[static_cast<std::size_t>(i)] = EntryFromTexts(stored);
     }
-    store.Write(kSection, kMarker, QStringLiteral("Ja"));
+    store.Write(sections::kMain, keys::kCxStored, QStringLiteral("Ja"));
     return constants;
 }
 
 bool ReferenceConstantsStored(const SettingsStore& store) {
     // Only the exact text "Nein" (case-sensitive) means a first start; so does a missing key.
-    return store.Read(kSection, kMarker, QStringLiteral("Nein")) != QStringLiteral("Nein");
+    return store.Read(sections::kMain, keys::kCxStored, QStringLiteral("Nein")) !=
+           QStringLiteral("Nein");
 }
 
 }  // namespace kolvenar

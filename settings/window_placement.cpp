@@ -10,17 +10,12 @@
 
 #include <cmath>
 
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
 namespace kolvenar {
 
 namespace {
-
-const QString kState = QStringLiteral("WindowState");
-const QString kLeft = QStringLiteral("L");
-const QString kTop = QStringLiteral("T");
-const QString kWidth = QStringLiteral("W");
-const QString kHeight = QStringLiteral("H");
 
 constexpr double kDefaultWidthTwips = 9600;
 constexpr double kDefaultHeightTwips = 7200;
@@ -137,8 +132,8 @@ private:
 // Only a resizable window may shrink.
 QRect FittedPlacement(const SettingsStore& store, const QString& section, const QSize& outer,
                       WindowBorder border) {
-    QRect frame(QPoint(PixelsFromTwips(store.ReadReal(section, kLeft, 0)),
-                       PixelsFromTwips(store.ReadReal(section, kTop, 0))),
+    QRect frame(QPoint(PixelsFromTwips(store.ReadReal(section, keys::kLeft, 0)),
+                       PixelsFromTwips(store.ReadReal(section, keys::kTop, 0))),
                 outer);
     const QScreen* screen = LandingScreen(frame);
     if (screen == nullptr) {
@@ -158,10 +153,10 @@ QRect FittedPlacement(const SettingsStore& store, const QString& section, const 
 }
 
 void WritePlacement(SettingsStore& store, const QString& section, const QRect& outer) {
-    store.Write(section, kLeft, TwipsText(outer.left()));
-    store.Write(section, kTop, TwipsText(outer.top()));
-    store.Write(section, kWidth, TwipsText(outer.width()));
-    store.Write(section, kHeight, TwipsText(outer.height()));
+    store.Write(section, keys::kLeft, TwipsText(outer.left()));
+    store.Write(section, keys::kTop, TwipsText(outer.top()));
+    store.Write(section, keys::kWidth, TwipsText(outer.width()));
+    store.Write(section, keys::kHeight, TwipsText(outer.height()));
 }
 
 }  // namespace
@@ -171,8 +166,8 @@ void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore&
     if (!(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
         QSize outer = window.frameGeometry().size();
         if (border == WindowBorder::Resizable) {
-            outer = QSize(StoredLength(store, section, kWidth, kDefaultWidthTwips),
-                          StoredLength(store, section, kHeight, kDefaultHeightTwips));
+            outer = QSize(StoredLength(store, section, keys::kWidth, kDefaultWidthTwips),
+                          StoredLength(store, section, keys::kHeight, kDefaultHeightTwips));
         }
         const QRect placed = FittedPlacement(store, section, outer, border);
         if (border == WindowBorder::Resizable) {
@@ -186,7 +181,8 @@ void RestoreWindowPlacement(QWidget& window, WindowBorder border, SettingsStore&
         }
         window.move(placed.topLeft());
     }
-    if (border == WindowBorder::Resizable && store.ReadInt(section, kState, 0, 0, 1) == 1) {
+    if (border == WindowBorder::Resizable &&
+        store.ReadInt(section, keys::kWindowState, 0, 0, 1) == 1) {
         window.setWindowState(window.windowState() | Qt::WindowMinimized);
     }
 }
@@ -195,7 +191,7 @@ void SaveWindowPlacement(const QWidget& window, WindowBorder border, SettingsSto
     const QString section = window.objectName();
     const bool minimized =
         border == WindowBorder::Resizable && (window.windowState() & Qt::WindowMinimized);
-    store.WriteInt(section, kState, minimized ? 1 : 0);
+    store.WriteInt(section, keys::kWindowState, minimized ? 1 : 0);
     if (minimized) {
         return;
     }
@@ -209,7 +205,7 @@ void SaveWindowPlacement(const QWidget& window, WindowBorder border, SettingsSto
 }
 
 void StoreUnshownPlacement(SettingsStore& store, const QString& section, const QSize& size) {
-    store.WriteInt(section, kState, 0);
+    store.WriteInt(section, keys::kWindowState, 0);
     WritePlacement(store, section, FittedPlacement(store, section, size, WindowBorder::Fixed));
 }
 

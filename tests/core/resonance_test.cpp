@@ -21,7 +21,8 @@ TEST(ComputeResonanceValues, ExamplesOfTheTable) {
               28770695046.27394, 6.951517844053675e-11},
           Row{79, 33.75, 1.3195909067E-15, 3, 0, 0.0015060131330635, 0, 199063641224.80695,
               597190923674.4209, 5.0235190808686056e-12}}) {
-        ASSERT_FALSE(ComputeResonanceValues(e[0], e[1], e[2], e[3], e[4], 0, 0, v));
+        const ResonanceParameters p = MakeResonanceParameters(e[2], e[3], e[4], 0, 0);
+        ASSERT_FALSE(ComputeResonanceValues(p, e[0], e[1], v));
         EXPECT_EQ((Row{v.Z, v.N, e[2], e[3], e[4], v.L, v.LFactor, v.f, v.fFactor, v.T}), e);
     }
     // A and V at N = 33 in their working form: ConvertUnit(A, k) is L² in the length unit of k.
@@ -31,7 +32,8 @@ TEST(ComputeResonanceValues, ExamplesOfTheTable) {
                           Area{-12, -12, 434310860.57364964, 9.051093150030253e+18},
                           Area{-2, -1, 0.043431086057364975, 0.0009051093150030254},
                           Area{kAE, kAE, 2.9031887992365782e-15, 4.044363799848878e-28}}) {
-        ASSERT_FALSE(ComputeResonanceValues(1, 33, kCe, 0, 0, a[0], a[1], v));
+        ASSERT_FALSE(
+            ComputeResonanceValues(MakeResonanceParameters(kCe, 0, 0, a[0], a[1]), 1, 33, v));
         EXPECT_EQ((Area{a[0], a[1], v.A, v.V}), a);
     }
     EXPECT_EQ((std::array{v.AHalf, v.VHalf, v.VQuarter}),
@@ -49,8 +51,9 @@ TEST(ComputeResonanceValues, FirstOverflowingN) {
           Unit{"m", 0, 551, 380}, Unit{"km", 3, 556, 387}, Unit{"AE", kAE, 570, 405},
           Unit{"Lichtjahre", 9.460528405e15, 578, 416}, Unit{"Parsec", 3.0856776e16, 578, 417}}) {
         ResonanceValues v;
+        const ResonanceParameters p = MakeResonanceParameters(kCe, 2, 1e12, k, k);
         for (int n = -1036; n <= 1030; ++n) {
-            ASSERT_FALSE(ComputeResonanceValues(1, n, kCe, 2, 1e12, k, k, v));
+            ASSERT_FALSE(ComputeResonanceValues(p, 1, n, v));
             ASSERT_EQ((std::array{v.AOverflow, v.VOverflow, v.LOverflow, v.TOverflow,
                                   v.LFactorOverflow, v.fOverflow, v.fFactorOverflow}),
                       (std::array{n >= firstA, n >= firstV, n >= 1024, n >= 1024, n >= 1023,
@@ -71,12 +74,13 @@ TEST(ComputeResonanceValues, ZeroWavelengthIsADivisionByZero) {
     ResonanceValues v;
     using Input = std::tuple<double, double, double>;  // Z, N, Cx
     for (const auto& [z, n, cx] : {Input{1, -1037, kCe}, Input{0, 33, kCe}, Input{1, 5, 0}}) {
-        const ArithmeticError e = ComputeResonanceValues(z, n, cx, 0, 0, 0, 0, v).value();
+        const ResonanceParameters p = MakeResonanceParameters(cx, 0, 0, 0, 0);
+        const ArithmeticError e = ComputeResonanceValues(p, z, n, v).value();
         EXPECT_EQ(std::tuple(e.Number, e.Description, v.L, v.LOverflow),
                   std::tuple(11, "Division durch Null", 0.0, false));
     }
     // Without a wished factor an overflowed f leaves its product alone.
-    ASSERT_FALSE(ComputeResonanceValues(1, -1000, kCe, 0, 0, 0, 0, v));
+    ASSERT_FALSE(ComputeResonanceValues(MakeResonanceParameters(kCe, 0, 0, 0, 0), 1, -1000, v));
     EXPECT_TRUE(v.fOverflow && !v.fFactorOverflow);
 }
 

@@ -95,9 +95,10 @@ void TableRows() {
            "pick Cb_Einheit4 Lichtjahre³; =headers Element|Z|N|f in kHz|L in m|T in Min.|A / 2 "
            "in m²|V / 2 in Lichtjahre³|V / 4 in Lichtjahre³; =row 0 "
            "Wasserstoff|1|33|14385347,5231|0,0208|0|0,0002|0|0";
-    QTest::newRow("Überlauf cells") << "only 1; check chk_A2 1; range 551 551; =row 0 "
-                                       "Wasserstoff|1|551|0|1,78829062079762E+154|5,"
-                                       "96509542877698E+154|Überlauf|Überlauf|Überlauf";
+    QTest::newRow("Überlauf cells")
+        << "only 1; check chk_A2 1; range 551 551; =row 0 "
+           "Wasserstoff|1|551|0|1,78829062079762E+154|5,96509542877698E+154|Überlauf|Überlauf|"
+           "Überlauf";
     QTest::newRow("division by zero, then a table again")
         << "store Fm_Main Einstellungen Ja; store Fm_Main Cx_Wert4 1E-320; store Fm_Main "
            "Combo_Cx 4; only 1; check chk_Runden 0; =cell 0 4 Überlauf; =messages 0; answer OK; "

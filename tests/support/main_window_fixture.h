@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -78,6 +79,16 @@ public:
     // The steps may also come in one text, separated by "; ".
     bool Run(const QString& steps) { return Run(steps.split(QStringLiteral("; "))); }
     bool Run(const QStringList& steps) {
+        // The fixture's own steps, and the player's.
+        const QRegularExpression own(
+            QStringLiteral("^(restart|locale en|exportfolder |userfolder |=rebuilds )"));
+        for (const QString& step : steps) {
+            if (!own.match(step).hasMatch() && !Scenario::Knows(step)) {
+                QTest::qFail(qPrintable("unknown step, nothing played: " + step), __FILE__,
+                             __LINE__);
+                return false;
+            }
+        }
         Scenario scenario(
             desktop, [this] { return static_cast<QWidget*>(window_.get()); }, files.path());
         for (const QString& step : steps) {

@@ -1,17 +1,16 @@
 #include "support/scenario.h"
 
-#include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
+
+#include <array>
 
 #include "settings/settings_store.h"
 #include "support/test_support.h"
@@ -30,28 +29,9 @@ QString Rest(const QString& step, int words) {
     return at < 0 ? QString() : step.mid(at);
 }
 
-// How many words of a step come before its text.
-int WordsBeforeText(const QString& verb) {
-    static const QStringList two = {
-        "type",     "keys",     "pick",     "key",    "=text",           "=row", "file", "=file",
-        "=enabled", "=visible", "=checked", "=value", "=accessibleName", "=y"};
-    static const QStringList three = {"store", "=stored", "=cell"};
-    return three.contains(verb) ? 3 : two.contains(verb) ? 2 : 1;
-}
-
-// What a control or menu entry shows: a list's entry, a text box's or label's text, a window's
-// caption.
-QString TextOf(const QObject* control) {
-    for (const char* property : {"currentText", "plainText", "text", "windowTitle"}) {
-        if (const QVariant value = control->property(property); value.isValid()) {
-            return value.toString();
-        }
-    }
-    return {};
-}
-
 // One row's cells from the second column on, or the headers for row -1.
-QString Cells(const QAbstractItemModel* model, int row) {
+QString RowCells(const QTreeView* table, int row) {
+    const QAbstractItemModel* model = table->model();
     QStringList texts;
     for (int c = 1; c < model->columnCount(); ++c) {
         texts << (row < 0 ? model->headerData(c, Qt::Horizontal) : model->index(row, c).data())
@@ -60,17 +40,228 @@ QString Cells(const QAbstractItemModel* model, int row) {
     return texts.join(QLatin1Char('|'));
 }
 
+QString Order(const QAbstractItemModel* model) {
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        rows << model->index(row, 2).data().toString() + QLatin1Char(':') +
+                    model->index(row, 3).data().toString();
+    }
+    return rows.join(QLatin1Char(' '));
+}
+
+QString Sorted(const QTreeView* table) {
+    const int column = table->header()->sortIndicatorSection();
+    const bool up = table->header()->sortIndicatorOrder() == Qt::AscendingOrder;
+    return column < 0 ? QString()
+                      : table->model()->headerData(column, Qt::Horizontal).toString() +
+                            (up ? QStringLiteral(" ascending") : QStringLiteral(" descending"));
+}
+
+QString Windows() {
+    QStringList open;
+    for (const QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && !top->objectName().isEmpty()) {
+            open << top->objectName();
+        }
+    }
+    open.sort();
+    return open.join(QLatin1Char(' '));
+}
+
+// Blanks around the list do not count.
+QString Files(const QString& folder, const QString& expected) {
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    files.sort();
+    const QString seen =
+        QString(folder + QLatin1Char(' ') + files.join(QLatin1Char(' '))).trimmed();
+    return seen == expected.trimmed() ? expected : seen;
+}
+
 }  // namespace
+
+std::span<const Scenario::StepKind> Scenario::Steps() {
+    using S = Scenario;
+    using W = Words;
+    static constexpr std::array<StepKind, 44> kSteps = {{
+        {"store", 3, [](S&, const W& w) {
+             SettingsStore().Write(w.name, w.all.value(2), w.rest);
+             return true;
+         }},
+        {"file", 2, [](S&, const W& w) {
+             QDir().mkpath(QFileInfo(w.name).path());
+             WriteFileBytes(w.name, w.rest.toUtf8());
+             return true;
+         }},
+        {"folder", 1, [](S&, const W& w) {
+             QDir().mkpath(w.name);
+             return true;
+         }},
+        {"readonly", 1, [](S&, const W& w) {
+             const bool folder = QFileInfo(w.name).isDir();
+             QFile::setPermissions(w.name,
+                                   folder ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
+             return true;
+         }},
+        {"answer", 1, [](S& s, const W& w) {
+             s.desktop_.Answer(w.name == "Ja"       ? MessageAnswer::Yes
+                               : w.name == "Nein"   ? MessageAnswer::No
+                               : w.name == "Escape" ? MessageAnswer::Closed
+                                                    : MessageAnswer::Ok,
+                               w.all.value(2) == "tick");
+             return true;
+         }},
+        {"dialog", 1, [](S& s, const W& w) { return s.Dialog(w); }},
+        {"saveas", 1, [](S& s, const W& w) { return s.Dialog(w); }},
+        {"trigger", 1, [](S& s, const W& w) {
+             auto* action = s.window_()->findChild<QAction*>(w.name);
+             if (action != nullptr) {
+                 action->trigger();
+             }
+             return action != nullptr || s.Fail(QStringLiteral("no such menu entry"));
+         }},
+        {"only", 1, [](S& s, const W& w) { return s.Tick(w); }},
+        {"untick", 1, [](S& s, const W& w) { return s.Tick(w); }},
+        {"range", 1, [](S& s, const W& w) {
+             TypeAndEnter(s.Find("txt_N_Value0"), w.name);
+             TypeAndEnter(s.Find("txt_N_Value1"), w.all.value(2));
+             return true;
+         }},
+        {"select", 1, [](S& s, const W& w) {
+             for (const QString& row : w.all.mid(1)) {
+                 const QModelIndex index = s.Table()->model()->index(row.toInt(), 0);
+                 if (!index.isValid()) {
+                     return s.Fail("no row " + row);
+                 }
+                 s.Table()->selectionModel()->select(
+                     index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+             }
+             return true;
+         }},
+        {"header", 1, [](S& s, const W& w) {
+             QTreeView* table = s.Table();
+             QHeaderView* bar = table->header();
+             int column = 0;
+             while (column < table->model()->columnCount() &&
+                    table->model()->headerData(column, Qt::Horizontal).toString() != w.rest) {
+                 ++column;
+             }
+             if (column == table->model()->columnCount()) {
+                 return s.Fail("no column titled " + w.rest);
+             }
+             const int x = bar->sectionViewportPosition(column) + bar->sectionSize(column) / 2;
+             QTest::mouseClick(bar->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+             return true;
+         }},
+        {"type", 2, [](S& s, const W& w) { return s.Type(w); }},
+        {"keys", 2, [](S& s, const W& w) { return s.Type(w); }},
+        {"click", 1, [](S& s, const W& w) { return s.Click(w); }},
+        {"check", 1, [](S& s, const W& w) { return s.Click(w); }},
+        {"pick", 2, [](S& s, const W& w) {
+             auto* list = qobject_cast<QComboBox*>(s.Control(w.name));
+             const int entry = list == nullptr ? -1 : list->findText(w.rest);
+             if (entry >= 0) {
+                 list->setCurrentIndex(entry);
+             }
+             return list != nullptr && (entry >= 0 || s.Fail("no entry " + w.rest));
+         }},
+        {"key", 2, [](S& s, const W& w) { return s.Key(w); }},
+        {"=rows", 1, nullptr,
+         [](S& s, const W&) { return QString::number(s.Table()->model()->rowCount()); }},
+        {"=row", 2, nullptr, [](S& s, const W& w) { return RowCells(s.Table(), w.name.toInt()); }},
+        {"=headers", 1, nullptr, [](S& s, const W&) { return RowCells(s.Table(), -1); }},
+        {"=cell", 3, nullptr, [](S& s, const W& w) {
+             const int row = w.name.toInt();
+             return s.Table()->model()->index(row, w.all.value(2).toInt()).data().toString();
+         }},
+        {"=order", 1, nullptr, [](S& s, const W&) { return Order(s.Table()->model()); }},
+        {"=sorted", 1, nullptr, [](S& s, const W&) { return Sorted(s.Table()); }},
+        {"=ticked", 1, nullptr, [](S& s, const W&) {
+             const auto* elements = qobject_cast<QTreeWidget*>(s.Find("lv_Elemente"));
+             QStringList ticked;
+             for (int i = 0; i < elements->topLevelItemCount(); ++i) {
+                 if (elements->topLevelItem(i)->checkState(0) == Qt::Checked) {
+                     ticked << elements->topLevelItem(i)->text(1);
+                 }
+             }
+             return ticked.join(' ');
+         }},
+        {"=stored", 3, nullptr, [](S&, const W& w) {
+             return SettingsStore().Read(w.name, w.all.value(2), QStringLiteral("<missing>"));
+         }},
+        {"=messages", 1, nullptr, [](S& s, const W&) {
+             return QString::number(s.desktop_.messages.size());
+         }},
+        {"=message", 1, nullptr, [](S& s, const W&) {
+             const ShownMessage last = s.desktop_.messages.value(s.desktop_.messages.size() - 1);
+             return last.title + QLatin1Char('|') + QString(last.text).replace("\r\n", "\n");
+         }},
+        {"=dialog", 1, nullptr, [](S& s, const W&) { return s.desktop_.shownFileName; }},
+        {"=focus", 1, nullptr, [](S& s, const W&) {
+             const QWidget* focused = s.window_()->focusWidget();
+             const QString name = focused == nullptr ? QString() : focused->objectName();
+             const QTreeView* table = s.Table();
+             return table == nullptr || focused != table
+                        ? name
+                        : name + ' ' + QString::number(table->currentIndex().row());
+         }},
+        {"=opened", 1, nullptr, [](S& s, const W&) {
+             const QList<QUrl>& opened = s.desktop_.openedAddresses;
+             return opened.isEmpty() ? QString() : opened.last().toString();
+         }},
+        {"=clipboard", 1, nullptr,
+         [](S&, const W&) { return QGuiApplication::clipboard()->text(); }},
+        {"=copied", 1, nullptr, [](S&, const W&) {
+             return QString::number(QGuiApplication::clipboard()->text().count('\n'));
+         }},
+        {"=windows", 1, nullptr, [](S&, const W&) { return Windows(); }},
+        {"=file", 2, nullptr, [](S&, const W& w) {
+             return QString::fromLatin1(ReadFileBytes(w.name));
+         }},
+        {"=files", 1, nullptr, [](S&, const W& w) { return Files(w.name, w.rest); }},
+        {"=text", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
+        {"=enabled", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
+        {"=visible", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
+        {"=checked", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
+        {"=value", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
+        {"=accessibleName", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
+        {"=y", 2, nullptr, [](S& s, const W& w) { return s.Property(w); }},
+    }};
+    return kSteps;
+}
+
+const Scenario::StepKind* Scenario::KindOf(const QString& step) {
+    const QString verb = step.section(QLatin1Char(' '), 0, 0);
+    for (const StepKind& kind : Steps()) {
+        if (verb == QLatin1String(kind.verb.data(), static_cast<qsizetype>(kind.verb.size()))) {
+            return &kind;
+        }
+    }
+    return nullptr;
+}
+
+bool Scenario::Knows(const QString& step) {
+    return KindOf(step) != nullptr;
+}
 
 bool Scenario::Run(const QStringList& steps) {
     for (const QString& written : steps) {
+        if (!Knows(written)) {
+            step_ = written;
+            return Fail(QStringLiteral("unknown step; nothing played"));
+        }
+    }
+    for (const QString& written : steps) {
         step_ = QString(written).replace(QStringLiteral("%T"), folder_);
-        const QString verb = step_.section(QLatin1Char(' '), 0, 0);
-        const QStringList words = step_.split(QLatin1Char(' '));
-        const QString rest = Rest(step_, WordsBeforeText(verb));
-        if (!(verb.startsWith(QLatin1Char('=')) ? Check(verb, words, rest)
-                                                : Do(verb, words, rest))) {
+        const StepKind& kind = *KindOf(step_);
+        const QStringList all = step_.split(QLatin1Char(' '));
+        const Words words{all, all.value(1), Rest(step_, kind.wordsBeforeText)};
+        failed_ = false;
+        QString seen = kind.act != nullptr ? QString() : kind.look(*this, words);
+        if ((kind.act != nullptr && !kind.act(*this, words)) || failed_) {
             return false;
+        }
+        if (kind.look != nullptr && seen != words.rest) {
+            return Fail("seen: " + seen.replace('\n', "\\n"));
         }
     }
     return true;
@@ -91,225 +282,23 @@ QWidget* Scenario::Find(const QString& name) const {
     return root->findChild<QWidget*>(control);
 }
 
+QWidget* Scenario::Control(const QString& name) const {
+    QWidget* control = Find(name);
+    if (control == nullptr) {
+        Fail(QStringLiteral("no such control"));
+    }
+    return control;
+}
+
+QTreeView* Scenario::Table() const {
+    return qobject_cast<QTreeView*>(Find(QStringLiteral("lv_Ausgabe")));
+}
+
 bool Scenario::Fail(const QString& why) const {
+    failed_ = true;
     QTest::qFail(qPrintable(QString(step_).replace('\n', "\\n") + "\n   " + why), __FILE__,
                  __LINE__);
     return false;
-}
-
-bool Scenario::Do(const QString& verb, const QStringList& words, const QString& rest) {
-    const QString name = words.value(1);
-    auto* table = qobject_cast<QTreeView*>(Find(QStringLiteral("lv_Ausgabe")));
-    if (verb == QLatin1String("store")) {
-        SettingsStore().Write(name, words.value(2), rest);
-    } else if (verb == QLatin1String("file")) {
-        QDir().mkpath(QFileInfo(name).path());
-        WriteFileBytes(name, rest.toUtf8());
-    } else if (verb == QLatin1String("folder")) {
-        QDir().mkpath(name);
-    } else if (verb == QLatin1String("readonly")) {
-        QFile::setPermissions(
-            name, QFileInfo(name).isDir() ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
-    } else if (verb == QLatin1String("answer")) {
-        desktop_.Answer(name == QLatin1String("Ja")       ? MessageAnswer::Yes
-                        : name == QLatin1String("Nein")   ? MessageAnswer::No
-                        : name == QLatin1String("Escape") ? MessageAnswer::Closed
-                                                          : MessageAnswer::Ok,
-                        words.value(2) == QLatin1String("tick"));
-    } else if (verb == QLatin1String("dialog") || verb == QLatin1String("saveas")) {
-        const QStringList typed = rest.split(QStringLiteral(" | "));
-        desktop_.InFileDialog([typed](QFileDialog& dialog) {
-            if (typed.size() > 1) {
-                dialog.selectNameFilter(typed[1]);
-            }
-            // Typed at once: the completer's list would take the Enter.
-            auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            box->setText(typed[0]);
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        if (verb == QLatin1String("saveas")) {
-            window_()->findChild<QAction*>(QStringLiteral("ME_SpeichernUnter"))->trigger();
-        }
-    } else if (auto* action = window_()->findChild<QAction*>(name);
-               verb == QLatin1String("trigger")) {
-        if (action == nullptr) {
-            return Fail(QStringLiteral("no such menu entry"));
-        }
-        action->trigger();
-    } else if (verb == QLatin1String("only") || verb == QLatin1String("untick")) {
-        if (verb == QLatin1String("only")) {
-            QTest::mouseClick(Find(QStringLiteral("cmd_ElementeVisible0")), Qt::LeftButton);
-        }
-        auto* elements = qobject_cast<QTreeWidget*>(Find(QStringLiteral("lv_Elemente")));
-        for (const QString& z : words.mid(1)) {
-            elements->topLevelItem(z.toInt() - 1)
-                ->setCheckState(0, verb == QLatin1String("untick") ? Qt::Unchecked : Qt::Checked);
-        }
-    } else if (verb == QLatin1String("range")) {
-        TypeAndEnter(Find(QStringLiteral("txt_N_Value0")), name);
-        TypeAndEnter(Find(QStringLiteral("txt_N_Value1")), words.value(2));
-    } else if (verb == QLatin1String("select")) {
-        for (const QString& row : words.mid(1)) {
-            const QModelIndex index = table->model()->index(row.toInt(), 0);
-            if (!index.isValid()) {
-                return Fail("no row " + row);
-            }
-            table->selectionModel()->select(
-                index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        }
-    } else if (verb == QLatin1String("header")) {
-        QHeaderView* header = table->header();
-        int column = 0;
-        while (column < table->model()->columnCount() &&
-               table->model()->headerData(column, Qt::Horizontal).toString() != rest) {
-            ++column;
-        }
-        if (column == table->model()->columnCount()) {
-            return Fail("no column titled " + rest);
-        }
-        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
-    } else {
-        return Use(verb, Find(name), words, rest);
-    }
-    return true;
-}
-
-// The steps on one named control.
-bool Scenario::Use(const QString& verb, QWidget* control, const QStringList& words,
-                   const QString& rest) {
-    auto* button = qobject_cast<QAbstractButton*>(control);
-    if (control == nullptr) {
-        return Fail(QStringLiteral("no such control"));
-    } else if (verb == QLatin1String("type")) {
-        TypeAndEnter(control, rest);
-    } else if (verb == QLatin1String("keys")) {
-        QTest::keyClicks(control, rest);
-    } else if (verb == QLatin1String("click") ||
-               (verb == QLatin1String("check") &&
-                button->isChecked() != (words.value(2) == QLatin1String("1")))) {
-        QTest::mouseClick(control, Qt::LeftButton);
-    } else if (verb == QLatin1String("pick")) {
-        auto* list = qobject_cast<QComboBox*>(control);
-        const int entry = list->findText(rest);
-        if (entry < 0) {
-            return Fail("no entry " + rest);
-        }
-        list->setCurrentIndex(entry);
-    } else if (verb == QLatin1String("key")) {
-        // Through the window, as the window system delivers keys: shortcuts first.
-        control->window()->activateWindow();
-        if (!QTest::qWaitForWindowActive(control->window())) {
-            return Fail(QStringLiteral("the window does not become active"));
-        }
-        control->setFocus(Qt::OtherFocusReason);
-        // A menu the keys open would wait for a person: it is closed again, unused.
-        QTimer closer;
-        closer.callOnTimeout([] {
-            if (QWidget* menu = QApplication::activePopupWidget()) {
-                menu->close();
-            }
-        });
-        closer.start(0);
-        const QKeySequence keys(rest);
-        for (int i = 0; i < keys.count(); ++i) {
-            QTest::keyClick(control->window()->windowHandle(), keys[i].key(),
-                            keys[i].keyboardModifiers());
-        }
-    } else if (verb != QLatin1String("check")) {
-        return Fail(QStringLiteral("unknown step"));
-    }
-    return true;
-}
-
-bool Scenario::Check(const QString& what, const QStringList& words, const QString& rest) {
-    const auto* table = qobject_cast<QTreeView*>(Find(QStringLiteral("lv_Ausgabe")));
-    const QAbstractItemModel* model = table != nullptr ? table->model() : nullptr;
-    const QString name = words.value(1);
-    QString seen;
-    if (what == QLatin1String("=rows")) {
-        seen = QString::number(model->rowCount());
-    } else if (what == QLatin1String("=row") || what == QLatin1String("=headers")) {
-        seen = Cells(model, what == QLatin1String("=row") ? name.toInt() : -1);
-    } else if (what == QLatin1String("=cell")) {
-        seen = model->index(name.toInt(), words.value(2).toInt()).data().toString();
-    } else if (what == QLatin1String("=order")) {
-        QStringList rows;
-        for (int row = 0; row < model->rowCount(); ++row) {
-            rows << model->index(row, 2).data().toString() + QLatin1Char(':') +
-                        model->index(row, 3).data().toString();
-        }
-        seen = rows.join(QLatin1Char(' '));
-    } else if (what == QLatin1String("=sorted")) {
-        const int column = table->header()->sortIndicatorSection();
-        const bool up = table->header()->sortIndicatorOrder() == Qt::AscendingOrder;
-        seen = column < 0 ? QString()
-                          : model->headerData(column, Qt::Horizontal).toString() +
-                                (up ? QStringLiteral(" ascending") : QStringLiteral(" descending"));
-    } else if (what == QLatin1String("=ticked")) {
-        const auto* elements = qobject_cast<QTreeWidget*>(Find(QStringLiteral("lv_Elemente")));
-        QStringList ticked;
-        for (int i = 0; i < elements->topLevelItemCount(); ++i) {
-            if (elements->topLevelItem(i)->checkState(0) == Qt::Checked) {
-                ticked << elements->topLevelItem(i)->text(1);
-            }
-        }
-        seen = ticked.join(QLatin1Char(' '));
-    } else if (what == QLatin1String("=stored")) {
-        seen = SettingsStore().Read(name, words.value(2), QStringLiteral("<missing>"));
-    } else if (what == QLatin1String("=messages")) {
-        seen = QString::number(desktop_.messages.size());
-    } else if (what == QLatin1String("=message")) {
-        const ShownMessage last = desktop_.messages.value(desktop_.messages.size() - 1);
-        seen = last.title + QLatin1Char('|') + QString(last.text).replace("\r\n", "\n");
-    } else if (what == QLatin1String("=dialog")) {
-        seen = desktop_.shownFileName;
-    } else if (what == QLatin1String("=focus")) {
-        const QWidget* focused = window_()->focusWidget();
-        seen = focused == nullptr ? QString() : focused->objectName();
-        if (table != nullptr && focused == table) {
-            seen += QLatin1Char(' ') + QString::number(table->currentIndex().row());
-        }
-    } else if (what == QLatin1String("=opened")) {
-        seen = desktop_.openedAddresses.isEmpty() ? QString()
-                                                  : desktop_.openedAddresses.last().toString();
-    } else if (what == QLatin1String("=clipboard")) {
-        seen = QGuiApplication::clipboard()->text();
-    } else if (what == QLatin1String("=copied")) {
-        seen = QString::number(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')));
-    } else if (what == QLatin1String("=windows")) {
-        QStringList open;
-        for (const QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->isVisible() && !top->objectName().isEmpty()) {
-                open << top->objectName();
-            }
-        }
-        open.sort();
-        seen = open.join(QLatin1Char(' '));
-    } else if (what == QLatin1String("=file")) {
-        seen = QString::fromLatin1(ReadFileBytes(name));
-    } else if (what == QLatin1String("=files")) {
-        QStringList files = QDir(name).entryList(QDir::Files | QDir::Hidden);
-        files.sort();
-        seen = QString(name + QLatin1Char(' ') + files.join(QLatin1Char(' '))).trimmed();
-        return seen == rest.trimmed() || Fail("seen: " + seen);
-    } else {
-        // A property of a named control or menu entry: its text, value, or whether it is
-        // enabled, visible or checked (1 or 0).
-        const QObject* target = window_()->findChild<QAction*>(name);
-        target = target != nullptr ? target : Find(name);
-        if (target == nullptr) {
-            return Fail(QStringLiteral("no such control"));
-        }
-        const QVariant value = target->property(qPrintable(what.mid(1)));
-        if (!value.isValid() && what != QLatin1String("=text")) {
-            return Fail(QStringLiteral("no such check"));
-        }
-        seen = what == QLatin1String("=text")      ? TextOf(target)
-               : value.typeId() == QMetaType::Bool ? QString::number(int(value.toBool()))
-                                                   : value.toString();
-    }
-    return seen == rest || Fail("seen: " + QString(seen).replace('\n', "\\n"));
 }
 
 }  // namespace kolvenar::testing

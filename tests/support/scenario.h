@@ -3,7 +3,12 @@
 #include <QStringList>
 #include <QWidget>
 
+class QAbstractItemModel;
+class QTreeView;
+
 #include <functional>
+#include <span>
+#include <string_view>
 
 #include "support/scripted_desktop.h"
 
@@ -14,7 +19,7 @@ namespace kolvenar::testing {
 // argument takes the rest of the line. Controls are named by their objectName, in the window given
 // or, as "Fm_Umrechner/txt_Wert0", in another open window; "\n" in a text stands for the line
 // breaks of messages and the clipboard. A step that finds nothing to act on (no such control, list
-// entry, row or column title) fails.
+// entry, row or column title) fails, and so do all steps, unplayed, when one of them is unknown.
 //
 // Doing:
 //   type NAME TEXT       replace a box's text and press Enter     keys NAME TEXT   without Enter
@@ -32,6 +37,7 @@ namespace kolvenar::testing {
 // Checking:
 //   =rows N   =row R A|B|...   =cell R C TEXT   =headers A|B|...   =order Z:N Z:N ...
 //   =text NAME TEXT   =checked NAME 0|1   =enabled NAME 0|1   =visible NAME 0|1   =value BAR N
+//   =accessibleName NAME TEXT   =y NAME PIXELS   (a property of a control or menu entry)
 //   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
 //   =clipboard TEXT   =copied LINES   =windows NAME NAME ...   (the open windows, sorted)
 //   =dialog NAME   (the file name the last file dialog showed)
@@ -44,15 +50,45 @@ public:
     Scenario(ScriptedDesktop& desktop, std::function<QWidget*()> window, QString folder = QString())
         : desktop_(desktop), window_(std::move(window)), folder_(std::move(folder)) {}
 
-    // Plays the steps in order; false (with the failure recorded) at the first that fails.
+    // Plays the steps in order; false (with the failure recorded) at the first that fails, or
+    // before the first when any of them is unknown.
     bool Run(const QStringList& steps);
+    // Whether the player knows the step's verb.
+    static bool Knows(const QString& step);
 
     QWidget* Find(const QString& name) const;
 
 private:
-    bool Do(const QString& verb, const QStringList& words, const QString& rest);
-    bool Use(const QString& verb, QWidget* control, const QStringList& words, const QString& rest);
-    bool Check(const QString& what, const QStringList& words, const QString& rest);
+    // A step taken apart: its words (the verb first), the first argument, and the text after
+    // the verb's leading words.
+    struct Words {
+        QStringList all;
+        QString name;
+        QString rest;
+    };
+    // A step that does something (false: it failed), and one that finds what the user sees.
+    using Act = bool (*)(Scenario& player, const Words& words);
+    using Look = QString (*)(Scenario& player, const Words& words);
+    struct StepKind {
+        std::string_view verb;
+        // How many words come before the step's text.
+        int wordsBeforeText;
+        Act act;
+        Look look = nullptr;
+    };
+    static std::span<const StepKind> Steps();
+    static const StepKind* KindOf(const QString& step);
+
+    // The named control, or null with the failure recorded.
+    QWidget* Control(const QString& name) const;
+    bool Dialog(const Words& w);
+    bool Tick(const Words& w);
+    bool Type(const Words& w);
+    bool Click(const Words& w);
+    bool Key(const Words& w);
+    QString Property(const Words& w);
+    // The result table, or null.
+    QTreeView* Table() const;
     // Records the failure of the current step.
     bool Fail(const QString& why) const;
 
@@ -60,6 +96,7 @@ private:
     std::function<QWidget*()> window_;
     QString folder_;
     QString step_;
+    mutable bool failed_ = false;
 };
 
 }  // namespace kolvenar::testing

@@ -159,29 +159,4 @@ void SetInputLook(QWidget& box, bool on) {
     box.setEnabled(on);
 }
 
-namespace {
-
-constexpr char kTabIndexProperty[] = "kolvenarTabIndex";
-
-}  // namespace
-
-void SetTabIndex(QWidget& control, int index) {
-    control.setProperty(kTabIndexProperty, index);
-}
-
-void ApplyTabOrder(QWidget& window) {
-    std::vector<std::pair<int, QWidget*>> order;
-    for (QWidget* child : window.findChildren<QWidget*>()) {
-        const QVariant index = child->property(kTabIndexProperty);
-        if (index.isValid() && child->focusPolicy() != Qt::NoFocus) {
-            order.emplace_back(index.toInt(), child);
-        }
-    }
-    std::sort(order.begin(), order.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1].second, order[i].second);
-    }
-}
-
 }  // namespace kolvenar

@@ -54,10 +54,21 @@ void SetInputLook(QWidget& box, bool on);
 // letter or digit that no caption before it took (a "&" of the caption itself is doubled).
 QStringList WithAccessKeys(const QStringList& captions);
 
-// Records a control's place in the keyboard focus order; ApplyTabOrder chains every
-// control of a window that carries one.
-void SetTabIndex(QWidget& control, int index);
-void ApplyTabOrder(QWidget& window);
+// Keeps a window's change and click handlers quiet while the window sets its own controls, the
+// one way every window does so: sets the window's flag for its scope and restores what it was.
+class SuppressedEvents {
+public:
+    explicit SuppressedEvents(bool& suppressed) : flag_(suppressed), before_(suppressed) {
+        flag_ = true;
+    }
+    ~SuppressedEvents() { flag_ = before_; }
+    SuppressedEvents(const SuppressedEvents&) = delete;
+    SuppressedEvents& operator=(const SuppressedEvents&) = delete;
+
+private:
+    bool& flag_;
+    bool before_;
+};
 
 // Shows the busy cursor for as long as it lives.
 class BusyCursor {

@@ -7,6 +7,8 @@
 #include <QTranslator>
 
 #include "settings/settings_store.h"
+#include "ui/common/desktop_seam.h"
+#include "ui/main/fm_main.h"
 
 // In no namespace: the resource's registration function is global. A static library drops
 // resources nobody refers to.
@@ -36,6 +38,13 @@ void SetUpApplication() {
                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator);
     }
+}
+
+int RunMainWindow() {
+    QtDesktop desktop;
+    Fm_Main window(desktop);
+    window.show();
+    return QApplication::exec();
 }
 
 }  // namespace kolvenar

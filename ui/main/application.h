@@ -7,4 +7,8 @@ namespace kolvenar {
 // shows.
 void SetUpApplication();
 
+// The program's run once its QApplication is set up: the main window on the real desktop, until
+// it closes; gives the exit code.
+int RunMainWindow();
+
 }  // namespace kolvenar

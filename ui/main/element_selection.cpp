@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/window_support.h"
@@ -18,12 +19,10 @@ namespace kolvenar {
 namespace {
 
 constexpr int kTagRole = Qt::UserRole;
-const QString kSection = QStringLiteral("ElementVisible");
-
 // "Z1" to "Z118", as earlier versions stored them (docs/design.md, "Control names are stored
 // keys").
 QString ElementKey(int z) {
-    return MemberName(QStringLiteral("Z"), z);
+    return MemberName(keys::kElementTickPrefix, z);
 }
 
 }  // namespace
@@ -33,11 +32,9 @@ ElementSelection::ElementSelection(MainState& state, QWidget* container)
     auto* all = PlaceControl<QPushButton>(
         container, MemberName(QStringLiteral("cmd_ElementeVisible"), 1), 120, 2160, 975, 255);
     all->setText(QStringLiteral("Alle"));
-    SetTabIndex(*all, 0);
     auto* none = PlaceControl<QPushButton>(
         container, MemberName(QStringLiteral("cmd_ElementeVisible"), 0), 1320, 2160, 975, 255);
     none->setText(QStringLiteral("Keine"));
-    SetTabIndex(*none, 1);
     connect(all, &QPushButton::clicked, this, [this] { cmd_ElementeVisible_Click(1); });
     connect(none, &QPushButton::clicked, this, [this] { cmd_ElementeVisible_Click(0); });
 
@@ -55,7 +52,6 @@ ElementSelection::ElementSelection(MainState& state, QWidget* container)
     lv_Elemente_->header()->setSectionsClickable(false);
     lv_Elemente_->setColumnWidth(0, TwipsToPixels(1380));
     lv_Elemente_->setColumnWidth(1, TwipsToPixels(464));
-    SetTabIndex(*lv_Elemente_, 2);
     ShowFocusRing(*lv_Elemente_);
     lv_Elemente_->installEventFilter(this);
     connect(lv_Elemente_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem*, int column) {
@@ -80,18 +76,18 @@ bool ElementSelection::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ElementSelection::Restore(const SettingsStore& store) {
+    std::array<bool, kElementCount + 1> ticked{};
     for (int z = 1; z <= kElementCount; ++z) {
-        ElementEntry& element = state_.Elements[static_cast<std::size_t>(z)];
-        element.Name = std::string(ElementName(z));
-        element.Visible = store.ReadInt(kSection, ElementKey(z), 1, INT_MIN, INT_MAX) != 0;
+        ticked[static_cast<std::size_t>(z)] =
+            store.ReadInt(sections::kElementTicks, ElementKey(z), 1, INT_MIN, INT_MAX) != 0;
     }
-    Fill();
+    Fill(ticked);
 }
 
 void ElementSelection::Store(SettingsStore& store) const {
     for (int i = 0; i < lv_Elemente_->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = lv_Elemente_->topLevelItem(i);
-        store.WriteInt(kSection, ElementKey(row->data(0, kTagRole).toInt()),
+        store.WriteInt(sections::kElementTicks, ElementKey(row->data(0, kTagRole).toInt()),
                        row->checkState(0) == Qt::Checked ? 1 : 0);
     }
 }
@@ -100,43 +96,45 @@ void ElementSelection::StretchListTo(int bottom) {
     lv_Elemente_->resize(lv_Elemente_->width(), std::max(1, bottom - lv_Elemente_->y()));
 }
 
-void ElementSelection::Fill() {
+void ElementSelection::Fill(const std::array<bool, kElementCount + 1>& ticked) {
     lv_Elemente_->clear();
     QList<QTreeWidgetItem*> rows;
     for (int z = 1; z <= kElementCount; ++z) {
-        const ElementEntry& element = state_.Elements[static_cast<std::size_t>(z)];
-        auto* row = new QTreeWidgetItem({FromUtf8(element.Name), QString::number(z)});
+        auto* row = new QTreeWidgetItem({FromUtf8(ElementName(z)), QString::number(z)});
         row->setData(0, kTagRole, z);
         row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        row->setCheckState(0, element.Visible ? Qt::Checked : Qt::Unchecked);
+        row->setCheckState(0, ticked[static_cast<std::size_t>(z)] ? Qt::Checked : Qt::Unchecked);
         rows.append(row);
     }
     lv_Elemente_->addTopLevelItems(rows);
 }
 
-void ElementSelection::CopyTicksToElements() {
+std::array<bool, kElementCount + 1> ElementSelection::Chosen() const {
+    std::array<bool, kElementCount + 1> chosen{};
     for (int i = 0; i < lv_Elemente_->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = lv_Elemente_->topLevelItem(i);
         const int z = row->data(0, kTagRole).toInt();
         if (z >= 1 && z <= kElementCount) {
-            state_.Elements[static_cast<std::size_t>(z)].Visible =
-                row->checkState(0) == Qt::Checked;
+            chosen[static_cast<std::size_t>(z)] = row->checkState(0) == Qt::Checked;
         }
     }
+    return chosen;
 }
 
-void ElementSelection::SetTicksFromElements() {
-    SuppressedEvents suppressed(state_);
-    for (int z = 1; z <= kElementCount && z <= lv_Elemente_->topLevelItemCount(); ++z) {
-        lv_Elemente_->topLevelItem(z - 1)->setCheckState(
-            0, state_.Elements[static_cast<std::size_t>(z)].Visible ? Qt::Checked : Qt::Unchecked);
+void ElementSelection::TickOnly(const std::vector<int>& zs) {
+    SuppressedEvents suppressed(state_.SuppressEvents);
+    for (int i = 0; i < lv_Elemente_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = lv_Elemente_->topLevelItem(i);
+        const bool wanted =
+            std::find(zs.begin(), zs.end(), row->data(0, kTagRole).toInt()) != zs.end();
+        row->setCheckState(0, wanted ? Qt::Checked : Qt::Unchecked);
     }
 }
 
 void ElementSelection::cmd_ElementeVisible_Click(int index) {
     const Qt::CheckState wanted = index == 1 ? Qt::Checked : Qt::Unchecked;
     {
-        SuppressedEvents suppressed(state_);
+        SuppressedEvents suppressed(state_.SuppressEvents);
         for (int i = 0; i < lv_Elemente_->topLevelItemCount(); ++i) {
             QTreeWidgetItem* row = lv_Elemente_->topLevelItem(i);
             if (row->checkState(0) != wanted) {

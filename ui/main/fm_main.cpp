@@ -13,23 +13,25 @@
 #include <algorithm>
 
 #include "core/version.h"
+#include "settings/settings_keys.h"
 #include "ui/common/accessibility.h"
-#include "ui/common/control_names.h"
+#include "ui/common/control_list.h"
 #include "ui/common/desktop_seam.h"
 #include "ui/common/window_support.h"
 #include "ui/main/element_selection.h"
+#include "ui/main/help_menu.h"
+#include "ui/main/main_controls.h"
+#include "ui/main/main_settings.h"
 #include "ui/main/n_range_panel.h"
 #include "ui/main/output_options_panel.h"
+#include "ui/main/reference_length_panel.h"
 #include "ui/main/result_table_model.h"
 #include "ui/main/result_view.h"
+#include "ui/main/side_windows.h"
 #include "ui/main/sort_menu.h"
+#include "ui/main/table_exports.h"
+#include "ui/main/table_runner.h"
 #include "ui/main/units_panel.h"
-#include "ui/windows/fm_anleitung.h"
-#include "ui/windows/fm_auswerten.h"
-#include "ui/windows/fm_einstellungen.h"
-#include "ui/windows/fm_info.h"
-#include "ui/windows/fm_mehrfachsuche.h"
-#include "ui/windows/fm_umrechner.h"
 
 namespace kolvenar {
 
@@ -40,8 +42,22 @@ const QString kDesignCaption = QStringLiteral(" Kolvenar - Zuzovudezivudizer");
 // The result table's column of N.
 constexpr int kNColumn = 3;
 
+constexpr int kStartN = 33;
+
 // Margin kept between the two lists and the window's right and bottom edges.
 constexpr int kListMarginTwips = 105;
+
+QMenu* AddMenu(QMenuBar& bar, const QString& name, const QString& caption) {
+    QMenu* menu = bar.addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+QAction* AddEntry(QMenu& menu, const QString& name, const QString& caption) {
+    QAction* entry = menu.addAction(caption);
+    entry->setObjectName(name);
+    return entry;
+}
 
 int AtLeastOne(int x) {
     return x >= 1 ? x : 1;
@@ -49,39 +65,84 @@ int AtLeastOne(int x) {
 
 }  // namespace
 
-// The main window reports when a side window cannot write the settings.
-void Fm_Main::Watch(SideWindow* window) {
-    connect(window, &SideWindow::settingsNotWritten, this, &Fm_Main::ReportSettingsNotWritten);
-}
-
-// Creates the window on first use, shows it modeless and brings it to the front.
-template <typename W, typename Make>
-void Fm_Main::ShowSideWindow(QPointer<W>& window, Make make) {
-    if (window.isNull()) {
-        window = make();
-        Watch(window);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 Fm_Main::Fm_Main(Desktop& desktop, QWidget* parent) : QMainWindow(parent), desktop_(desktop) {
     InstallAccessibleInterfaces();
-    setObjectName(QStringLiteral("Fm_Main"));
+    setObjectName(sections::kMain);
     setFont(DialogFont());
-    exportFolder_ = QApplication::applicationDirPath();
-    userDataFolder_ = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    sideWindows_ = new SideWindows(desktop_, this);
+    // The main window reports when a side window cannot write the settings.
+    connect(sideWindows_, &SideWindows::settingsNotWritten, this,
+            &Fm_Main::ReportSettingsNotWritten);
+    connect(sideWindows_, &SideWindows::constantsSaved, this, &Fm_Main::InitCx);
     CreateControls();
     CreateMenus();
     ConnectPanels();
-    ApplyTabOrder(*this);
-    NameControls(*this);
+    SetUpControls(*this, MainControls());
     CloseOnEscape(*this);
     Load();
 }
 
 Fm_Main::~Fm_Main() = default;
+
+void Fm_Main::BuildOutputTable(double nFromScroll, double nToScroll) {
+    runner_->Build(nFromScroll, nToScroll);
+}
+
+void Fm_Main::ClearOutput() {
+    runner_->Clear();
+}
+
+void Fm_Main::Load() {
+    settings_->RestorePlacement();
+    settings_->LoadReferenceConstants();
+    {
+        SuppressedEvents suppressed(state_.SuppressEvents);
+        settings_->RestoreControls();
+        parts_.nRange->SetValue(1, kStartN);
+    }
+    parts_.outputOptions->ShowResultLabelsOnButtonFace();
+    SetSearchMode(false);
+    setWindowTitle(WindowCaption());
+    // Moving "N von" runs the bar's change handling, which builds the first table.
+    parts_.nRange->SetValue(0, kStartN);
+}
+
+void Fm_Main::InitCx(const CxTable& constants) {
+    parts_.reference->SetConstants(constants);
+}
+
+std::pair<QString, double> Fm_Main::GetCurrentCx() const {
+    return parts_.reference->Current();
+}
+
+void Fm_Main::ExportTable(int index) {
+    exports_->Export(index);
+}
+
+void Fm_Main::SaveAs() {
+    exports_->SaveAs();
+}
+
+void Fm_Main::SetExportFolder(const QString& folder) {
+    exports_->SetExportFolder(folder);
+}
+
+void Fm_Main::SetUserDataFolder(const QString& folder) {
+    exports_->SetUserDataFolder(folder);
+    sideWindows_->SetUserDataFolder(folder);
+}
+
+void Fm_Main::SetClock(std::function<QDateTime()> clock) {
+    exports_->SetClock(std::move(clock));
+}
+
+void Fm_Main::SetGuideFile(const QString& path) {
+    help_->SetGuideFile(path);
+}
+
+QString Fm_Main::DefaultGuideFile() {
+    return HelpMenu::DefaultGuideFile();
+}
 
 QString Fm_Main::WindowCaption() {
     return kDesignCaption + QStringLiteral(" , Version ") + FromUtf8(VersionText());
@@ -93,138 +154,128 @@ void Fm_Main::CreateControls() {
     setCentralWidget(central);
     resize(TwipsRect(0, 0, 9480, 6510).size());
 
-    units_ = new UnitsPanel(state_, central);
-    outputOptions_ = new OutputOptionsPanel(state_, central);
-    elements_ = new ElementSelection(state_, central);
+    parts_.units = new UnitsPanel(state_, central);
+    parts_.outputOptions = new OutputOptionsPanel(state_, central);
+    parts_.elements = new ElementSelection(state_, central);
 
-    auto* frCompton = PlaceControl<QGroupBox>(central, QStringLiteral("Fr_Comptonwellenlänge"),
-                                              2400, 2160, 2175, 735);
-    frCompton->setTitle(QStringLiteral("Comptonwellenlänge"));
-    SetTabIndex(*frCompton, 49);
-    combo_Cx_ = PlaceControl<QComboBox>(frCompton, QStringLiteral("Combo_Cx"), 120, 240, 1935, 315);
-    SetTabIndex(*combo_Cx_, 31);
+    parts_.reference = new ReferenceLengthPanel(state_, central);
 
-    nRange_ = new NRangePanel(state_, central);
+    parts_.nRange = new NRangePanel(state_, central);
 
-    cmd_Markieren_ = PlaceControl<QPushButton>(
+    parts_.markButton = PlaceControl<QPushButton>(
         central, QStringLiteral("cmd_AusgewählteInListeMarkieren"), 2400, 3000, 615, 255);
-    cmd_Markieren_->setText(QStringLiteral("<-"));
-    cmd_Markieren_->setToolTip(
+    parts_.markButton->setText(QStringLiteral("<-"));
+    parts_.markButton->setToolTip(
         QStringLiteral("Zu den markierten Zeilen die Elemente in der Elementeliste auswählen"));
-    cmd_Markieren_->setFont(DialogFont(true));
-    SetTabIndex(*cmd_Markieren_, 36);
+    parts_.markButton->setFont(DialogFont(true));
 
-    lv_Ausgabe_ = new ResultTableView(central);
-    lv_Ausgabe_->setGeometry(TwipsRect(2400, 3240, 6975, 3255));
-    SetTabIndex(*lv_Ausgabe_, 37);
+    parts_.table = new ResultTableView(central);
+    parts_.table->setGeometry(TwipsRect(2400, 3240, 6975, 3255));
 
+    runner_ = new TableRunner(*this, desktop_, state_, parts_);
+    connect(runner_, &TableRunner::built, this, &Fm_Main::outputBuilt);
+    exports_ = new TableExports(*this, desktop_, *parts_.outputOptions, parts_.table->Model());
+    settings_ = new MainSettings(*this, parts_, *runner_, *exports_);
+    connect(settings_, &MainSettings::settingsNotWritten, this, &Fm_Main::ReportSettingsNotWritten);
     central->installEventFilter(this);
 }
 
 void Fm_Main::CreateMenus() {
-    const auto addAction = [this](QMenu* menu, const QString& name, const QString& caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
-    datei->setObjectName(QStringLiteral("MT_Datei"));
-    me_Speichern_[0] =
-        addAction(datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern &TXT"));
-    me_Speichern_[1] =
-        addAction(datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern &XLS"));
-    me_SpeichernUnter_ =
-        addAction(datei, QStringLiteral("ME_SpeichernUnter"), QStringLiteral("Speichern unter …"));
-    me_SpeichernUnter_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    QAction* beenden = addAction(datei, QStringLiteral("ME_Beenden"), QStringLiteral("&Beenden"));
+    CreateFileMenu();
+    CreateWindowMenu();
+    CreateViewMenu();
+    help_ = new HelpMenu(*this, desktop_, *sideWindows_);
+}
+
+void Fm_Main::CreateFileMenu() {
+    QMenu* datei = AddMenu(*menuBar(), QStringLiteral("MT_Datei"), QStringLiteral("&Datei"));
+    std::array<QAction*, 3>& save = parts_.saveEntries;
+    save[0] = AddEntry(*datei, QStringLiteral("ME_Speichern0"), QStringLiteral("Speichern &TXT"));
+    save[1] = AddEntry(*datei, QStringLiteral("ME_Speichern1"), QStringLiteral("Speichern &XLS"));
+    save[2] =
+        AddEntry(*datei, QStringLiteral("ME_SpeichernUnter"), QStringLiteral("Speichern unter …"));
+    save[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QAction* beenden = AddEntry(*datei, QStringLiteral("ME_Beenden"), QStringLiteral("&Beenden"));
     beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    SetSaveEntriesEnabled(false);
-
-    QMenu* fenster = menuBar()->addMenu(QStringLiteral("&Fenster"));
-    fenster->setObjectName(QStringLiteral("MT_Fenster"));
-    QAction* umrechner =
-        addAction(fenster, QStringLiteral("ME_Umrechner"), QStringLiteral("&Umrechner"));
-    QAction* auswerten =
-        addAction(fenster, QStringLiteral("ME_Auswerten"), QStringLiteral("&Auswerten"));
-    auswerten->setEnabled(false);
-    QAction* einstellungen =
-        addAction(fenster, QStringLiteral("ME_Einstellungen"), QStringLiteral("&Einstellungen"));
-    QAction* info = addAction(fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
-    QAction* mehrfachsuche =
-        addAction(fenster, QStringLiteral("ME_Mehrfachsuche"), QStringLiteral("&Mehrfachsuche"));
-
-    QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
-    ansicht->setObjectName(QStringLiteral("MT_Ansicht"));
-    me_Abweichung_ =
-        addAction(ansicht, QStringLiteral("ME_Abweichung"), QStringLiteral("&Abweichung zeigen"));
-    me_Abweichung_->setCheckable(true);
-    ansicht->addMenu(new SortMenu(lv_Ausgabe_->Model(), ansicht));
-    lv_Ausgabe_->SetViewEntries({me_Abweichung_});
-    CreateHelpMenu();
+    parts_.SetSaveEntriesEnabled(false);
 
     for (int i = 0; i < 2; ++i) {
-        connect(me_Speichern_[static_cast<std::size_t>(i)], &QAction::triggered, this,
+        connect(save[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { ExportTable(i); });
     }
-    connect(me_SpeichernUnter_, &QAction::triggered, this, &Fm_Main::SaveAs);
+    connect(save[2], &QAction::triggered, this, &Fm_Main::SaveAs);
+    connect(beenden, &QAction::triggered, this, &QWidget::close);
+}
+
+void Fm_Main::CreateWindowMenu() {
+    QMenu* fenster = AddMenu(*menuBar(), QStringLiteral("MT_Fenster"), QStringLiteral("&Fenster"));
+    QAction* umrechner =
+        AddEntry(*fenster, QStringLiteral("ME_Umrechner"), QStringLiteral("&Umrechner"));
+    QAction* auswerten =
+        AddEntry(*fenster, QStringLiteral("ME_Auswerten"), QStringLiteral("&Auswerten"));
+    auswerten->setEnabled(false);
+    QAction* einstellungen =
+        AddEntry(*fenster, QStringLiteral("ME_Einstellungen"), QStringLiteral("&Einstellungen"));
+    QAction* info = AddEntry(*fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
+    QAction* mehrfachsuche =
+        AddEntry(*fenster, QStringLiteral("ME_Mehrfachsuche"), QStringLiteral("&Mehrfachsuche"));
+
+    connect(einstellungen, &QAction::triggered, sideWindows_, &SideWindows::ShowSettings);
+    connect(umrechner, &QAction::triggered, sideWindows_, &SideWindows::ShowConverter);
+    // The design leaves this entry disabled; the window opens only if it is ever enabled.
+    connect(auswerten, &QAction::triggered, sideWindows_, &SideWindows::ShowEvaluation);
+    connect(info, &QAction::triggered, sideWindows_, &SideWindows::ShowInfo);
+    connect(mehrfachsuche, &QAction::triggered, sideWindows_, &SideWindows::ShowMultiSearch);
+}
+
+void Fm_Main::CreateViewMenu() {
+    QMenu* ansicht = AddMenu(*menuBar(), QStringLiteral("MT_Ansicht"), QStringLiteral("&Ansicht"));
+    parts_.deviation = AddEntry(*ansicht, keys::kDeviation, QStringLiteral("&Abweichung zeigen"));
+    parts_.deviation->setCheckable(true);
+    ansicht->addMenu(new SortMenu(parts_.table->Model(), ansicht));
+    parts_.table->SetViewEntries({parts_.deviation});
+
     // Only a search shows the deviation.
-    connect(me_Abweichung_, &QAction::toggled, this, [this] {
-        if (units_->SearchMode()) {
+    connect(parts_.deviation, &QAction::toggled, this, [this] {
+        if (parts_.units->SearchMode()) {
             RebuildTable();
         }
-    });
-    connect(beenden, &QAction::triggered, this, &QWidget::close);
-    connect(einstellungen, &QAction::triggered, this,
-            [this] { ShowSideWindow(einstellungen_, [this] { return NewSettingsWindow(); }); });
-    connect(umrechner, &QAction::triggered, this,
-            [this] { ShowSideWindow(umrechner_, [this] { return new Fm_Umrechner(desktop_); }); });
-    // The design leaves this entry disabled; the window opens only if it is ever enabled.
-    connect(auswerten, &QAction::triggered, this,
-            [this] { ShowSideWindow(auswerten_, [] { return new Fm_Auswerten(); }); });
-    connect(info, &QAction::triggered, this,
-            [this] { ShowSideWindow(info_, [this] { return new Fm_Info(desktop_); }); });
-    connect(mehrfachsuche, &QAction::triggered, this, [this] {
-        ShowSideWindow(mehrfachsuche_,
-                       [this] { return new Fm_Mehrfachsuche(desktop_, userDataFolder_); });
     });
 }
 
 void Fm_Main::ConnectPanels() {
-    connect(nRange_, &NRangePanel::rebuildRequested, this, &Fm_Main::RebuildTable);
-    connect(nRange_, &NRangePanel::offsetShown, outputOptions_, &OutputOptionsPanel::ShowOffset);
-    connect(outputOptions_, &OutputOptionsPanel::rebuildRequested, this, &Fm_Main::RebuildTable);
-    connect(outputOptions_, &OutputOptionsPanel::selectionApplyRequested, this,
+    connect(parts_.nRange, &NRangePanel::rebuildRequested, this, &Fm_Main::RebuildTable);
+    connect(parts_.nRange, &NRangePanel::offsetShown, parts_.outputOptions,
+            &OutputOptionsPanel::ShowOffset);
+    connect(parts_.outputOptions, &OutputOptionsPanel::rebuildRequested, this,
+            &Fm_Main::RebuildTable);
+    connect(parts_.outputOptions, &OutputOptionsPanel::selectionApplyRequested, this,
             &Fm_Main::ApplyElementSelection);
-    connect(units_, &UnitsPanel::rebuildRequested, this, &Fm_Main::RebuildTable);
-    connect(units_, &UnitsPanel::selectionApplyRequested, this, &Fm_Main::ApplyElementSelection);
-    connect(elements_, &ElementSelection::selectionApplyRequested, this,
+    connect(parts_.units, &UnitsPanel::rebuildRequested, this, &Fm_Main::RebuildTable);
+    connect(parts_.units, &UnitsPanel::selectionApplyRequested, this,
             &Fm_Main::ApplyElementSelection);
-    connect(combo_Cx_, &QComboBox::currentIndexChanged, this, &Fm_Main::Combo_Cx_Change);
-    connect(units_, &UnitsPanel::searchModeClicked, this, &Fm_Main::Chk_Suchmodus_Click);
-    connect(cmd_Markieren_, &QPushButton::clicked, this, &Fm_Main::MarkSelectedElements);
+    connect(parts_.elements, &ElementSelection::selectionApplyRequested, this,
+            &Fm_Main::ApplyElementSelection);
+    connect(parts_.reference, &ReferenceLengthPanel::rebuildRequested, this,
+            &Fm_Main::RebuildTable);
+    connect(parts_.units, &UnitsPanel::searchModeClicked, this, &Fm_Main::Chk_Suchmodus_Click);
+    connect(parts_.markButton, &QPushButton::clicked, this, &Fm_Main::MarkSelectedElements);
 }
 
 void Fm_Main::RebuildTable() {
-    BuildOutputTable(nRange_->Value(0), nRange_->Value(1));
+    BuildOutputTable(parts_.nRange->Value(0), parts_.nRange->Value(1));
 }
 
 void Fm_Main::ApplyElementSelection() {
-    elements_->CopyTicksToElements();
     RebuildTable();
-}
-
-void Fm_Main::Combo_Cx_Change() {
-    if (!state_.SuppressEvents) {
-        RebuildTable();
-    }
 }
 
 void Fm_Main::SetSearchMode(bool on) {
     if (state_.SuppressEvents) {
         return;
     }
-    nRange_->setVisible(!on);
-    units_->SetSearchMode(on);
+    parts_.nRange->setVisible(!on);
+    parts_.units->SetSearchMode(on);
 }
 
 void Fm_Main::Chk_Suchmodus_Click(bool on) {
@@ -239,48 +290,32 @@ void Fm_Main::Chk_Suchmodus_Click(bool on) {
 // covers only their elements. An element with several rows is kept when any of them is
 // highlighted. The user goes on in the table, at the first row that was highlighted.
 void Fm_Main::MarkSelectedElements() {
-    const ResultTableModel& model = lv_Ausgabe_->Model();
+    const ResultTableModel& model = parts_.table->Model();
     int firstRow = model.rowCount();
-    for (const QModelIndex& highlighted : lv_Ausgabe_->selectionModel()->selectedRows()) {
+    for (const QModelIndex& highlighted : parts_.table->selectionModel()->selectedRows()) {
         firstRow = std::min(firstRow, highlighted.row());
     }
     const int firstZ = model.index(firstRow, 0).data(ResultTableModel::kElementRole).toInt();
     const QString firstN = model.CellText(firstRow, kNColumn);
-    cmd_Markieren_->setEnabled(false);
-    for (ElementEntry& element : state_.Elements) {
-        element.Visible = false;
-    }
-    for (int z : lv_Ausgabe_->HighlightedElements()) {
-        if (z >= 1 && z <= kElementCount) {
-            state_.Elements[static_cast<std::size_t>(z)].Visible = true;
-        }
-    }
-    elements_->SetTicksFromElements();
+    parts_.markButton->setEnabled(false);
+    parts_.elements->TickOnly(parts_.table->HighlightedElements());
     ApplyElementSelection();
-    cmd_Markieren_->setEnabled(true);
+    parts_.markButton->setEnabled(true);
     // The button gave the focus away as it disabled itself, while the table was hidden.
-    if (!lv_Ausgabe_->isVisible()) {
+    if (!parts_.table->isVisible()) {
         return;
     }
     for (int row = 0; row < model.rowCount(); ++row) {
         const QModelIndex index = model.index(row, 0);
         if (index.data(ResultTableModel::kElementRole).toInt() == firstZ &&
             model.CellText(row, kNColumn) == firstN) {
-            lv_Ausgabe_->selectionModel()->setCurrentIndex(
+            parts_.table->selectionModel()->setCurrentIndex(
                 index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-            lv_Ausgabe_->scrollTo(index);
-            lv_Ausgabe_->setFocus(Qt::OtherFocusReason);
+            parts_.table->scrollTo(index);
+            parts_.table->setFocus(Qt::OtherFocusReason);
             break;
         }
     }
-}
-
-// A settings window whose stored constants the main window takes over at once.
-Fm_Einstellungen* Fm_Main::NewSettingsWindow() {
-    auto* window = new Fm_Einstellungen();
-    connect(window, &Fm_Einstellungen::constantsSaved, this,
-            qOverload<const CxTable&>(&Fm_Main::InitCx));
-    return window;
 }
 
 bool Fm_Main::eventFilter(QObject* watched, QEvent* event) {
@@ -296,13 +331,13 @@ void Fm_Main::ResizeLists() {
     }
     const QSize client = centralWidget()->size();
     const int margin = TwipsToPixels(kListMarginTwips);
-    const QRect table = lv_Ausgabe_->geometry();
-    lv_Ausgabe_->resize(AtLeastOne(client.width() - table.left() - margin),
-                        AtLeastOne(client.height() - table.top() - margin));
-    if (lv_Ausgabe_->Model().rowCount() > 0) {
-        lv_Ausgabe_->AutoSizeColumns();
+    const QRect table = parts_.table->geometry();
+    parts_.table->resize(AtLeastOne(client.width() - table.left() - margin),
+                         AtLeastOne(client.height() - table.top() - margin));
+    if (parts_.table->Model().rowCount() > 0) {
+        parts_.table->AutoSizeColumns();
     }
-    elements_->StretchListTo(client.height() - margin);
+    parts_.elements->StretchListTo(client.height() - margin);
 }
 
 void Fm_Main::ReportSettingsNotWritten(const QString& fileName) {
@@ -317,20 +352,9 @@ void Fm_Main::ReportSettingsNotWritten(const QString& fileName) {
 }
 
 void Fm_Main::closeEvent(QCloseEvent* event) {
-    StoreControls();
-    CloseSideWindows();
+    settings_->Store();
+    sideWindows_->CloseAll();
     event->accept();
-}
-
-// Each side window stores its own placement (the converter also its settings) as it closes.
-void Fm_Main::CloseSideWindows() {
-    const std::array<QWidget*, 6> windows = {umrechner_, auswerten_, einstellungen_,
-                                             info_,      anleitung_, mehrfachsuche_};
-    for (QWidget* window : windows) {
-        if (window != nullptr) {
-            window->close();
-        }
-    }
 }
 
 }  // namespace kolvenar

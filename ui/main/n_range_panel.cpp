@@ -21,18 +21,15 @@ namespace {
 struct NRow {
     const char* caption;
     int top;
-    int barTab;
-    int boxTab;
 };
 
-constexpr std::array<NRow, 2> kRows = {{{"N von", 240, 32, 33}, {"N bis", 480, 34, 35}}};
+constexpr std::array<NRow, 2> kRows = {{{"N von", 240}, {"N bis", 480}}};
 
 }  // namespace
 
 NRangePanel::NRangePanel(MainState& state, QWidget* parent) : QGroupBox(parent), state_(state) {
     setObjectName(QStringLiteral("Fr_N"));
     setGeometry(TwipsRect(4680, 2160, 4695, 855));
-    SetTabIndex(*this, 45);
     for (int i = 0; i < 2; ++i) {
         const NRow& row = kRows[static_cast<std::size_t>(i)];
         const auto index = static_cast<std::size_t>(i);
@@ -49,7 +46,6 @@ NRangePanel::NRangePanel(MainState& state, QWidget* parent) : QGroupBox(parent),
         hScroll_N_[index]->setFocusPolicy(Qt::StrongFocus);
         hScroll_N_[index]->installEventFilter(this);
         ShowFocusRing(*hScroll_N_[index]);
-        SetTabIndex(*hScroll_N_[index], row.barTab);
         connect(hScroll_N_[index], &QScrollBar::valueChanged, this,
                 [this, i] { HScroll_N_Change(i); });
 
@@ -59,7 +55,6 @@ NRangePanel::NRangePanel(MainState& state, QWidget* parent) : QGroupBox(parent),
         // The boxes hold text only while the user types: leaving one empties it.
         QLineEdit* box = txt_N_Value_[index];
         WatchUserFocus(*box, {}, [box] { box->clear(); });
-        SetTabIndex(*txt_N_Value_[index], row.boxTab);
         connect(txt_N_Value_[index], &QLineEdit::returnPressed, this,
                 [this, i] { txt_N_Value_KeyDown(i); });
     }
@@ -95,7 +90,7 @@ void NRangePanel::HScroll_N_Change(int index) {
     }
     if (index == 0) {
         // Moving "N von" collapses the range to that one N.
-        SuppressedEvents suppressed(state_);
+        SuppressedEvents suppressed(state_.SuppressEvents);
         hScroll_N_[1]->setValue(hScroll_N_[0]->value());
     }
     ShowNRange();

@@ -6,8 +6,6 @@
 
 #include "core/number_rules.h"
 #include "core/number_text.h"
-#include "settings/settings_store.h"
-#include "ui/common/stored_controls.h"
 #include "ui/common/window_support.h"
 
 namespace kolvenar {
@@ -22,10 +20,9 @@ QLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& caption,
 }
 
 QCheckBox* PlaceCheckBox(QWidget* parent, const QString& name, const QString& caption, int left,
-                         int top, int width, int tabIndex) {
+                         int top, int width) {
     auto* box = PlaceControl<QCheckBox>(parent, name, left, top, width, 255);
     box->setText(caption);
-    SetTabIndex(*box, tabIndex);
     return box;
 }
 
@@ -36,10 +33,9 @@ OutputOptionsPanel::OutputOptionsPanel(MainState& state, QWidget* parent)
     setObjectName(QStringLiteral("Fr_Ausgabe"));
     setTitle(QStringLiteral("Ausgabe"));
     setGeometry(TwipsRect(6240, 0, 3135, 2055));
-    SetTabIndex(*this, 39);
 
-    chk_Runden_ = PlaceCheckBox(this, QStringLiteral("chk_Runden"), QStringLiteral("Runden"), 120,
-                                240, 960, 25);
+    chk_Runden_ =
+        PlaceCheckBox(this, QStringLiteral("chk_Runden"), QStringLiteral("Runden"), 120, 240, 960);
     chk_Runden_->setToolTip(QStringLiteral("(auf 4 Stellen nach dem Komma)"));
     chk_Runden_->setChecked(true);
     PlaceLabel(this, QStringLiteral("Lab_Wunschfaktor"), QStringLiteral("Wunschfaktor"), 1080, 240,
@@ -51,7 +47,6 @@ OutputOptionsPanel::OutputOptionsPanel(MainState& state, QWidget* parent)
         box = PlaceControl<QLineEdit>(this, MemberName(QStringLiteral("txt_Wunschfaktor"), i), 2400,
                                       i == 0 ? 240 : 600, 615, 285);
         box->setToolTip(QStringLiteral("Wert eingeben und Enter drücken"));
-        SetTabIndex(*box, 26 + i);
         connect(box, &QLineEdit::returnPressed, this, [this, i] { txt_Wunschfaktor_KeyDown(i); });
     }
     lab_AnzGefundenerElemente_ =
@@ -60,12 +55,9 @@ OutputOptionsPanel::OutputOptionsPanel(MainState& state, QWidget* parent)
     lab_N_Offset_ = PlaceLabel(this, QStringLiteral("Lab_N_Offset"), QStringLiteral("N_Offset"),
                                2400, 960, 615);
 
-    chk_A2_ =
-        PlaceCheckBox(this, QStringLiteral("chk_A2"), QStringLiteral("A/2"), 1680, 1320, 615, 28);
-    chk_V2_ =
-        PlaceCheckBox(this, QStringLiteral("chk_V2"), QStringLiteral("V/2"), 1680, 1680, 615, 29);
-    chk_V4_ =
-        PlaceCheckBox(this, QStringLiteral("chk_V4"), QStringLiteral("V/4"), 2400, 1680, 615, 30);
+    chk_A2_ = PlaceCheckBox(this, QStringLiteral("chk_A2"), QStringLiteral("A/2"), 1680, 1320, 615);
+    chk_V2_ = PlaceCheckBox(this, QStringLiteral("chk_V2"), QStringLiteral("V/2"), 1680, 1680, 615);
+    chk_V4_ = PlaceCheckBox(this, QStringLiteral("chk_V4"), QStringLiteral("V/4"), 2400, 1680, 615);
 
     for (QCheckBox* box : {chk_A2_, chk_V2_, chk_V4_}) {
         connect(box, &QCheckBox::toggled, this, [this] {
@@ -120,19 +112,6 @@ void OutputOptionsPanel::ClearResults() {
 
 void OutputOptionsPanel::ShowOffset(const QString& caption) {
     lab_N_Offset_->setText(caption);
-}
-
-void OutputOptionsPanel::Restore(const SettingsStore& store, const QString& section) {
-    RestoreChecked(*chk_Runden_, store, section, true);
-    for (QCheckBox* box : {chk_A2_, chk_V2_, chk_V4_}) {
-        RestoreChecked(*box, store, section, false);
-    }
-}
-
-void OutputOptionsPanel::Store(SettingsStore& store, const QString& section) const {
-    for (const QCheckBox* box : {chk_Runden_, chk_A2_, chk_V2_, chk_V4_}) {
-        StoreChecked(*box, store, section);
-    }
 }
 
 void OutputOptionsPanel::ShowResultLabelsOnButtonFace() {

@@ -12,8 +12,6 @@ class QLineEdit;
 
 namespace kolvenar {
 
-class SettingsStore;
-
 // The frame Fr_Ausgabe: rounding, the extra columns A/2, V/2, V/4, the two reciprocal
 // "Wunschfaktor" boxes and the labels the table builder writes.
 class OutputOptionsPanel : public QGroupBox {
@@ -40,10 +38,6 @@ public:
     void ShowOffset(const QString& caption);
     // Gives the three result labels the button-face background.
     void ShowResultLabelsOnButtonFace();
-
-    // The controls' values in the settings store (section of the window).
-    void Restore(const SettingsStore& store, const QString& section);
-    void Store(SettingsStore& store, const QString& section) const;
 
 signals:
     // Rebuild the table as it stands (extra-column boxes, factors).

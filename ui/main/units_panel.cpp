@@ -36,17 +36,16 @@ struct ToleranceOption {
     int left;
     int top;
     int width;
-    int tabIndex;
 };
 
 // Index 0 is the own value beside txt_Toleranz; 1 to 5 the fixed ones.
 constexpr std::array<ToleranceOption, UnitsPanel::kToleranceOptions> kToleranceOptionPlaces = {{
-    {5160, 240, 255, 19},
-    {4440, 480, 615, 20},
-    {4440, 720, 735, 21},
-    {4440, 960, 735, 23},
-    {5160, 720, 735, 22},
-    {5160, 960, 735, 24},
+    {5160, 240, 255},
+    {4440, 480, 615},
+    {4440, 720, 735},
+    {4440, 960, 735},
+    {5160, 720, 735},
+    {5160, 960, 735},
 }};
 
 constexpr int kRowTop = 240;
@@ -58,7 +57,6 @@ UnitsPanel::UnitsPanel(MainState& state, QWidget* parent) : QGroupBox(parent), s
     setObjectName(QStringLiteral("Fr_Einheiten"));
     setTitle(QStringLiteral("Einheiten"));
     setGeometry(TwipsRect(120, 0, 6135, 2055));
-    SetTabIndex(*this, 40);
     CreateQuantityRows();
     CreateSearchControls();
 }
@@ -67,14 +65,12 @@ void UnitsPanel::CreateQuantityRows() {
     for (int i = 0; i < kQuantityCount; ++i) {
         const QuantityRow& row = kQuantityRows[Index(i)];
         const int top = kRowTop + kRowPitch * i;
-        const int firstTab = 3 + 3 * i;
 
         QCheckBox* check =
             PlaceControl<QCheckBox>(this, MemberName(QStringLiteral("chk_Feldauswahl"), i), 120,
                                     top, row.checkBoxWidth, 255);
         check->setText(QString::fromUtf8(row.caption));
         check->setChecked(true);
-        SetTabIndex(*check, firstTab);
         connect(check, &QCheckBox::toggled, this, [this] {
             if (!state_.SuppressEvents) {
                 emit rebuildRequested();
@@ -88,7 +84,6 @@ void UnitsPanel::CreateQuantityRows() {
             units->addItem(FromUtf8(unit.label));
         }
         units->setMaxVisibleItems(units->count());
-        SetTabIndex(*units, firstTab + 1);
         connect(units, &QComboBox::currentIndexChanged, this, [this] {
             if (!state_.SuppressEvents) {
                 emit selectionApplyRequested();
@@ -99,7 +94,6 @@ void UnitsPanel::CreateQuantityRows() {
         QLineEdit* search = PlaceControl<QLineEdit>(
             this, MemberName(QStringLiteral("txt_Suchen"), i), 3360, top, 975, 285);
         search->setToolTip(QString::fromUtf8(row.searchTip));
-        SetTabIndex(*search, firstTab + 2);
         connect(search, &QLineEdit::textChanged, this, [this, i] { txt_Suchen_Change(i); });
         connect(search, &QLineEdit::returnPressed, this, [this, i] { txt_Suchen_KeyDown(i); });
         txt_Suchen_[Index(i)] = search;
@@ -115,7 +109,6 @@ void UnitsPanel::CreateSearchControls() {
     chk_Suchmodus_ =
         PlaceControl<QCheckBox>(this, QStringLiteral("Chk_Suchmodus"), 4080, 0, 255, 244);
     chk_Suchmodus_->setToolTip(QStringLiteral("Suche ein/ausschalten"));
-    SetTabIndex(*chk_Suchmodus_, 18);
     connect(chk_Suchmodus_, &QCheckBox::toggled, this, [this](bool on) {
         if (!state_.SuppressEvents) {
             emit searchModeClicked(on);
@@ -132,7 +125,6 @@ void UnitsPanel::CreateSearchControls() {
             PlaceControl<QRadioButton>(this, MemberName(QStringLiteral("opt_Toleranz"), i),
                                        place.left, place.top, place.width, 255);
         option->setText(FromUtf8(kToleranceCaptions[Index(i)]));
-        SetTabIndex(*option, place.tabIndex);
         connect(option, &QRadioButton::toggled, this, [this](bool selected) {
             if (selected) {
                 opt_Toleranz_Click();
@@ -147,11 +139,10 @@ void UnitsPanel::CreateSearchControls() {
         PlaceControl<QLineEdit>(this, QStringLiteral("txt_Toleranz"), 5400, 240, 615, 285);
     txt_Toleranz_->setToolTip(
         QStringLiteral("Eigener Wert >0 und <=50 % eingeben und Enter drücken"));
-    SetTabIndex(*txt_Toleranz_, 38);
     // Entering the own-value box chooses the own tolerance without searching.
     WatchUserFocus(*txt_Toleranz_,
                    [this] {
-                       SuppressedEvents suppressed(state_);
+                       SuppressedEvents suppressed(state_.SuppressEvents);
                        opt_Toleranz_[0]->setChecked(true);
                    },
                    {});
@@ -199,27 +190,11 @@ void UnitsPanel::Restore(const SettingsStore& store, const QString& section) {
     for (int i = 0; i < kQuantityCount; ++i) {
         RestoreIndex(*cb_Einheit_[Index(i)], store, section, kDefaultMainUnitIndex[Index(i)]);
     }
-    const int option =
-        store.ReadInt(section, QStringLiteral("opt_Toleranz"), 1, 0, kToleranceOptions - 1);
-    opt_Toleranz_[Index(option)]->setChecked(true);
-    txt_Toleranz_->setText(store.Read(section, txt_Toleranz_->objectName(), QStringLiteral("0.3")));
-    for (QCheckBox* box : chk_Feldauswahl_) {
-        RestoreChecked(*box, store, section, true);
-    }
 }
 
 void UnitsPanel::Store(SettingsStore& store, const QString& section) const {
     for (const QComboBox* units : cb_Einheit_) {
         StoreIndex(*units, store, section);
-    }
-    // The option group is stored as the index of its selected member, under the group's name.
-    if (const int option = SelectedToleranceOption(); option >= 0) {
-        store.WriteInt(section, QStringLiteral("opt_Toleranz"), option);
-    }
-    // As typed, number or not.
-    store.Write(section, txt_Toleranz_->objectName(), txt_Toleranz_->text());
-    for (const QCheckBox* box : chk_Feldauswahl_) {
-        StoreChecked(*box, store, section);
     }
 }
 
@@ -248,7 +223,7 @@ void UnitsPanel::txt_Suchen_Change(int index) {
     if (state_.SuppressEvents) {
         return;
     }
-    SuppressedEvents suppressed(state_);
+    SuppressedEvents suppressed(state_.SuppressEvents);
     for (int i = 0; i < kQuantityCount; ++i) {
         if (i != index) {
             txt_Suchen_[Index(i)]->clear();

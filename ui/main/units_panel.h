@@ -43,7 +43,8 @@ public:
     // Where the user is sent when there is nothing to search for.
     void FocusFirstSearchBox();
 
-    // The controls' values in the settings store (section of the window).
+    // The unit lists' choices in the settings store (section of the window); the panel's other
+    // controls are kept through the window's control list.
     void Restore(const SettingsStore& store, const QString& section);
     void Store(SettingsStore& store, const QString& section) const;
 

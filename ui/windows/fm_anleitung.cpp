@@ -4,8 +4,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <array>
+
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
-#include "ui/common/control_names.h"
+#include "ui/common/control_list.h"
 #include "ui/common/window_support.h"
 
 namespace kolvenar {
@@ -18,11 +21,14 @@ constexpr int kHeightTwips = 10800;
 // The dialog font is too small to read a long text in.
 constexpr double kPagePointSize = 10;
 
+constexpr std::array<ListedControl, 1> kControls = {{
+    {.name = "txt_Anleitung", .spoken = "Text der Anleitung"},
+}};
+
 }  // namespace
 
 Fm_Anleitung::Fm_Anleitung(const QString& guideFile, QWidget* parent)
-    : SideWindow(QStringLiteral("Fm_Anleitung"), QStringLiteral(" Anleitung"),
-                 WindowBorder::Resizable, parent) {
+    : SideWindow(sections::kGuide, QStringLiteral(" Anleitung"), WindowBorder::Resizable, parent) {
     resize(TwipsRect(0, 0, kWidthTwips, kHeightTwips).size());
     auto* page = new QTextBrowser(this);
     page->setObjectName(QStringLiteral("txt_Anleitung"));
@@ -34,12 +40,12 @@ Fm_Anleitung::Fm_Anleitung(const QString& guideFile, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(page);
-    NameControls(*this);
+    SetUpControls(*this, kControls);
 
     // Restored once the window has a place of its own: the default size of a resizable window
     // is too narrow for the pictures.
     SettingsStore store;
-    if (!store.Read(objectName(), QStringLiteral("W"), QString()).isEmpty()) {
+    if (!store.Read(objectName(), keys::kWidth, QString()).isEmpty()) {
         RestorePlacement(store);
     }
 }

@@ -7,10 +7,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
 #include "ui/common/accessibility.h"
-#include "ui/common/control_names.h"
+#include "ui/common/control_list.h"
 #include "ui/common/window_support.h"
 
 namespace kolvenar {
@@ -87,18 +88,23 @@ int NearestPixel(float v) {
 struct AreaPlace {
     int left;
     int top;
-    int tabIndex;
 };
 
-constexpr std::array<AreaPlace, 2> kAreaPlaces = {{{120, 600, 0}, {120, 3120, 2}}};
+constexpr std::array<AreaPlace, 2> kAreaPlaces = {{{120, 600}, {120, 3120}}};
+
+constexpr std::array<ListedControl, 3> kControls = {{
+    {.name = "pic_Plot0", .spoken = "Zeichenfläche der Einzelwellen"},
+    {.name = "cmd_Test"},
+    {.name = "pic_Plot1", .spoken = "Zeichenfläche der Summe"},
+}};
 constexpr int kAreaWidthTwips = 6615;
 constexpr int kAreaHeightTwips = 2415;
 
 }  // namespace
 
 Fm_Auswerten::Fm_Auswerten(QWidget* parent)
-    : SideWindow(QStringLiteral("Fm_Auswerten"), QStringLiteral(" Auswerten"),
-                 WindowBorder::Resizable, parent) {
+    : SideWindow(sections::kEvaluation, QStringLiteral(" Auswerten"), WindowBorder::Resizable,
+                 parent) {
     resize(TwipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
 
     for (int i = 0; i < 2; ++i) {
@@ -107,17 +113,14 @@ Fm_Auswerten::Fm_Auswerten(QWidget* parent)
             PlaceControl<PlotArea>(this, MemberName(QStringLiteral("pic_Plot"), i), place.left,
                                    place.top, kAreaWidthTwips, kAreaHeightTwips);
         pic_Plot_[i]->Clear(pic_Plot_[i]->size());
-        SetTabIndex(*pic_Plot_[i], place.tabIndex);
     }
     cmd_Test_ = PlaceControl<QPushButton>(this, QStringLiteral("cmd_Test"), 120, 120, 1215, 375);
     cmd_Test_->setText(QStringLiteral("Test"));
-    SetTabIndex(*cmd_Test_, 1);
     // After "Test" the first area covers the button's place; the button stays on top so that
     // it can be pressed again.
     cmd_Test_->raise();
     connect(cmd_Test_, &QPushButton::clicked, this, &Fm_Auswerten::cmd_Test_Click);
-    ApplyTabOrder(*this);
-    NameControls(*this);
+    SetUpControls(*this, kControls);
 
     SettingsStore store;
     RestorePlacement(store);

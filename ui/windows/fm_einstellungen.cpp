@@ -6,14 +6,39 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
-#include "ui/common/control_names.h"
+#include "ui/common/control_list.h"
 #include "ui/common/window_support.h"
 
 namespace kolvenar {
 
+namespace {
+
+// The boxes are kept as the reference constants (settings/reference_constants.h).
+constexpr std::array<ListedControl, 16> kControls = {{
+    {.name = "txt_Cx0", .spoken = "Kürzel 1"},
+    {.name = "txt_Cx_Wert0", .spoken = "Wert 1 in m"},
+    {.name = "txt_Cx_Bezeichnung0", .spoken = "Bezeichnung 1"},
+    {.name = "txt_Cx1", .spoken = "Kürzel 2"},
+    {.name = "txt_Cx_Wert1", .spoken = "Wert 2 in m"},
+    {.name = "txt_Cx_Bezeichnung1", .spoken = "Bezeichnung 2"},
+    {.name = "txt_Cx2", .spoken = "Kürzel 3"},
+    {.name = "txt_Cx_Wert2", .spoken = "Wert 3 in m"},
+    {.name = "txt_Cx_Bezeichnung2", .spoken = "Bezeichnung 3"},
+    {.name = "txt_Cx3", .spoken = "Kürzel 4"},
+    {.name = "txt_Cx_Wert3", .spoken = "Wert 4 in m"},
+    {.name = "txt_Cx_Bezeichnung3", .spoken = "Bezeichnung 4"},
+    {.name = "txt_Cx4", .spoken = "Kürzel 5"},
+    {.name = "txt_Cx_Wert4", .spoken = "Wert 5 in m"},
+    {.name = "txt_Cx_Bezeichnung4", .spoken = "Bezeichnung 5"},
+    {.name = "cmd_Speichern"},
+}};
+
+}  // namespace
+
 QString Fm_Einstellungen::Name() {
-    return QStringLiteral("Fm_Einstellungen");
+    return sections::kSettings;
 }
 
 QSize Fm_Einstellungen::DesignSize() {
@@ -47,14 +72,7 @@ Fm_Einstellungen::Fm_Einstellungen(QWidget* parent)
     cmd_Speichern_->setText(QStringLiteral("Speichern"));
     connect(cmd_Speichern_, &QPushButton::clicked, this, &Fm_Einstellungen::cmd_Speichern_Click);
 
-    for (int i = 0; i < kCxSlotCount; ++i) {
-        setTabOrder(i == 0 ? static_cast<QWidget*>(txt_Cx_[0]) : txt_Cx_Bezeichnung_[i - 1],
-                    txt_Cx_[i]);
-        setTabOrder(txt_Cx_[i], txt_Cx_Wert_[i]);
-        setTabOrder(txt_Cx_Wert_[i], txt_Cx_Bezeichnung_[i]);
-    }
-    setTabOrder(txt_Cx_Bezeichnung_[kCxSlotCount - 1], cmd_Speichern_);
-    NameControls(*this);
+    SetUpControls(*this, kControls);
 
     Load();
 }
@@ -62,7 +80,7 @@ Fm_Einstellungen::Fm_Einstellungen(QWidget* parent)
 void Fm_Einstellungen::Load() {
     SettingsStore store;
     RestorePlacement(store);
-    suppressEvents_ = true;
+    SuppressedEvents quiet(suppressEvents_);
     const CxTextTable texts = ReadReferenceConstantTexts(store);
     for (int i = 0; i < kCxSlotCount; ++i) {
         const CxTexts& slot = texts[static_cast<std::size_t>(i)];
@@ -71,7 +89,6 @@ void Fm_Einstellungen::Load() {
         txt_Cx_Bezeichnung_[i]->setText(slot.Cx_Bezeichnung);
     }
     SetSaveEnabled(false);
-    suppressEvents_ = false;
 }
 
 void Fm_Einstellungen::SetSaveEnabled(bool on) {

@@ -44,6 +44,8 @@ private:
     std::array<QLineEdit*, kCxSlotCount> txt_Cx_Wert_{};
     std::array<QLineEdit*, kCxSlotCount> txt_Cx_Bezeichnung_{};
     QPushButton* cmd_Speichern_ = nullptr;
+    // While set, the change handlers return at once: the window is setting its own controls
+    // (SuppressedEvents).
     bool suppressEvents_ = false;
 };
 

@@ -6,8 +6,9 @@
 #include <QPlainTextEdit>
 #include <QUrl>
 
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
-#include "ui/common/control_names.h"
+#include "ui/common/control_list.h"
 #include "ui/common/desktop_seam.h"
 #include "ui/common/link_label.h"
 #include "ui/common/window_support.h"
@@ -52,8 +53,14 @@ constexpr std::array<const char*, 22> kEquationLines = {
 constexpr std::array<const char*, 2> kLinkCaptions = {"de.wikipedia.org/wiki/Compton-Effekt",
                                                       "physics.nist.gov"};
 constexpr std::array<int, 2> kLinkTops = {6000, 5640};
+
 // Tab goes from top to bottom: the upper link, Links1, comes first.
-constexpr std::array<int, 2> kLinkTabIndexes = {3, 2};
+constexpr std::array<ListedControl, 4> kControls = {{
+    {.name = "txt_Info0", .spoken = "Überschrift"},
+    {.name = "txt_Info1", .spoken = "Gleichung und ihre Größen"},
+    {.name = "Links1", .spoken = "Physik-Seiten des NIST"},
+    {.name = "Links0", .spoken = "Wikipedia-Artikel zum Compton-Effekt"},
+}};
 
 void SetColours(QWidget& box, const QColor& background, const QColor& text) {
     QPalette palette = box.palette();
@@ -65,7 +72,7 @@ void SetColours(QWidget& box, const QColor& background, const QColor& text) {
 }  // namespace
 
 Fm_Info::Fm_Info(Desktop& desktop, QWidget* parent)
-    : SideWindow(QStringLiteral("Fm_Info"), QStringLiteral(" Info"), WindowBorder::Fixed, parent),
+    : SideWindow(sections::kInfo, QStringLiteral(" Info"), WindowBorder::Fixed, parent),
       desktop_(desktop) {
     setFixedSize(TwipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
 
@@ -77,7 +84,6 @@ Fm_Info::Fm_Info(Desktop& desktop, QWidget* parent)
     heading->setText(QStringLiteral("Die Gleichung des Zuzovudezivudizers und ihre Größen"));
     heading->setCursorPosition(0);
     SetColours(*heading, QColor(255, 255, 255), QColor(0, 0, 0));
-    SetTabIndex(*heading, 0);
 
     auto* equation = PlaceControl<QPlainTextEdit>(this, MemberName(QStringLiteral("txt_Info"), 1),
                                                   120, 480, 6015, 4455);
@@ -87,7 +93,6 @@ Fm_Info::Fm_Info(Desktop& desktop, QWidget* parent)
     // A caret lets keyboard and screen reader users go through the text line by line.
     equation->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     SetColours(*equation, QColor(224, 224, 224), QColor(0, 0, 0));
-    SetTabIndex(*equation, 1);
 
     auto* intro = PlaceControl<QLabel>(this, QStringLiteral("Lab_Info"), 120, 5280, 2775, 255);
     intro->setTextFormat(Qt::PlainText);
@@ -105,12 +110,10 @@ Fm_Info::Fm_Info(Desktop& desktop, QWidget* parent)
                          palette.color(QPalette::Active, QPalette::ToolTipText));
         link->setPalette(palette);
         link->setAutoFillBackground(true);
-        SetTabIndex(*link, kLinkTabIndexes[i]);
         connect(link, &LinkLabel::followed, this, [this, i] { Links_Click(i); });
         links_[i] = link;
     }
-    ApplyTabOrder(*this);
-    NameControls(*this);
+    SetUpControls(*this, kControls);
 
     SettingsStore store;
     RestorePlacement(store);

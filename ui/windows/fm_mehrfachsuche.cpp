@@ -18,7 +18,7 @@
 
 #include "core/number_rules.h"
 #include "settings/settings_store.h"
-#include "ui/common/control_names.h"
+#include "ui/common/control_list.h"
 #include "ui/common/desktop_seam.h"
 #include "ui/common/stored_controls.h"
 #include "ui/common/window_support.h"
@@ -59,18 +59,20 @@ constexpr std::array<ChoiceRow, 4> kChoiceRows = {{
     {"Lab_Cx", "Be&zugslänge", "Combo_Cx"},
 }};
 
-// The controls kept in the window's section under their own names, restored in this order
-// (the units follow the quantity). An empty default keeps what the control shows.
-struct StoredControl {
-    const char* name;
-    const char* defaultValue;
-};
-
-constexpr std::array<StoredControl, 4> kStoredControls = {{
-    {"Cb_Groesse", "1"},
-    {"Cb_Einheit", ""},
-    {"txt_Toleranz", "1"},
-    {"Combo_Cx", "0"},
+// Every control that takes the focus, in the order Tab visits them. The unit list follows the
+// quantity and is kept by the window itself, once the quantity is restored.
+constexpr std::array<ListedControl, 11> kControls = {{
+    {.name = "txt_Messwerte", .spoken = "Messwerte, ein Wert je Zeile"},
+    {.name = "cmd_Oeffnen"},
+    {.name = "cmd_SpeichernUnter"},
+    {.name = "Cb_Groesse", .spoken = "Größe", .kept = Kept::Index, .fallback = 1},
+    {.name = "Cb_Einheit", .spoken = "Einheit", .kept = Kept::ByOwner},
+    {.name = "txt_Toleranz", .spoken = "Toleranz in %", .kept = Kept::Text, .fallbackText = "1"},
+    {.name = "Combo_Cx", .spoken = "Bezugslänge", .kept = Kept::Index},
+    {.name = "tab_Ergebnis"},
+    {.name = "lv_Rangliste", .spoken = "Rangliste der Elemente"},
+    {.name = "lv_Zuordnung", .spoken = "Zuordnung der Werte zum gewählten Element"},
+    {.name = "pic_Trefferbild"},
 }};
 
 const QString kToleranceTip = QStringLiteral("Wert >0 und <=50 % eingeben");
@@ -97,8 +99,7 @@ Fm_Mehrfachsuche::~Fm_Mehrfachsuche() = default;
 void Fm_Mehrfachsuche::CreateControls() {
     CreateInputs();
     CreateLists();
-    ApplyTabOrder(*this);
-    NameControls(*this);
+    SetUpControls(*this, kControls);
     PlaceControls();
 }
 
@@ -119,16 +120,13 @@ void Fm_Mehrfachsuche::CreateInputs() {
         QStringLiteral("Ein Wert je Zeile, danach wahlweise eine Bezeichnung; # beginnt eine "
                        "Bemerkung, \"# Einheit: nm\" wählt die Einheit"));
     heading->setBuddy(txt_Messwerte_);
-    SetTabIndex(*txt_Messwerte_, 0);
 
     cmd_Oeffnen_ = PlaceControl<QPushButton>(this, QStringLiteral("cmd_Oeffnen"), kMarginTwips, 0,
                                              kOpenWidthTwips, 345);
     cmd_Oeffnen_->setText(QStringLiteral("&Öffnen …"));
-    SetTabIndex(*cmd_Oeffnen_, 1);
     cmd_SpeichernUnter_ = PlaceControl<QPushButton>(this, QStringLiteral("cmd_SpeichernUnter"),
                                                     kSaveLeftTwips, 0, kSaveWidthTwips, 345);
     cmd_SpeichernUnter_->setText(QStringLiteral("Speichern &unter …"));
-    SetTabIndex(*cmd_SpeichernUnter_, 2);
 
     cb_Groesse_ = PlaceControl<QComboBox>(this, QStringLiteral("Cb_Groesse"), 0, 0, 0, 0);
     for (const QuantityRow& row : kQuantityRows) {
@@ -138,19 +136,16 @@ void Fm_Mehrfachsuche::CreateInputs() {
     txt_Toleranz_ = PlaceControl<QLineEdit>(this, QStringLiteral("txt_Toleranz"), 0, 0, 0, 0);
     txt_Toleranz_->setToolTip(kToleranceTip);
     combo_Cx_ = PlaceControl<QComboBox>(this, QStringLiteral("Combo_Cx"), 0, 0, 0, 0);
-    int tabIndex = 3;
     for (const ChoiceRow& row : kChoiceRows) {
         auto* control = findChild<QWidget*>(QString::fromUtf8(row.control));
         auto* label = PlaceControl<QLabel>(this, QString::fromUtf8(row.label), 0, 0, 0, 0);
         label->setText(QString::fromUtf8(row.caption));
         label->setBuddy(control);
-        SetTabIndex(*control, tabIndex++);
     }
 }
 
 void Fm_Mehrfachsuche::CreateLists() {
     tabs_ = PlaceControl<QTabWidget>(this, QStringLiteral("tab_Ergebnis"), 0, 0, 0, 0);
-    SetTabIndex(*tabs_, 7);
     auto* page = new QWidget(tabs_);
     page->setObjectName(QStringLiteral("tab_Rangliste"));
     auto* layout = new QVBoxLayout(page);
@@ -159,13 +154,12 @@ void Fm_Mehrfachsuche::CreateLists() {
     lab_Zusammenfassung_->setObjectName(QStringLiteral("Lab_Zusammenfassung"));
     lab_Zusammenfassung_->setTextFormat(Qt::PlainText);
     lab_Zusammenfassung_->setWordWrap(true);
+    lab_Zusammenfassung_->setAccessibleName(QStringLiteral("Zusammenfassung"));
     lab_Zusammenfassung_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lv_Zuordnung_ = new SortableTableView(*assignmentModel_, QStringLiteral("lv_Zuordnung"), page);
     layout->addWidget(lv_Rangliste_, 3);
     layout->addWidget(lab_Zusammenfassung_);
     layout->addWidget(lv_Zuordnung_, 2);
-    SetTabIndex(*lv_Rangliste_, 8);
-    SetTabIndex(*lv_Zuordnung_, 9);
     tabs_->addTab(page, QStringLiteral("&Rangliste"));
     pic_Trefferbild_ = new HitPicture(desktop_, tabs_);
     tabs_->addTab(pic_Trefferbild_, QStringLiteral("Treffer&bild"));
@@ -231,7 +225,7 @@ void Fm_Mehrfachsuche::ConnectControls() {
 }
 
 void Fm_Mehrfachsuche::FillUnits() {
-    SuppressedFlag suppressed(suppressEvents_);
+    SuppressedEvents quiet(suppressEvents_);
     const QuantityRow& row =
         kQuantityRows[static_cast<std::size_t>(std::max(0, cb_Groesse_->currentIndex()))];
     cb_Einheit_->clear();
@@ -263,20 +257,12 @@ void Fm_Mehrfachsuche::Load() {
     SettingsStore store;
     RestorePlacement(store);
     {
-        SuppressedFlag suppressed(suppressEvents_);
+        SuppressedEvents quiet(suppressEvents_);
         FillReferenceLengths(store);
         FillUnits();
         const QString section = objectName();
-        for (const StoredControl& stored : kStoredControls) {
-            auto* control = findChild<QWidget*>(QString::fromUtf8(stored.name));
-            const QString fallback = QString::fromUtf8(stored.defaultValue);
-            if (auto* list = qobject_cast<QComboBox*>(control)) {
-                RestoreIndex(*list, store, section,
-                             fallback.isEmpty() ? list->currentIndex() : fallback.toInt());
-            } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
-                box->setText(store.Read(section, box->objectName(), fallback));
-            }
-        }
+        RestoreControls(*this, kControls, store, section);
+        RestoreIndex(*cb_Einheit_, store, section, cb_Einheit_->currentIndex());
         txt_Messwerte_->setPlainText(ReadStoredList(dataFolder_));
         // The unit a stored list names was chosen before; the one stored is the user's.
         list_ = ReadValueList(txt_Messwerte_->toPlainText().toStdString());
@@ -288,14 +274,8 @@ void Fm_Mehrfachsuche::Load() {
 // Whatever txt_Toleranz holds is stored as it is, as the main window stores its own.
 void Fm_Mehrfachsuche::StoreOwnSettings(SettingsStore& store) {
     const QString section = objectName();
-    for (const StoredControl& stored : kStoredControls) {
-        auto* control = findChild<QWidget*>(QString::fromUtf8(stored.name));
-        if (auto* list = qobject_cast<QComboBox*>(control)) {
-            StoreIndex(*list, store, section);
-        } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
-            store.Write(section, box->objectName(), box->text());
-        }
-    }
+    StoreControls(*this, kControls, store, section);
+    StoreIndex(*cb_Einheit_, store, section);
 }
 
 void Fm_Mehrfachsuche::closeEvent(QCloseEvent* event) {

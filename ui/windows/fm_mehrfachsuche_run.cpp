@@ -114,7 +114,7 @@ void Fm_Mehrfachsuche::FollowListUnit() {
     if (same || !named) {
         return;
     }
-    SuppressedFlag suppressed(suppressEvents_);
+    SuppressedEvents quiet(suppressEvents_);
     cb_Groesse_->setCurrentIndex(static_cast<int>(named->quantity));
     cb_Einheit_->setCurrentIndex(named->index);
 }
@@ -142,7 +142,7 @@ void Fm_Mehrfachsuche::InputChanged() {
 void Fm_Mehrfachsuche::txt_Toleranz_KeyEnter() {
     const double tolerance = LeadingNumber(txt_Toleranz_->text().toStdString());
     {
-        SuppressedFlag suppressed(suppressEvents_);
+        SuppressedEvents quiet(suppressEvents_);
         txt_Toleranz_->setText(FromUtf8(NumText(tolerance)));
     }
     UpdateRanking();

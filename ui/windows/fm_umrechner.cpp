@@ -15,8 +15,9 @@
 #include "core/number_text.h"
 #include "core/resonance.h"
 #include "core/units.h"
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
-#include "ui/common/control_names.h"
+#include "ui/common/control_list.h"
 #include "ui/common/desktop_seam.h"
 #include "ui/common/stored_controls.h"
 #include "ui/common/window_support.h"
@@ -38,7 +39,6 @@ constexpr int kListWidthTwips = 1575;
 constexpr int kListHeightTwips = 315;
 // Places the prefix converter rounds its result to; smaller results show as "?".
 constexpr int kPrefixPlaces = 18;
-constexpr int kNoPrefixIndex = 8;
 
 // A caption of the window; `index` is the member index within its group, -1 for none.
 struct CaptionLabel {
@@ -75,6 +75,21 @@ constexpr std::array<ValueRow, 2> kValueRows = {{
 
 // Tops of the two prefix lists: the prefix of X, and that of the result.
 constexpr std::array<int, 2> kPrefixListTops = {1680, 2040};
+
+// The unit lists are kept by the window itself.
+constexpr std::array<ListedControl, 8> kControls = {{
+    {.name = "txt_Wert0", .spoken = "Frequenz f"},
+    {.name = "Cb_Einheit0", .spoken = "Einheit Frequenz f", .kept = Kept::ByOwner},
+    {.name = "txt_Wert1", .spoken = "Wellenlänge L"},
+    {.name = "Cb_Einheit1", .spoken = "Einheit Wellenlänge L", .kept = Kept::ByOwner},
+    {.name = "chk_Runden", .kept = Kept::Tick, .fallback = 1},
+    {.name = "txt_WertX", .spoken = "Wert X"},
+    {.name = "Cb_EinheitX0", .spoken = "Vorsatz von X", .kept = Kept::Index, .fallback = 8},
+    {.name = "Cb_EinheitX1",
+     .spoken = "Vorsatz des Ergebnisses",
+     .kept = Kept::Index,
+     .fallback = 8},
+}};
 
 QString ControlName(const CaptionLabel& item) {
     const QString group = QString::fromLatin1(item.group);
@@ -130,8 +145,7 @@ double LightOverScaled(double v, double exponentSum) {
 }  // namespace
 
 Fm_Umrechner::Fm_Umrechner(Desktop& desktop, QWidget* parent)
-    : SideWindow(QStringLiteral("Fm_Umrechner"), QStringLiteral(" Umrechner"), WindowBorder::Fixed,
-                 parent),
+    : SideWindow(sections::kConverter, QStringLiteral(" Umrechner"), WindowBorder::Fixed, parent),
       desktop_(desktop) {
     setFixedSize(TwipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
     CreateControls();
@@ -167,8 +181,6 @@ void Fm_Umrechner::CreateControls() {
         txt_Wert_[i] = ValueBox(this, MemberName(QStringLiteral("txt_Wert"), i), row.top);
         cb_Einheit_[i] =
             UnitList(this, MemberName(QStringLiteral("Cb_Einheit"), i), row.top, row.units);
-        SetTabIndex(*txt_Wert_[i], 2 * i);
-        SetTabIndex(*cb_Einheit_[i], 2 * i + 1);
     }
 
     chk_Runden_ =
@@ -176,17 +188,13 @@ void Fm_Umrechner::CreateControls() {
     chk_Runden_->setText(QStringLiteral("Ausgabe Runden"));
     chk_Runden_->setToolTip(QStringLiteral("(auf 4 Stellen nach dem Komma)"));
     chk_Runden_->setChecked(true);
-    SetTabIndex(*chk_Runden_, 4);
 
     txt_WertX_ = ValueBox(this, QStringLiteral("txt_WertX"), kPrefixListTops[0]);
-    SetTabIndex(*txt_WertX_, 5);
     for (int i = 0; i < 2; ++i) {
         cb_EinheitX_[i] = UnitList(this, MemberName(QStringLiteral("Cb_EinheitX"), i),
                                    kPrefixListTops[i], kPrefixes);
-        SetTabIndex(*cb_EinheitX_[i], 6 + i);
     }
-    ApplyTabOrder(*this);
-    NameControls(*this);
+    SetUpControls(*this, kControls);
 }
 
 // Connected only once the lists are filled, so that filling them runs no handler.
@@ -207,19 +215,19 @@ void Fm_Umrechner::ConnectControls() {
 void Fm_Umrechner::Load() {
     SettingsStore store;
     RestorePlacement(store);
-    suppressEvents_ = true;
-    txt_Wert_[0]->setText(QStringLiteral("1"));
-    txt_Wert_[1]->clear();
-    txt_WertX_->setText(QStringLiteral("1"));
-    lab_WertXGleich_->clear();
+    {
+        SuppressedEvents quiet(suppressEvents_);
+        txt_Wert_[0]->setText(QStringLiteral("1"));
+        txt_Wert_[1]->clear();
+        txt_WertX_->setText(QStringLiteral("1"));
+        lab_WertXGleich_->clear();
 
-    const QString section = objectName();
-    for (int i = 0; i < 2; ++i) {
-        RestoreIndex(*cb_Einheit_[i], store, section, kValueRows[i].defaultUnit);
-        RestoreIndex(*cb_EinheitX_[i], store, section, kNoPrefixIndex);
+        const QString section = objectName();
+        for (int i = 0; i < 2; ++i) {
+            RestoreIndex(*cb_Einheit_[i], store, section, kValueRows[i].defaultUnit);
+        }
+        RestoreControls(*this, kControls, store, section);
     }
-    RestoreChecked(*chk_Runden_, store, section, true);
-    suppressEvents_ = false;
     lastSource_ = 0;
     ConvertFrequencyWavelength(0);
     ConvertPrefix();
@@ -227,11 +235,10 @@ void Fm_Umrechner::Load() {
 
 void Fm_Umrechner::StoreOwnSettings(SettingsStore& store) {
     const QString section = objectName();
-    for (const QComboBox* list :
-         {cb_Einheit_[0], cb_Einheit_[1], cb_EinheitX_[0], cb_EinheitX_[1]}) {
+    for (const QComboBox* list : cb_Einheit_) {
         StoreIndex(*list, store, section);
     }
-    StoreChecked(*chk_Runden_, store, section);
+    StoreControls(*this, kControls, store, section);
 }
 
 void Fm_Umrechner::ShowMessage(const QString& text) {
@@ -275,17 +282,16 @@ void Fm_Umrechner::ConvertFrequencyWavelength(int source) {
         L = RoundForDisplay(t, rounding);
     }
     // A result beyond the double range stays infinite and is written as "Überlauf".
-    suppressEvents_ = true;
+    SuppressedEvents quiet(suppressEvents_);
     ShowNumber(txt_Wert_[0], f);
     ShowNumber(txt_Wert_[1], L);
-    suppressEvents_ = false;
 }
 
 void Fm_Umrechner::ConvertPrefix() {
     const double eA = Exponent(kPrefixes, cb_EinheitX_[0]);
     const double eB = Exponent(kPrefixes, cb_EinheitX_[1]);
     const double x = Reading(txt_WertX_);
-    suppressEvents_ = true;
+    SuppressedEvents quiet(suppressEvents_);
     ShowNumber(txt_WertX_, x);
     double r = ConvertUnit(ConvertUnit(x, -eA), eB);
     if (!std::isfinite(r)) {
@@ -294,7 +300,6 @@ void Fm_Umrechner::ConvertPrefix() {
     }
     r = RoundToPlaces(r, kPrefixPlaces);
     lab_WertXGleich_->setText(r == 0.0 ? QStringLiteral("?") : Text(r));
-    suppressEvents_ = false;
 }
 
 void Fm_Umrechner::txt_Wert_KeyEnter(int index) {
@@ -306,9 +311,8 @@ void Fm_Umrechner::txt_Wert_Change(int index) {
     if (suppressEvents_) {
         return;
     }
-    suppressEvents_ = true;
+    SuppressedEvents quiet(suppressEvents_);
     txt_Wert_[1 - index]->clear();
-    suppressEvents_ = false;
 }
 
 // A new frequency unit recomputes f from L and a new wavelength unit L from f.
@@ -322,9 +326,8 @@ void Fm_Umrechner::chk_Runden_Click() {
     if (suppressEvents_) {
         return;
     }
-    suppressEvents_ = true;
+    SuppressedEvents quiet(suppressEvents_);
     ConvertFrequencyWavelength(lastSource_);
-    suppressEvents_ = false;
 }
 
 void Fm_Umrechner::txt_WertX_Change() {

@@ -56,6 +56,8 @@ private:
     QLineEdit* txt_WertX_ = nullptr;
     std::array<QComboBox*, 2> cb_EinheitX_{};
     QLabel* lab_WertXGleich_ = nullptr;
+    // While set, the change handlers return at once: the window is setting its own controls
+    // (SuppressedEvents).
     bool suppressEvents_ = false;
     int lastSource_ = 0;
 };

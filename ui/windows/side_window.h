@@ -32,18 +32,4 @@ private:
     WindowBorder border_;
 };
 
-// Sets a window's SuppressEvents flag while the window changes its own controls in bulk, so
-// that its handlers stay quiet, and restores it afterwards.
-class SuppressedFlag {
-public:
-    explicit SuppressedFlag(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
-    ~SuppressedFlag() { flag_ = before_; }
-    SuppressedFlag(const SuppressedFlag&) = delete;
-    SuppressedFlag& operator=(const SuppressedFlag&) = delete;
-
-private:
-    bool& flag_;
-    bool before_;
-};
-
 }  // namespace kolvenar

@@ -1,6 +1,6 @@
-// Saving the result table: the two fixed exports into the program's folder, and "Speichern
-// unter …" with a file name, folder and format of the user's choice.
-#include <QAction>
+#include "ui/main/table_exports.h"
+
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -12,9 +12,8 @@
 #include "export/workbook_export.h"
 #include "ui/common/desktop_seam.h"
 #include "ui/common/window_support.h"
-#include "ui/main/fm_main.h"
 #include "ui/main/output_options_panel.h"
-#include "ui/main/result_view.h"
+#include "ui/main/result_table_model.h"
 
 namespace kolvenar {
 
@@ -56,21 +55,31 @@ std::pair<QString, SaveFormat> NameAndFormat(const QString& chosen, const QStrin
 
 }  // namespace
 
-void Fm_Main::ReportExportFailure(const QString& what, const FileFailure& failure) {
-    desktop_.ShowMessage(this, QStringLiteral(" Fehler"),
+TableExports::TableExports(QWidget& window, Desktop& desktop,
+                           const OutputOptionsPanel& outputOptions, const ResultTableModel& table)
+    : QObject(&window),
+      window_(window),
+      desktop_(desktop),
+      outputOptions_(outputOptions),
+      table_(table),
+      exportFolder_(QApplication::applicationDirPath()),
+      userDataFolder_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) {}
+
+void TableExports::ReportFailure(const QString& what, const FileFailure& failure) {
+    desktop_.ShowMessage(&window_, QStringLiteral(" Fehler"),
                          QStringLiteral("ERR SUB ME_Speichern_Click") + kLineBreak + what +
                              kLineBreak + QString::number(failure.number) + QStringLiteral(" : ") +
                              failure.description,
                          MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
 }
 
-void Fm_Main::ExportTable(int index) {
+void TableExports::Export(int index) {
     const ExportFolder folder = ChooseExportFolder(exportFolder_, userDataFolder_);
     if (folder.failure) {
-        ReportExportFailure(QStringLiteral("Konnte den Ordner '") +
-                                QDir::toNativeSeparators(folder.path) +
-                                QStringLiteral("' nicht anlegen !?"),
-                            *folder.failure);
+        ReportFailure(QStringLiteral("Konnte den Ordner '") +
+                          QDir::toNativeSeparators(folder.path) +
+                          QStringLiteral("' nicht anlegen !?"),
+                      *folder.failure);
         return;
     }
     if (SaveTableAs(QDir(folder.path).filePath(ExportFileName(index)), false)) {
@@ -78,29 +87,29 @@ void Fm_Main::ExportTable(int index) {
     }
 }
 
-bool Fm_Main::SaveTableAs(const QString& path, bool workbook) {
+bool TableExports::SaveTableAs(const QString& path, bool workbook) {
     const QString shownPath = QDir::toNativeSeparators(path);
-    const QStringList header = ExportHeaderLines(outputOptions_->ReferenceLength(), clock_());
+    const QStringList header = ExportHeaderLines(outputOptions_.ReferenceLength(), clock_());
     std::optional<FileFailure> failure;
     {
         const BusyCursor busy;
-        failure = workbook ? WriteWorkbook(path, header, lv_Ausgabe_->Model().Shown())
-                           : WriteTextExport(path, header, lv_Ausgabe_->Model().Shown());
+        failure = workbook ? WriteWorkbook(path, header, table_.Shown())
+                           : WriteTextExport(path, header, table_.Shown());
     }
     if (failure) {
-        ReportExportFailure(QStringLiteral("Konnte die Datei '") + shownPath +
-                                QStringLiteral("' nicht speichern !?"),
-                            *failure);
+        ReportFailure(QStringLiteral("Konnte die Datei '") + shownPath +
+                          QStringLiteral("' nicht speichern !?"),
+                      *failure);
         return false;
     }
-    desktop_.ShowMessage(this, QStringLiteral(" Meldung"),
+    desktop_.ShowMessage(&window_, QStringLiteral(" Meldung"),
                          QStringLiteral("Datei wurde gespeichert als") + kLineBreak + shownPath,
                          MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
     return true;
 }
 
-void Fm_Main::SaveAs() {
-    QFileDialog dialog(this, QStringLiteral(" Speichern unter"));
+void TableExports::SaveAs() {
+    QFileDialog dialog(&window_, QStringLiteral(" Speichern unter"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The final name is known only once its extension is settled; that one is asked about.
@@ -133,8 +142,8 @@ void Fm_Main::SaveAs() {
     }
 }
 
-MessageAnswer Fm_Main::AskToReplace(const QString& path) {
-    return desktop_.ShowMessage(this, QStringLiteral(" Achtung"),
+MessageAnswer TableExports::AskToReplace(const QString& path) {
+    return desktop_.ShowMessage(&window_, QStringLiteral(" Achtung"),
                                 QStringLiteral("Die Datei '") + QDir::toNativeSeparators(path) +
                                     QStringLiteral("' gibt es schon.") + kLineBreak +
                                     QStringLiteral("Soll sie ersetzt werden ?"),

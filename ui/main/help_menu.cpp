@@ -1,9 +1,10 @@
-// The help menu: the user guide, in the desktop's browser or else in a window of its own, and
-// what the program is.
+#include "ui/main/help_menu.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QUrl>
 #include <QtGlobal>
@@ -11,8 +12,7 @@
 #include "core/version.h"
 #include "ui/common/desktop_seam.h"
 #include "ui/common/window_support.h"
-#include "ui/main/fm_main.h"
-#include "ui/windows/fm_anleitung.h"
+#include "ui/main/side_windows.h"
 
 namespace kolvenar {
 
@@ -30,15 +30,9 @@ QString AboutText() {
 
 }  // namespace
 
-// The guide lies at the same place relative to the program whether it is installed (under any
-// prefix) or started from the build folder, which lays the guide out so.
-QString Fm_Main::DefaultGuideFile() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/" KOLVENAR_GUIDE_FROM_PROGRAM));
-}
-
-void Fm_Main::CreateHelpMenu() {
-    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+HelpMenu::HelpMenu(QMainWindow& window, Desktop& desktop, SideWindows& sideWindows)
+    : QObject(&window), window_(window), desktop_(desktop), sideWindows_(sideWindows) {
+    QMenu* hilfe = window.menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("MT_Hilfe"));
     QAction* anleitung = hilfe->addAction(QStringLiteral("&Anleitung"));
     anleitung->setObjectName(QStringLiteral("ME_Anleitung"));
@@ -46,14 +40,21 @@ void Fm_Main::CreateHelpMenu() {
     QAction* ueber = hilfe->addAction(QStringLiteral("&Über Kolvenar"));
     ueber->setObjectName(QStringLiteral("ME_UeberKolvenar"));
 
-    connect(anleitung, &QAction::triggered, this, &Fm_Main::OpenGuide);
-    connect(ueber, &QAction::triggered, this, &Fm_Main::ShowAbout);
+    connect(anleitung, &QAction::triggered, this, &HelpMenu::OpenGuide);
+    connect(ueber, &QAction::triggered, this, &HelpMenu::ShowAbout);
 }
 
-void Fm_Main::OpenGuide() {
+// The guide lies at the same place relative to the program whether it is installed (under any
+// prefix) or started from the build folder, which lays the guide out so.
+QString HelpMenu::DefaultGuideFile() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/" KOLVENAR_GUIDE_FROM_PROGRAM));
+}
+
+void HelpMenu::OpenGuide() {
     const QString& guide = guideFile_;
     if (!QFileInfo::exists(guide)) {
-        desktop_.ShowMessage(this, QStringLiteral(" Fehler"),
+        desktop_.ShowMessage(&window_, QStringLiteral(" Fehler"),
                              QStringLiteral("Die Anleitung wurde nicht gefunden:\r\n") + guide,
                              MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok);
         return;
@@ -62,18 +63,12 @@ void Fm_Main::OpenGuide() {
         return;
     }
     // No browser could be started.
-    if (anleitung_.isNull()) {
-        anleitung_ = new Fm_Anleitung(guide);
-        Watch(anleitung_);
-    }
-    anleitung_->show();
-    anleitung_->raise();
-    anleitung_->activateWindow();
+    sideWindows_.ShowGuide(guide);
 }
 
-void Fm_Main::ShowAbout() {
-    desktop_.ShowMessage(this, QStringLiteral(" Über Kolvenar"), AboutText(), MessageIcon::Program,
-                         MessageButtons::Ok, MessageAnswer::Ok);
+void HelpMenu::ShowAbout() {
+    desktop_.ShowMessage(&window_, QStringLiteral(" Über Kolvenar"), AboutText(),
+                         MessageIcon::Program, MessageButtons::Ok, MessageAnswer::Ok);
 }
 
 }  // namespace kolvenar
