@@ -140,6 +140,11 @@ private slots:
                "Fm_Mehrfachsuche/Fm_Mehrfachsuche  Mehrfachsuche; =text "
                "Fm_Mehrfachsuche/txt_Messwerte 5; key Fm_Mehrfachsuche/txt_Messwerte Escape; "
                "=windows Fm_Info Fm_Main; =file %T/Mehrfachsuche.txt 5";
+        // New reference lengths reach the open Mehrfachsuche at once.
+        QTest::newRow("Mehrfachsuche follows the stored reference lengths")
+            << "trigger ME_Mehrfachsuche; pick Fm_Mehrfachsuche/Combo_Cx Cx Freie Eingabe; trigger "
+               "ME_Einstellungen; keys Fm_Einstellungen/txt_Cx_Bezeichnung4 X; click "
+               "Fm_Einstellungen/cmd_Speichern; =text Fm_Mehrfachsuche/Combo_Cx Cx Freie EingabeX";
         QTest::newRow("all close with the main window")
             << "trigger ME_Umrechner; trigger ME_Info; trigger ME_Einstellungen; trigger "
                "ME_Mehrfachsuche; =icons; pick Fm_Umrechner/Cb_EinheitX0 Kilo e+3; pick "

@@ -47,7 +47,11 @@ void SideWindows::ShowInfo() {
 }
 
 void SideWindows::ShowMultiSearch() {
-    Show(mehrfachsuche_, [this] { return new Fm_Mehrfachsuche(desktop_, userDataFolder_); });
+    Show(mehrfachsuche_, [this] {
+        auto* window = new Fm_Mehrfachsuche(desktop_, userDataFolder_);
+        connect(this, &SideWindows::constantsSaved, window, &Fm_Mehrfachsuche::SetConstants);
+        return window;
+    });
 }
 
 void SideWindows::ShowGuide(const QString& guideFile) {

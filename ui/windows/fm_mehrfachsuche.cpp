@@ -239,18 +239,32 @@ void Fm_Mehrfachsuche::FillUnits() {
 // The reference lengths as the main window's list shows them; the factory ones before the main
 // window has ever stored them.
 void Fm_Mehrfachsuche::FillReferenceLengths(const SettingsStore& store) {
+    CxTable constants;
     if (ReferenceConstantsStored(store)) {
-        constants_ = ReadReferenceConstants(store);
+        constants = ReadReferenceConstants(store);
     } else {
-        for (std::size_t i = 0; i < constants_.size(); ++i) {
+        for (std::size_t i = 0; i < constants.size(); ++i) {
             const FactoryConstant& factory = kFactoryConstants[i];
-            constants_[i] = {std::string(factory.Cx), factory.Cx_Wert,
-                             std::string(factory.Cx_Bezeichnung)};
+            constants[i] = {std::string(factory.Cx), factory.Cx_Wert,
+                            std::string(factory.Cx_Bezeichnung)};
         }
     }
-    for (const CxEntry& entry : constants_) {
-        combo_Cx_->addItem(FromUtf8(entry.Cx) + QLatin1Char(' ') + FromUtf8(entry.Cx_Bezeichnung));
+    SetConstants(constants);
+}
+
+void Fm_Mehrfachsuche::SetConstants(const CxTable& constants) {
+    constants_ = constants;
+    {
+        SuppressedEvents quiet(suppressEvents_);
+        const int chosen = std::max(0, combo_Cx_->currentIndex());
+        combo_Cx_->clear();
+        for (const CxEntry& entry : constants_) {
+            combo_Cx_->addItem(FromUtf8(entry.Cx) + QLatin1Char(' ') +
+                               FromUtf8(entry.Cx_Bezeichnung));
+        }
+        combo_Cx_->setCurrentIndex(chosen);
     }
+    InputChanged();
 }
 
 void Fm_Mehrfachsuche::Load() {

@@ -53,6 +53,9 @@ public:
     void OpenList();
     // "Speichern unter …": the ranking as text or the workbook with the assignments.
     void SaveAs();
+    // Reference lengths the settings window has just stored: the list shows them at once, the
+    // chosen entry stays chosen and the ranking follows.
+    void SetConstants(const CxTable& constants);
     // The clock whose date and time a saved text or workbook writes into its header.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
