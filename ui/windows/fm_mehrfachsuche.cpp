@@ -222,6 +222,11 @@ void Fm_Mehrfachsuche::ConnectControls() {
     connect(lv_Rangliste_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &Fm_Mehrfachsuche::ShowAssignments);
     connect(me_SpeichernUnter_, &QAction::triggered, this, &Fm_Mehrfachsuche::SaveAs);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        if (pictureBehind_) {
+            ShowPicture();
+        }
+    });
 }
 
 void Fm_Mehrfachsuche::FillUnits() {

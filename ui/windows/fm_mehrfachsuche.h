@@ -77,6 +77,9 @@ private:
     void FollowListUnit();
     MultiSearchRequest Request(double tolerance) const;
     void ShowAssignments();
+    // The hit picture of the ranking shown, drawn only while its tab is in view: it asks for
+    // 30 elements' assignments, which typing should not wait for behind the ranking's tab.
+    void ShowPicture();
     void ShowMessage(const QString& title, const QString& text, bool error);
     // Writes the ranking as text, or the workbook with every assignment, and says how it went.
     void SaveResults(const QString& path, bool workbook);
@@ -116,6 +119,7 @@ private:
     std::optional<UnitChoice> listUnit_;
     QString saveAsFolder_;
     bool suppressEvents_ = false;
+    bool pictureBehind_ = false;
     std::function<QDateTime()> clock_ = [] {
         return QDateTime::currentDateTime();
     };

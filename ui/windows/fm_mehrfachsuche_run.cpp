@@ -70,7 +70,7 @@ void Fm_Mehrfachsuche::UpdateRanking() {
         matcher_.reset();
         rankingModel_->SetRanking({}, separator);
         lab_Zusammenfassung_->setText(kToleranceOutOfRange);
-        pic_Trefferbild_->Clear();
+        ShowPicture();
         ShowAssignments();
         return;
     }
@@ -81,7 +81,7 @@ void Fm_Mehrfachsuche::UpdateRanking() {
     Ranking ranking = RankElements(*matcher_, *values_);
     lab_Zusammenfassung_->setText(FromUtf8(SummaryText(list_, ranking, separator)));
     rankingModel_->SetRanking(std::move(ranking), separator);
-    pic_Trefferbild_->Show(*matcher_, rankingModel_->Shown(), *values_);
+    ShowPicture();
     // The element looked at stays chosen while it is in the ranking, else the first one is.
     int row = 0;
     for (int i = 0; i < rankingModel_->rowCount(); ++i) {
@@ -93,6 +93,18 @@ void Fm_Mehrfachsuche::UpdateRanking() {
         lv_Rangliste_->setCurrentIndex(rankingModel_->index(row, 0));
     }
     ShowAssignments();
+}
+
+void Fm_Mehrfachsuche::ShowPicture() {
+    pictureBehind_ = tabs_->currentWidget() != pic_Trefferbild_;
+    if (pictureBehind_) {
+        return;
+    }
+    if (matcher_) {
+        pic_Trefferbild_->Show(*matcher_, rankingModel_->Shown(), *values_);
+    } else {
+        pic_Trefferbild_->Clear();
+    }
 }
 
 void Fm_Mehrfachsuche::ShowAssignments() {
