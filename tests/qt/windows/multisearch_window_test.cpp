@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QTabWidget>
 #include <QTableView>
 
 #include <optional>
@@ -13,6 +14,7 @@
 #include "support/scenario.h"
 #include "support/test_support.h"
 #include "ui/windows/fm_mehrfachsuche.h"
+#include "ui/windows/hit_picture.h"
 
 using namespace kolvenar;
 
@@ -49,6 +51,11 @@ const QString kRows =
     "%\tGleichwertig/1\tChrom\t24\t2 "
     "von 2\t0\t0,08326\tLithium (3), Kohlenstoff (6), Magnesium (12), Cadmium (48), Curium* (96)/ "
     "• title lv_Zuordnung N • title lv_Zuordnung N • =assign 0 6||-2|6|0|ja\n"
+    // 1 and 2 m are explained by Z = 1, 2, 4 … 64, 3 m by 3, 6 … 96 and 5 m by 5, 10 … 80.
+    "the hit picture follows the list, behind its tab too: pick Combo_Cx Cx Freie Eingabe • pick "
+    "Cb_Einheit m • list 1/2/3 • tab 1 • =picture 13x3 • list 1/2 • =picture 7x2 • tab 0 • list 5 "
+    "• "
+    "tab 1 • =picture 5x1\n"
     // Within 0.1 % of 117 m only Z = 117 gives a value (116 and 118 lie 0.85 % off).
     "the ranking saved as text: pick Combo_Cx Cx Freie Eingabe • pick Cb_Einheit m • type "
     "txt_Toleranz 0.1 • list 117 • answer OK • saveas %T/rang.txt • =saved %T/rang.txt REM "
@@ -171,6 +178,12 @@ private slots:
                 QCOMPARE(Row(View(verb == "=rank" ? "lv_Rangliste" : "lv_Zuordnung"),
                              rest.section(' ', 0, 0).toInt()),
                          rest.section(' ', 1));
+            } else if (verb == "tab") {
+                window_->findChild<QTabWidget*>("tab_Ergebnis")->setCurrentIndex(rest.toInt());
+            } else if (verb == "=picture") {
+                const HitGrid& grid =
+                    testing::Control<HitPicture>(window_, "pic_Trefferbild")->Grid();
+                QCOMPARE(QString("%1x%2").arg(grid.ElementCount()).arg(grid.ValueCount()), rest);
             } else if (verb == "=ranked") {
                 QCOMPARE(View("lv_Rangliste")->model()->rowCount(), rest.toInt());
             } else if (verb == "=summary") {
