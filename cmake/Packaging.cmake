@@ -33,6 +33,12 @@ within a tolerance, converts between frequency and wavelength, and saves the
 table as an Excel workbook (.xlsx) or as a text file for spreadsheet
 programs.
 .
+Its Mehrfachsuche (multiple search) takes a whole list of measured values,
+such as the lines of a spectrum, and ranks the elements by how many of them
+each explains, with the chance of matching that many by accident and a
+picture of the hits. The same ranking comes from the command line without a
+window: kolvenar --mehrfachsuche FILE.
+.
 The interface and the user guide are in German.")
 
 include(CPack)

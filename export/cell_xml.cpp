@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <utility>
 
 #include "export/utf8.h"
@@ -72,6 +74,41 @@ std::string TextCellRest(std::string_view utf8, int style) {
     }
     rest += " t=\"inlineStr\"><is><t>";
     return rest + EscapedCellText(utf8) + "</t></is></c>";
+}
+
+}  // namespace kolvenar
+
+namespace kolvenar {
+
+std::string ColumnLetters(std::size_t column) {
+    std::string letters;
+    for (std::size_t rest = column + 1; rest > 0; rest = (rest - 1) / 26) {
+        letters.insert(letters.begin(), static_cast<char>('A' + (rest - 1) % 26));
+    }
+    return letters;
+}
+
+std::size_t CharacterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// Excel stores a width with the five pixels of padding of its default font, whose digits are
+// seven pixels wide.
+std::string ColumnWidthsXml(const std::vector<std::size_t>& characters) {
+    constexpr std::size_t kNarrowest = 6;
+    std::string cols = "<cols>";
+    for (std::size_t c = 0; c < characters.size(); ++c) {
+        const std::size_t room = std::max(characters[c] + 2, kNarrowest);
+        const double stored = std::floor((static_cast<double>(room) * 7 + 5) / 7 * 256) / 256;
+        char width[32];
+        const auto end = std::to_chars(width, width + sizeof width, stored).ptr;
+        const std::string column = std::to_string(c + 1);
+        cols += "<col min=\"" + column + "\" max=\"" + column + "\" width=\"" +
+                std::string(width, end) + "\" customWidth=\"1\"/>";
+    }
+    return cols + "</cols>";
 }
 
 }  // namespace kolvenar

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kolvenar {
 
@@ -16,5 +17,19 @@ std::string EscapedCellText(std::string_view utf8);
 // The rest of an inline text cell after its reference (`<c r="A1`): its style, 0 for none,
 // and its text.
 std::string TextCellRest(std::string_view utf8, int style = 0);
+
+}  // namespace kolvenar
+
+namespace kolvenar {
+
+// The letters of a sheet column: "A" for column 0, "Z" for 25, "AA" for 26.
+std::string ColumnLetters(std::size_t column);
+
+// The characters of a UTF-8 text, the unit of a column's width.
+std::size_t CharacterCount(std::string_view utf8);
+
+// The <cols> element for columns as wide as the given numbers of characters: two characters
+// of room, never narrower than six.
+std::string ColumnWidthsXml(const std::vector<std::size_t>& characters);
 
 }  // namespace kolvenar

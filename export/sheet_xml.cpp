@@ -32,15 +32,6 @@ void AppendNumber(std::string& out, long long value) {
     out.append(digits, end);
 }
 
-// "A" for column 0, "Z" for 25, "AA" for 26.
-std::string ColumnLetters(std::size_t column) {
-    std::string letters;
-    for (std::size_t rest = column + 1; rest > 0; rest = (rest - 1) / 26) {
-        letters.insert(letters.begin(), static_cast<char>('A' + (rest - 1) % 26));
-    }
-    return letters;
-}
-
 // A text cell's rest from a list made once, by the number the cell holds.
 const std::string& Piece(const std::vector<std::string>& pieces, double value) {
     static const std::string none = TextCellRest("");

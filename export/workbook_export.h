@@ -13,10 +13,6 @@ namespace kolvenar {
 
 class ShownTable;
 
-// What a failure message says of a workbook that stopped although the disk took every byte;
-// nothing for kNone.
-std::optional<FileFailure> DescribeZipFailure(ZipFailure failure);
-
 // Writes the table as shown into an Excel workbook (.xlsx) with one sheet "Kolvenar": the
 // header lines of the text export one per row, the column titles in bold with the rows below
 // them frozen, then the rows. Element names and "Überlauf" are text; Z, N and every value are

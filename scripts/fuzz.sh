@@ -19,7 +19,7 @@ if [ ${#targets[@]} -eq 0 ]; then
     targets=(leading_number number_text settings_file workbook_cell windows1252)
 fi
 
-"$top/scripts/install-packages.sh" clang libclang-rt-14-dev cmake ninja-build qt6-base-dev \
+"$top/scripts/install-packages.sh" clang libclang-rt-14-dev cmake ninja-build qt6-base-dev qt6-svg-dev \
     libgl-dev fonts-liberation python3-markdown
 
 printf '\n== Building the fuzz targets in build-fuzz/\n'

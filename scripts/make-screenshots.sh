@@ -11,7 +11,7 @@ cd "$top"
 say() { printf '\n== %s\n' "$*"; }
 
 packages=(
-    g++ cmake ninja-build qt6-base-dev libgl-dev zlib1g-dev fonts-liberation python3-markdown
+    g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev zlib1g-dev fonts-liberation python3-markdown
     xvfb xauth imagemagick libreoffice-calc ghostscript
 )
 "$top/scripts/install-packages.sh" "${packages[@]}"
@@ -47,7 +47,7 @@ say "Writing docs/bilder/"
 mkdir -p docs/bilder
 convert "$work/out/tabelle.png" -strip -trim +repage -bordercolor white -border 10 \
     -bordercolor '#a0a0a0' -border 1 "$work/out/tabelle.png"
-for picture in hauptfenster suche umrechner tabelle; do
+for picture in hauptfenster suche umrechner mehrfachsuche tabelle; do
     convert "$work/out/$picture.png" -strip -colors 256 "PNG8:docs/bilder/$picture.png"
 done
 ls -l docs/bilder

@@ -19,7 +19,7 @@ say() { printf '\n== %s\n' "$*"; }
 
 packages=(
     g++ cmake ninja-build
-    qt6-base-dev libgl-dev zlib1g-dev
+    qt6-base-dev qt6-svg-dev libgl-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation python3-markdown qt6-translations-l10n
     desktop-file-utils appstream

@@ -1,6 +1,7 @@
 // Saving the result table: the exact bytes of the fixed exports, "Speichern unter …" with its
-// three formats, the workbook read back, and what happens when writing fails. (The zip
-// container: workbook_zip_test.)
+// three formats, the workbook read back, and what happens when writing fails (the zip
+// container: workbook_zip_test); the Mehrfachsuche's ranking as a text file and a workbook of two
+// sheets.
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -12,9 +13,11 @@
 #include <cstring>
 
 #include "export/export.h"
+#include "export/multisearch_export.h"
 #include "export/text_buffer.h"
 #include "export/windows1252.h"
 #include "export/workbook_export.h"
+#include "export/workbook_package.h"
 #include "support/main_window_fixture.h"
 #include "table/shown_table.h"
 
@@ -65,6 +68,34 @@ QString Elements(const QString& xml, const QStringList& names) {
                                    .replace("http://schemas.openxmlformats.org", "~")
                                    .replace("application/vnd.openxmlformats-", "~-");
 }
+
+// A part of a zip file as text. (unzip takes a name as a pattern: a bracket is escaped.)
+QString Part(const QString& file, const QString& name) {
+    QProcess unzip;
+    unzip.start("unzip", {"-p", file, name});
+    unzip.waitForFinished();
+    return QString::fromUtf8(unzip.readAllStandardOutput());
+}
+
+// Checks a workbook against a facts file beside the test: "== part elements…", then what
+// Elements() gives for those elements of the part.
+void CheckParts(const QString& file, const QString& factsFile) {
+    QProcess check;
+    check.start("unzip", {"-tq", file});
+    QVERIFY2(check.waitForFinished(), "reading the workbook back needs the program unzip");
+    QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput().constData());
+    QFile facts(factsFile);
+    QVERIFY(facts.open(QIODevice::ReadOnly));
+    for (const QString& entry :
+         QString::fromUtf8(facts.readAll()).split("== ", Qt::SkipEmptyParts)) {
+        const QStringList words = entry.section('\n', 0, 0).split(' ');
+        QCOMPARE(Elements(Part(file, words[0]), words.mid(1)), entry.section('\n', 1).trimmed());
+    }
+}
+
+// With Cx = 1 m, L = Z × 2^N m: 49 m is In (N = 0) and Cf (N = -1), 196.196 m both again and
+// Es (99 × 2 m, 0.92 % off), 300 m only Re (75 × 4 m).
+const ValueList kThreeValues = ReadValueList("49 K\xC3\xA4lte\n196,196 b\n300 c\n");
 
 QString CannotSave(const QString& path, int error) {
     return Failure("Konnte die Datei '" + path + "' nicht speichern !?", error);
@@ -204,21 +235,14 @@ private slots:
                          "t:Cäsium|n:55|n:546|n:3.0736245044959e+154|t:Überlauf\n"
                          "t:Rutherfordium*|n:104|n:546|n:5.81194451759225e+154|t:Überlauf\n"));
         const auto part = [this](const QString& name, const QString& file = "t.xlsx") {
-            QProcess unzip;
-            unzip.start("unzip", {"-p", f_->files.filePath(file), name});
-            unzip.waitForFinished();
-            return QString::fromUtf8(unzip.readAllStandardOutput());
+            return Part(f_->files.filePath(file), name);
         };
         // What a reader relies on: the parts' content types, the relations from the package to
         // the workbook and from the workbook to its one sheet "Kolvenar" and its styles, style 1
-        // bold; every part well-formed. (unzip takes a name as a pattern: the bracket escaped.)
-        // (The parts, the elements of each that count, and what they say: data/workbook_parts.txt.)
-        QFile facts(QFINDTESTDATA("data/workbook_parts.txt"));
-        QVERIFY(facts.open(QIODevice::ReadOnly));
-        for (const QString& entry :
-             QString::fromUtf8(facts.readAll()).split("== ", Qt::SkipEmptyParts)) {
-            const QStringList words = entry.section('\n', 0, 0).split(' ');
-            QCOMPARE(Elements(part(words[0]), words.mid(1)), entry.section('\n', 1).trimmed());
+        // bold; every part well-formed.
+        CheckParts(f_->files.filePath("t.xlsx"), QFINDTESTDATA("data/workbook_parts.txt"));
+        if (QTest::currentTestFailed()) {
+            return;
         }
         // Each line a piece of the sheet. A name the user gave stays text that reads as typed.
         // The values are those the table shows, to 15 digits, not those computed; a column is as
@@ -239,6 +263,63 @@ private slots:
                     "answer OK; saveas %T/s.xlsx"));
         QVERIFY(part("xl/worksheets/sheet1.xml", "s.xlsx")
                     .contains(R"(<c r="F6" t="inlineStr"><is><t>L</t></is></c><c r="G6"><v>)"));
+    }
+
+    // The ranking of a list of values in a workbook of two sheets: numbers are numbers, names,
+    // labels and "ja" or "nein" texts; the long table holds every element with every value.
+    void multiSearchWorkbookReadsBack() {
+        const MultiMatcher matcher({MultiQuantity::Wavelength, kWavelengthUnits[5], 1, 1});
+        const Ranking ranking = RankElements(matcher, kThreeValues.values);
+        const QString file = f_->files.filePath("m.xlsx");
+        QVERIFY(!WriteMultiSearchWorkbook(file, {"REM Mehrfachsuche"}, matcher, ranking,
+                                          kThreeValues.values));
+        CheckParts(file, QFINDTESTDATA("data/multisearch_workbook_parts.txt"));
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        const std::pair<const char*, const char*> pieces[] = {
+            {"sheet1", R"(<c r="A1" t="inlineStr"><is><t>REM Mehrfachsuche</t></is></c>)"},
+            {"sheet1", R"(<c r="D2" s="1" t="inlineStr"><is><t>Erklärt</t></is></c>)"},
+            {"sheet1", R"(<c r="B3" t="inlineStr"><is><t>Indium</t></is></c>)"},
+            {"sheet1", R"(<c r="D3"><v>2</v></c><c r="E3"><v>0.05</v></c><c r="F3"><v>0.245</v>)"},
+            {"sheet1", R"(<c r="G3" t="inlineStr"><is><t>Californium* (98)</t></is></c>)"},
+            {"sheet2", R"(<pane ySplit="1" topLeftCell="A2")"},
+            {"sheet2", R"(<row r="2"><c r="A2" t="inlineStr"><is><t>Indium</t></is></c>)"},
+            {"sheet2", R"(<c r="C2"><v>49</v></c><c r="D2" t="inlineStr"><is><t>Kälte</t></is>)"},
+            {"sheet2", R"(<c r="E2"><v>0</v></c><c r="F2"><v>49</v></c><c r="G2"><v>0</v></c>)"},
+            {"sheet2", R"(<c r="H2" t="inlineStr"><is><t>ja</t></is></c>)"},
+            {"sheet2", R"(<c r="A11" t="inlineStr"><is><t>Einsteinium*</t></is></c>)"},
+            {"sheet2", R"(<c r="E11"><v>-1</v></c><c r="F11"><v>49.5</v></c><c r="G11"><v>1.0204)"},
+            {"sheet2", R"(<c r="H11" t="inlineStr"><is><t>nein</t></is></c>)"},
+        };
+        for (const auto& [sheet, piece] : pieces) {
+            const QString xml = Part(file, QString("xl/worksheets/%1.xml").arg(sheet));
+            QVERIFY2(xml.contains(QString::fromUtf8(piece)), piece);
+        }
+    }
+
+    // The ranking's text file is written as the other text files are; a label shows as one
+    // line of text whatever it holds.
+    void multiSearchText() {
+        const MultiMatcher matcher({MultiQuantity::Wavelength, kWavelengthUnits[5], 1, 1});
+        const Ranking ranking = RankElements(matcher, kThreeValues.values);
+        const QString file = f_->files.filePath("m.txt");
+        QVERIFY(!WriteRankingTextFile(file, {"REM Mehrfachsuche"}, ranking, ","));
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(),
+                 QByteArray("REM Mehrfachsuche\r\n\r\nRang\tElement\tZ\tErkl\xE4rt\t"
+                            "Mittlere Abweichung in %\tZufall in %\tGleichwertig\r\n"
+                            "1\tIndium\t49\t2 von 3\t0,05\t0,245\tCalifornium* (98)\r\n"
+                            "1\tCalifornium*\t98\t2 von 3\t0,05\t0,245\tIndium (49)\r\n"
+                            "3\tRhenium\t75\t1 von 3\t0\t8,409\t\r\n"
+                            "4\tEinsteinium*\t99\t1 von 3\t0,9195\t8,409\t\r\n\r\n"));
+        const MeasuredValue odd{49, "K\xC3\xA4lte\x01Linie\tx\r\n", 1};
+        const LongTableRow row{99, &odd, matcher.MatchMeasured(99, 49)};
+        QCOMPARE(AssignmentText({&row, 1}, TableTextFormat{}, ","),
+                 QByteArray("Element\tZ\tWert\tBezeichnung\tN\tBerechneter Wert\t"
+                            "Abweichung in %\tErkl\xE4rt\r\nEinsteinium*\t99\t49\tK\xE4lte Linie "
+                            "x\t-1\t49,5\t1,0204\tnein\r\n"));
     }
 
     // Without a system error a failure is described by the writer, by Qt's error or as unknown;

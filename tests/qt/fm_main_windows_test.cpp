@@ -142,17 +142,32 @@ private slots:
                    "Quorvin, alle Rechte vorbehalten (proprietäre Lizenz)\nLäuft mit Qt %1\n"
                    "https://kolvenar.org; =windows Fm_Main")
                    .arg(qVersion());
+        QTest::newRow("Mehrfachsuche, once, Escape in its list")
+            << "trigger ME_Mehrfachsuche; keys Fm_Mehrfachsuche/txt_Messwerte 5; trigger ME_Info; "
+               "trigger ME_Mehrfachsuche; =active Fm_Mehrfachsuche; =text "
+               "Fm_Mehrfachsuche/Fm_Mehrfachsuche  Mehrfachsuche; =text "
+               "Fm_Mehrfachsuche/txt_Messwerte 5; key Fm_Mehrfachsuche/txt_Messwerte Escape; "
+               "=windows Fm_Info Fm_Main; =file %T/Mehrfachsuche.txt 5";
+        // New reference lengths reach the open Mehrfachsuche at once.
+        QTest::newRow("Mehrfachsuche follows the stored reference lengths")
+            << "trigger ME_Mehrfachsuche; pick Fm_Mehrfachsuche/Combo_Cx Cx Freie Eingabe; trigger "
+               "ME_Einstellungen; keys Fm_Einstellungen/txt_Cx_Bezeichnung4 X; click "
+               "Fm_Einstellungen/cmd_Speichern; =text Fm_Mehrfachsuche/Combo_Cx Cx Freie EingabeX";
         QTest::newRow("all close with the main window")
-            << "trigger ME_Umrechner; trigger ME_Info; trigger ME_Einstellungen; =icons; pick "
-               "Fm_Umrechner/Cb_EinheitX0 Kilo e+3; move Fm_Umrechner 30 15; move Fm_Einstellungen "
-               "45 30; close; =windows; =stored Fm_Umrechner Cb_EinheitX0 11; =stored Fm_Umrechner "
-               "L 450; =stored Fm_Info WindowState 0; =stored Fm_Einstellungen T 450";
+            << "trigger ME_Umrechner; trigger ME_Info; trigger ME_Einstellungen; trigger "
+               "ME_Mehrfachsuche; =icons; pick Fm_Umrechner/Cb_EinheitX0 Kilo e+3; pick "
+               "Fm_Mehrfachsuche/Cb_Groesse Energie; move Fm_Umrechner 30 15; move "
+               "Fm_Einstellungen 45 30; close; =windows; =stored Fm_Umrechner Cb_EinheitX0 11; "
+               "=stored Fm_Umrechner L 450; =stored Fm_Info WindowState 0; =stored "
+               "Fm_Einstellungen T 450; =stored Fm_Mehrfachsuche Cb_Groesse 5";
     }
 
     void sideWindowLife() {
         QFETCH(QString, steps);
         QPointer<QWidget> main = &f_->Start();
-        testing::Scenario scenario(f_->desktop, [&main] { return main.data(); });
+        f_->Window().SetUserDataFolder(f_->files.path());
+        testing::Scenario scenario(
+            f_->desktop, [&main] { return main.data(); }, f_->files.path());
         for (const QString& step : steps.split("; ")) {
             const QStringList words = step.split(' ');
             QWidget* window = scenario.Find(words.value(1) + "/" + words.value(1));
@@ -178,8 +193,8 @@ private slots:
                 QCOMPARE(picture.value<QPixmap>().size(), QSize(640, 480));
             } else if (words[0] == "=guide") {
                 const QString guide = f_->desktop.openedAddresses.value(0).toLocalFile();
-                // The page the build laid out beside the program, its four pictures beside it.
-                QCOMPARE(QDir(QFileInfo(guide).path() + "/bilder").entryList({"*.png"}).size(), 4);
+                // The page the build laid out beside the program, its five pictures beside it.
+                QCOMPARE(QDir(QFileInfo(guide).path() + "/bilder").entryList({"*.png"}).size(), 5);
             } else if (words[0] == "=active") {
                 QVERIFY2(window && QTest::qWaitForWindowActive(window), qPrintable(step));
             } else if (words[0] == "minimize") {
@@ -374,7 +389,8 @@ private slots:
             shown.join(", "),
             QString("&Datei:, Speichern &TXT, Speichern &XLS, Speichern &unter … Ctrl+Shift+S, "
                     "&Beenden Ctrl+Q, &Fenster:, &Umrechner, &Auswerten, &Einstellungen, "
-                    "&Info, &Ansicht:, &Abweichung zeigen, &Sortieren nach, &Element, &Z, &N, "
+                    "&Info, &Mehrfachsuche, &Ansicht:, &Abweichung zeigen, &Sortieren nach, "
+                    "&Element, &Z, &N, "
                     "&f in MHz, f * &2 in MHz, &L in m, L * &0,5 in m, &T in ns, &A in m², &V "
                     "in m³, &Ursprüngliche Reihenfolge, &Hilfe:, &Anleitung F1, &Über Kolvenar"));
     }

@@ -1,12 +1,15 @@
 // Takes the pictures of the user guide from the real windows: the main window after the first
-// start, a search, the converter, and an export for the spreadsheet picture. Run by
+// start, a search, the converter, the Mehrfachsuche with its hit picture, and an export for the
+// spreadsheet picture. Run by
 // scripts/make-screenshots.sh under a virtual X server with an empty settings folder.
 //
-// kolvenar_screenshots <folder>  writes hauptfenster.png, suche.png, umrechner.png and
-// KolvenarAusgabe.XLS into <folder>.
+// kolvenar_screenshots <folder>  writes hauptfenster.png, suche.png, umrechner.png,
+// mehrfachsuche.png and KolvenarAusgabe.XLS into <folder>.
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cstdio>
@@ -72,6 +75,8 @@ int main(int argc, char* argv[]) {
     ScriptedDesktop desktop;
     Fm_Main window(desktop);
     window.SetExportFolder(folder.path());
+    // The Mehrfachsuche keeps its list there, not among the user's own data.
+    window.SetUserDataFolder(folder.path());
     // A fixed time in the export's header keeps the pictures the same from one run to the next.
     window.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(10, 30)); });
     window.show();
@@ -104,6 +109,20 @@ int main(int argc, char* argv[]) {
     Play(user, {"pick Fm_Umrechner/Cb_Einheit0 MHz Mega e+6", "type Fm_Umrechner/txt_Wert0 100",
                 "pick Fm_Umrechner/Cb_EinheitX0 Milli e-3", "type Fm_Umrechner/txt_WertX 1500"});
     Save(*converter, folder, QStringLiteral("umrechner.png"));
+
+    // The Mehrfachsuche: the guide's six lines of a gas discharge in nm, and their hit picture.
+    Play(user, {"trigger ME_Mehrfachsuche"});
+    QWidget* multisearch = TopLevel(QStringLiteral("Fm_Mehrfachsuche"));
+    if (!QTest::qWaitForWindowExposed(multisearch)) {
+        Fail(QStringLiteral("the Mehrfachsuche did not appear"));
+    }
+    multisearch->resize(900, 600);
+    // Pasted, as lists mostly arrive.
+    multisearch->findChild<QPlainTextEdit*>(QStringLiteral("txt_Messwerte"))
+        ->setPlainText(QStringLiteral("# Einheit: nm\n656.28 H-alpha\n486.13 H-beta\n434.05 "
+                                      "H-gamma\n589.00 Na D2\n589.59 Na D1\n546.07 Hg\n"));
+    multisearch->findChild<QTabWidget*>(QStringLiteral("tab_Ergebnis"))->setCurrentIndex(1);
+    Save(*multisearch, folder, QStringLiteral("mehrfachsuche.png"));
 
     if (desktop.unexpectedMessages > 0 || desktop.UnusedAnswers() > 0) {
         Fail(QStringLiteral("the export did not end with its one message"));

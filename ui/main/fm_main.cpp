@@ -128,6 +128,7 @@ void Fm_Main::SetExportFolder(const QString& folder) {
 
 void Fm_Main::SetUserDataFolder(const QString& folder) {
     exports_->SetUserDataFolder(folder);
+    sideWindows_->SetUserDataFolder(folder);
 }
 
 void Fm_Main::SetClock(std::function<QDateTime()> clock) {
@@ -215,12 +216,15 @@ void Fm_Main::CreateWindowMenu() {
     QAction* einstellungen =
         AddEntry(*fenster, QStringLiteral("ME_Einstellungen"), QStringLiteral("&Einstellungen"));
     QAction* info = AddEntry(*fenster, QStringLiteral("ME_Info"), QStringLiteral("&Info"));
+    QAction* mehrfachsuche =
+        AddEntry(*fenster, QStringLiteral("ME_Mehrfachsuche"), QStringLiteral("&Mehrfachsuche"));
 
     connect(einstellungen, &QAction::triggered, sideWindows_, &SideWindows::ShowSettings);
     connect(umrechner, &QAction::triggered, sideWindows_, &SideWindows::ShowConverter);
     // The design leaves this entry disabled; the window opens only if it is ever enabled.
     connect(auswerten, &QAction::triggered, sideWindows_, &SideWindows::ShowEvaluation);
     connect(info, &QAction::triggered, sideWindows_, &SideWindows::ShowInfo);
+    connect(mehrfachsuche, &QAction::triggered, sideWindows_, &SideWindows::ShowMultiSearch);
 }
 
 void Fm_Main::CreateViewMenu() {

@@ -7,6 +7,7 @@
 #include "ui/windows/fm_auswerten.h"
 #include "ui/windows/fm_einstellungen.h"
 #include "ui/windows/fm_info.h"
+#include "ui/windows/fm_mehrfachsuche.h"
 #include "ui/windows/fm_umrechner.h"
 
 namespace kolvenar {
@@ -44,13 +45,21 @@ void SideWindows::ShowInfo() {
     Show(info_, [this] { return new Fm_Info(desktop_); });
 }
 
+void SideWindows::ShowMultiSearch() {
+    Show(mehrfachsuche_, [this] {
+        auto* window = new Fm_Mehrfachsuche(desktop_, userDataFolder_);
+        connect(this, &SideWindows::constantsSaved, window, &Fm_Mehrfachsuche::SetConstants);
+        return window;
+    });
+}
+
 void SideWindows::ShowGuide(const QString& guideFile) {
     Show(anleitung_, [&guideFile] { return new Fm_Anleitung(guideFile); });
 }
 
 void SideWindows::CloseAll() {
-    const std::array<QWidget*, 5> windows = {umrechner_, auswerten_, einstellungen_, info_,
-                                             anleitung_};
+    const std::array<QWidget*, 6> windows = {umrechner_, auswerten_, einstellungen_,
+                                             info_,      anleitung_, mehrfachsuche_};
     for (QWidget* window : windows) {
         if (window != nullptr) {
             window->close();

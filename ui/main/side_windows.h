@@ -14,6 +14,7 @@ class Fm_Anleitung;
 class Fm_Auswerten;
 class Fm_Einstellungen;
 class Fm_Info;
+class Fm_Mehrfachsuche;
 class Fm_Umrechner;
 class SideWindow;
 
@@ -29,6 +30,9 @@ public:
     void ShowEvaluation();
     void ShowSettings();
     void ShowInfo();
+    void ShowMultiSearch();
+    // Where the Mehrfachsuche keeps its list; by default the program's per-user data folder.
+    void SetUserDataFolder(const QString& folder) { userDataFolder_ = folder; }
     // The guide's page `guideFile`, for a desktop that has no browser to show it in.
     void ShowGuide(const QString& guideFile);
     // Each window stores its own placement (the converter also its settings) as it closes.
@@ -51,6 +55,8 @@ private:
     QPointer<Fm_Einstellungen> einstellungen_;
     QPointer<Fm_Info> info_;
     QPointer<Fm_Anleitung> anleitung_;
+    QPointer<Fm_Mehrfachsuche> mehrfachsuche_;
+    QString userDataFolder_;
 };
 
 }  // namespace kolvenar

@@ -44,7 +44,7 @@ run "$cmake" --install "$build" --prefix "$prefix" || { fail "cmake --install"; 
     echo bin/kolvenar
     echo share/applications/$id.desktop
     for doc in Anleitung.html bilder/hauptfenster.png bilder/suche.png bilder/tabelle.png \
-        bilder/umrechner.png changelog.gz copyright; do
+        bilder/umrechner.png bilder/mehrfachsuche.png changelog.gz copyright; do
         echo share/doc/kolvenar/$doc
     done
     for size in 16 24 32 48 64 128 256; do

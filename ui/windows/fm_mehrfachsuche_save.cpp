@@ -1,0 +1,135 @@
+// "Speichern unter …" of the Mehrfachsuche: the ranking as the other text files are written, or
+// a workbook with the ranking and every assignment.
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <array>
+
+#include "core/number_text.h"
+#include "export/multisearch_export.h"
+#include "ui/common/desktop_seam.h"
+#include "ui/common/window_support.h"
+#include "ui/windows/fm_mehrfachsuche.h"
+#include "ui/windows/multisearch_models.h"
+
+namespace kolvenar {
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+struct SaveFormat {
+    bool workbook;
+    const char* filter;
+    const char* extension;
+};
+
+// In the order the dialog offers them.
+constexpr std::array<SaveFormat, 2> kSaveFormats = {{
+    {true, "Excel-Arbeitsmappe (*.xlsx)", "xlsx"},
+    {false, "Text, Tabulator getrennt (*.txt)", "txt"},
+}};
+
+// The format a typed name asks for by its extension (in any case), else the chosen filter's,
+// whose extension the name then gets.
+std::pair<QString, bool> NameAndFormat(const QString& typed, const QString& filter) {
+    const QString suffix = QFileInfo(typed).suffix().toLower();
+    for (const SaveFormat& format : kSaveFormats) {
+        if (suffix == QLatin1String(format.extension)) {
+            return {typed, format.workbook};
+        }
+    }
+    for (const SaveFormat& format : kSaveFormats) {
+        if (filter == QString::fromUtf8(format.filter)) {
+            return {typed + QLatin1Char('.') + QLatin1String(format.extension), format.workbook};
+        }
+    }
+    return {typed + QStringLiteral(".xlsx"), true};
+}
+
+}  // namespace
+
+QString Fm_Mehrfachsuche::ReferenceLengthCaption() const {
+    const CxEntry& entry = constants_[static_cast<std::size_t>(
+        std::clamp(combo_Cx_->currentIndex(), 0, kCxSlotCount - 1))];
+    return FromUtf8(entry.Cx) + QLatin1Char('=') + FromUtf8(NumText(entry.Cx_Wert)) +
+           QStringLiteral(" m");
+}
+
+void Fm_Mehrfachsuche::SaveAs() {
+    QFileDialog dialog(this, QStringLiteral(" Speichern unter"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The final name is known only once its extension is settled; that one is asked about.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    QStringList filters;
+    for (const SaveFormat& format : kSaveFormats) {
+        filters << QString::fromUtf8(format.filter);
+    }
+    dialog.setNameFilters(filters);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(!saveAsFolder_.isEmpty()       ? saveAsFolder_
+                        : QFileInfo(documents).isDir() ? documents
+                                                       : QDir::homePath());
+    dialog.selectFile(QStringLiteral("Mehrfachsuche.xlsx"));
+    while (desktop_.RunFileDialog(dialog) && !dialog.selectedFiles().isEmpty()) {
+        const QString typed = dialog.selectedFiles().constFirst();
+        const auto [chosen, workbook] = NameAndFormat(typed, dialog.selectedNameFilter());
+        saveAsFolder_ = QFileInfo(chosen).absolutePath();
+        const MessageAnswer replace =
+            QFileInfo::exists(chosen)
+                ? desktop_.ShowMessage(
+                      this, QStringLiteral(" Achtung"),
+                      QStringLiteral("Die Datei '") + QDir::toNativeSeparators(chosen) +
+                          QStringLiteral("' gibt es schon.") + kLineBreak +
+                          QStringLiteral("Soll sie ersetzt werden ?"),
+                      MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::No)
+                : MessageAnswer::Yes;
+        if (replace == MessageAnswer::Yes) {
+            SaveResults(chosen, workbook);
+        }
+        if (replace != MessageAnswer::No) {
+            return;
+        }
+        dialog.selectFile(typed);
+    }
+}
+
+void Fm_Mehrfachsuche::SaveResults(const QString& path, bool workbook) {
+    const QStringList header = ExportHeaderLines(ReferenceLengthCaption(), clock_());
+    const Ranking& ranking = rankingModel_->Shown();
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    std::optional<FileFailure> failure;
+    {
+        const BusyCursor busy;
+        if (!workbook) {
+            failure = WriteRankingTextFile(path, header, ranking, separator);
+        } else if (matcher_) {
+            failure = WriteMultiSearchWorkbook(path, header, *matcher_, ranking, *values_);
+        } else {
+            failure =
+                WriteMultiSearchWorkbook(path, header, MultiMatcher(Request(1)), ranking, *values_);
+        }
+    }
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (failure) {
+        ShowMessage(QStringLiteral(" Fehler"),
+                    QStringLiteral("ERR SUB ME_SpeichernUnter_Click") + kLineBreak +
+                        QStringLiteral("Konnte die Datei '") + shownPath +
+                        QStringLiteral("' nicht speichern !?") + kLineBreak +
+                        QString::number(failure->number) + QStringLiteral(" : ") +
+                        failure->description,
+                    true);
+        return;
+    }
+    ShowMessage(QStringLiteral(" Meldung"),
+                QStringLiteral("Datei wurde gespeichert als") + kLineBreak + shownPath, false);
+}
+
+}  // namespace kolvenar
