@@ -29,7 +29,7 @@ using Clock = std::chrono::steady_clock;
 // sequence crosses, so that the first 30 elements explain several of them each.
 struct Picture {
     explicit Picture(int values)
-        : matcher({MultiQuantity::Wavelength, kWavelengthUnits[5], 1, 1}), picture(desktop) {
+        : matcher({MultiQuantity::Wavelength, kWavelengthUnits[6], 1, 1}), picture(desktop) {  // m
         std::string text;
         for (int i = 0; i < values; ++i) {
             text += std::to_string(1000 + 1000.0 * i / values) + "\n";

@@ -268,7 +268,7 @@ private slots:
     // The ranking of a list of values in a workbook of two sheets: numbers are numbers, names,
     // labels and "ja" or "nein" texts; the long table holds every element with every value.
     void multiSearchWorkbookReadsBack() {
-        const MultiMatcher matcher({MultiQuantity::Wavelength, kWavelengthUnits[5], 1, 1});
+        const MultiMatcher matcher({MultiQuantity::Wavelength, kWavelengthUnits[6], 1, 1});  // m
         const Ranking ranking = RankElements(matcher, kThreeValues.values);
         const QString file = f_->files.filePath("m.xlsx");
         QVERIFY(!WriteMultiSearchWorkbook(file, {"REM Mehrfachsuche"}, matcher, ranking,
@@ -301,7 +301,7 @@ private slots:
     // The ranking's text file is written as the other text files are; a label shows as one
     // line of text whatever it holds.
     void multiSearchText() {
-        const MultiMatcher matcher({MultiQuantity::Wavelength, kWavelengthUnits[5], 1, 1});
+        const MultiMatcher matcher({MultiQuantity::Wavelength, kWavelengthUnits[6], 1, 1});  // m
         const Ranking ranking = RankElements(matcher, kThreeValues.values);
         const QString file = f_->files.filePath("m.txt");
         QVERIFY(!WriteRankingTextFile(file, {"REM Mehrfachsuche"}, ranking, ","));

@@ -23,7 +23,7 @@ const QRgb kNearEdge = qRgb(0xC9, 0xE1, 0x26);
 
 // With Cx = 1 m, L = Z × 2^N m: 49 m is In (N = 0) and Cf (N = -1), 196.196 m both again and
 // Es (99 × 2 m, 0.92 % off), 300 m only Re (75 × 4 m). Ranked In, Cf, Re, Es.
-const MultiMatcher kMatcher({MultiQuantity::Wavelength, kWavelengthUnits[5], 1, 1});
+const MultiMatcher kMatcher({MultiQuantity::Wavelength, kWavelengthUnits[6], 1, 1});  // m
 
 // The colour inside a cell, away from the N written in its middle.
 QRgb CellColour(const HitPicture& picture, const QImage& image, int row, int column) {
