@@ -33,7 +33,7 @@ ShownTable TableOfManyPieces() {
     for (int z : {1, 55, 118}) {
         request.elementChosen[static_cast<std::size_t>(z)] = true;
     }
-    const std::vector<ColumnSource> columns = ChooseColumns(request);
+    const std::vector<const ColumnKind*> columns = ChooseColumns(request);
     ShownTable shown;
     shown.SetDecimalSeparator(",");
     shown.SetHeaders(ColumnHeaders(request, columns, ","));

@@ -76,7 +76,8 @@ TEST(ShownTable, PropertyOrderedByValueThenBuiltPosition) {
         const double x = std::bit_cast<double>(engine());
         return engine() % 2 != 0 ? pool[engine() % 10] : std::isnan(x) ? 1.5 : x;
     };
-    ResultTable table({ColumnSource::L, ColumnSource::Deviation});
+    ResultTable table(
+        {&Kind("Blank"), &Kind("Element"), &Kind("Z"), &Kind("N"), &Kind("L"), &Kind("Deviation")});
     for (int row = 0; row < 20000; ++row) {
         const double values[] = {value(), value()};
         table.AppendRow(1, value(), values);
