@@ -57,11 +57,14 @@ CellRule::CellRule(const TableRequest& request, const ColumnKind& kind)
 
 void CellRule::Values(std::span<const ResonanceValues> sets, bool rounding, double* out,
                       std::size_t stride) const {
+    // Copies the compiler knows no write to `out` changes.
     const double operand = toUnit_.operand;
+    const auto value = value_;
+    const auto overflow = overflow_;
     const auto each = [&](auto convert) {
         for (const ResonanceValues& values : sets) {
-            *out = values.*overflow_ ? std::numeric_limits<double>::infinity()
-                                     : convert(values.*value_);
+            *out =
+                values.*overflow ? std::numeric_limits<double>::infinity() : convert(values.*value);
             out += stride;
         }
     };
