@@ -87,20 +87,15 @@ std::string CoreProperties(const QDateTime& written) {
 
 // The sheet: its rows in pieces that are turned into XML and compressed on every core, then
 // joined in order. The pieces do not depend on the number of cores, nor do the bytes.
-bool CompressSheet(const SheetXml& sheet, DeflateStream& compressed) {
+bool CompressSheet(const SheetXml& sheet, DeflateStream& compressed, unsigned workers) {
     constexpr int kRowsPerPiece = 2048;
-    // Each worker holds a piece of about a megabyte and a compressor: eight at most keep the
-    // memory small on machines with many cores.
-    constexpr unsigned kMostWorkers = 8;
     const int rows = sheet.RowCount();
     const auto make = [&](std::size_t piece, std::string& text) {
         const int first = static_cast<int>(piece) * kRowsPerPiece;
         sheet.AppendRows(first, std::min(first + kRowsPerPiece, rows), text);
     };
     const auto pieces = static_cast<std::size_t>((rows + kRowsPerPiece - 1) / kRowsPerPiece);
-    return compressed.Feed(sheet.Head()) &&
-           FeedPieces(compressed, pieces, make,
-                      std::min(std::thread::hardware_concurrency(), kMostWorkers)) &&
+    return compressed.Feed(sheet.Head()) && FeedPieces(compressed, pieces, make, workers) &&
            compressed.Feed(SheetXml::Tail());
 }
 
@@ -135,7 +130,11 @@ bool WritePart(ZipWriter& zip, std::string_view name, std::string_view xml) {
 
 std::optional<FileFailure> WriteWorkbook(const QString& path, const QStringList& headerLines,
                                          const ShownTable& table, std::uint64_t largest) {
-    const SheetXml sheet(table, headerLines);
+    // Each worker holds a piece of about a megabyte and a compressor: eight at most keep the
+    // memory small on machines with many cores.
+    constexpr unsigned kMostWorkers = 8;
+    const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, kMostWorkers);
+    const SheetXml sheet(table, headerLines, workers);
     const QDateTime now = QDateTime::currentDateTime();
     return WriteWholeFile(path, [&](const TextSink& write, std::optional<FileFailure>& failure) {
         ZipWriter zip(write, now.toSecsSinceEpoch(), largest);
@@ -147,7 +146,7 @@ std::optional<FileFailure> WriteWorkbook(const QString& path, const QStringList&
             WritePart(zip, "xl/_rels/workbook.xml.rels", kWorkbookRelations) &&
             WritePart(zip, "xl/styles.xml", kStyles) &&
             zip.Add("xl/worksheets/sheet1.xml",
-                    [&](DeflateStream& stream) { return CompressSheet(sheet, stream); }) &&
+                    [&](DeflateStream& stream) { return CompressSheet(sheet, stream, workers); }) &&
             zip.Finish();
         failure = DescribeZipFailure(zip.Failure());
         return whole;
