@@ -109,7 +109,10 @@ void SheetXml::MeasureRows(std::size_t first, std::size_t last,
             switch (cell.kind) {
                 case CellKind::Whole:
                 case CellKind::Number:
-                    widen(c, ShownTable::NumberText(cell.value, kXmlSeparator, text));
+                    // Only a number that may be longer than the widest so far is written.
+                    if (TableNumberLengthBound(cell.value) > widths[c]) {
+                        widen(c, ShownTable::NumberText(cell.value, kXmlSeparator, text));
+                    }
                     break;
                 case CellKind::Name:
                     widen(c, Characters(ElementName(static_cast<int>(cell.value))));
