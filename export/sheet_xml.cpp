@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <system_error>
 #include <thread>
 
 #include "core/elements.h"
@@ -82,13 +83,20 @@ SheetXml::SheetXml(const ShownTable& shown, const QStringList& headerLines, unsi
     std::vector<std::vector<std::size_t>> widths(shares, widths_);
     std::vector<std::thread> threads;
     for (std::size_t share = 1; share < shares; ++share) {
-        threads.emplace_back([&, share] {
+        const auto measure = [&, share] {
             MeasureRows(rows * share / shares, rows * (share + 1) / shares, widths[share]);
-        });
+        };
+        try {
+            threads.emplace_back(measure);
+        } catch (const std::system_error&) {
+            // Without a thread of its own the share is measured here, and its slot joins nothing.
+            measure();
+            threads.emplace_back();
+        }
     }
     MeasureRows(0, rows / shares, widths[0]);
     for (std::size_t share = 0; share < shares; ++share) {
-        if (share > 0) {
+        if (share > 0 && threads[share - 1].joinable()) {
             threads[share - 1].join();
         }
         for (std::size_t c = 0; c < widths_.size(); ++c) {

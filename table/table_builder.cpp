@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cmath>
 #include <span>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -187,8 +188,12 @@ TableRun RunTable(const TableRequest& request, const std::vector<const ColumnKin
         }
     };
     std::vector<std::thread> threads;
-    for (unsigned w = 1; w < std::min<std::size_t>(workers, elements.size()); ++w) {
-        threads.emplace_back(work);
+    try {
+        for (unsigned w = 1; w < std::min<std::size_t>(workers, elements.size()); ++w) {
+            threads.emplace_back(work);
+        }
+    } catch (const std::system_error&) {
+        // The threads that did start share the elements with this one.
     }
     work();
     for (std::thread& thread : threads) {
