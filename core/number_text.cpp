@@ -347,4 +347,20 @@ std::string TableNumberText(double x, std::string_view decimalSeparator) {
     return std::string(buffer, length);
 }
 
+std::size_t TableNumberLengthBound(double x) {
+    const double size = std::fabs(x);
+    const std::size_t sign = std::signbit(x) ? 1 : 0;
+    if (size >= 1 && size < 1e15) {
+        // At most 15 digits and the separator.
+        return sign + 16;
+    }
+    if (size >= 0.0001 && size < 1) {
+        // "0.000" and 15 digits.
+        return sign + 20;
+    }
+    // One digit, the separator, 14 digits, "E", the exponent's sign and two digits; three for
+    // exponents beyond 99, or where rounding may reach them.
+    return sign + (size < 1e-98 || size >= 1e99 ? 21 : 20);
+}
+
 }  // namespace kolvenar

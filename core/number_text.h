@@ -28,6 +28,11 @@ inline constexpr std::size_t kNumberTextCapacity = 48;
 // gives kOverflowText. `out` must hold kNumberTextCapacity bytes; returns the length written.
 std::size_t FormatNumber(double x, const NumberStyle& style, char* out);
 
+// The most characters the table's form (TableNumberText) writes for `x` with a one-character
+// separator, found without writing it: a reader after the longest text of many numbers skips
+// those that cannot be longer.
+std::size_t TableNumberLengthBound(double x);
+
 // The fixed text form used for input boxes, captions and stored settings: "." as separator,
 // no leading zero (0.5 gives ".5").
 std::string NumText(double x);

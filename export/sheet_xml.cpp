@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <system_error>
+#include <thread>
 
 #include "core/elements.h"
 #include "core/number_text.h"
@@ -42,7 +44,8 @@ const std::string& Piece(const std::vector<std::string>& pieces, double value) {
 
 }  // namespace
 
-SheetXml::SheetXml(const ShownTable& shown, const QStringList& headerLines) : shown_(shown) {
+SheetXml::SheetXml(const ShownTable& shown, const QStringList& headerLines, unsigned workers)
+    : shown_(shown) {
     for (const QString& line : headerLines) {
         headerLines_.push_back(line.toStdString());
     }
@@ -65,23 +68,59 @@ SheetXml::SheetXml(const ShownTable& shown, const QStringList& headerLines) : sh
         Widen(c, Characters(titles_[c]));
         cellStarts_.push_back("<c r=\"" + ColumnLetters(c));
     }
+    // The rows are measured in even shares on `workers` threads, each into widths of its own.
+    const std::size_t rows = shown.RowCount();
+    const std::size_t shares = std::clamp<std::size_t>(workers, 1, std::max<std::size_t>(rows, 1));
+    std::vector<std::vector<std::size_t>> widths(shares, widths_);
+    std::vector<std::thread> threads;
+    for (std::size_t share = 1; share < shares; ++share) {
+        const auto measure = [&, share] {
+            MeasureRows(rows * share / shares, rows * (share + 1) / shares, widths[share]);
+        };
+        try {
+            threads.emplace_back(measure);
+        } catch (const std::system_error&) {
+            // Without a thread of its own the share is measured here, and its slot joins nothing.
+            measure();
+            threads.emplace_back();
+        }
+    }
+    MeasureRows(0, rows / shares, widths[0]);
+    for (std::size_t share = 0; share < shares; ++share) {
+        if (share > 0 && threads[share - 1].joinable()) {
+            threads[share - 1].join();
+        }
+        for (std::size_t c = 0; c < widths_.size(); ++c) {
+            Widen(c, widths[share][c]);
+        }
+    }
+}
+
+void SheetXml::MeasureRows(std::size_t first, std::size_t last,
+                           std::vector<std::size_t>& widths) const {
+    const auto widen = [&widths](std::size_t column, std::size_t characters) {
+        widths[column] = std::max(widths[column], characters);
+    };
     char text[kNumberTextCapacity];
-    for (std::size_t row = 0; row < shown.RowCount(); ++row) {
+    for (std::size_t row = first; row < last; ++row) {
         for (std::size_t c = 0; c < columns_.size(); ++c) {
-            const Cell cell = shown.CellAt(row, columns_[c]);
+            const Cell cell = shown_.CellAt(row, columns_[c]);
             switch (cell.kind) {
                 case CellKind::Whole:
                 case CellKind::Number:
-                    Widen(c, ShownTable::NumberText(cell.value, kXmlSeparator, text));
+                    // Only a number that may be longer than the widest so far is written.
+                    if (TableNumberLengthBound(cell.value) > widths[c]) {
+                        widen(c, ShownTable::NumberText(cell.value, kXmlSeparator, text));
+                    }
                     break;
                 case CellKind::Name:
-                    Widen(c, Characters(ElementName(static_cast<int>(cell.value))));
+                    widen(c, Characters(ElementName(static_cast<int>(cell.value))));
                     break;
                 case CellKind::Overflow:
-                    Widen(c, Characters(kOverflowText));
+                    widen(c, Characters(kOverflowText));
                     break;
                 case CellKind::TestName:
-                    Widen(c, Characters(shown.HitName(cell.value)));
+                    widen(c, Characters(shown_.HitName(cell.value)));
                     break;
                 case CellKind::Empty:
                     break;

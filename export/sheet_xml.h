@@ -16,9 +16,9 @@ class ShownTable;
 // as wide as its longest text, titles included.
 class SheetXml {
 public:
-    // Measures the columns, which the sheet names before its rows; the table must not change
-    // while the sheet is written.
-    SheetXml(const ShownTable& table, const QStringList& headerLines);
+    // Measures the columns, which the sheet names before its rows, on up to `workers` threads;
+    // the table must not change while the sheet is written.
+    SheetXml(const ShownTable& table, const QStringList& headerLines, unsigned workers = 1);
 
     int RowCount() const;
     // Everything before the table's first row.
@@ -30,6 +30,8 @@ public:
 
 private:
     void Widen(std::size_t column, std::size_t characters);
+    // Widens `widths`, one per sheet column, to the texts of the table rows [first, last).
+    void MeasureRows(std::size_t first, std::size_t last, std::vector<std::size_t>& widths) const;
     std::string ColumnWidths() const;
     int SheetRow(int tableRow) const;
 

@@ -55,4 +55,37 @@ CellRule::CellRule(const TableRequest& request, const ColumnKind& kind)
       overflow_(kind.overflow),
       toUnit_(ToUnit(ColumnUnitOf(request, kind).scale)) {}
 
+void CellRule::Values(std::span<const ResonanceValues> sets, bool rounding, double* out,
+                      std::size_t stride) const {
+    // Copies the compiler knows no write to `out` changes.
+    const double operand = toUnit_.operand;
+    const auto value = value_;
+    const auto overflow = overflow_;
+    const auto each = [&](auto convert) {
+        for (const ResonanceValues& values : sets) {
+            *out =
+                values.*overflow ? std::numeric_limits<double>::infinity() : convert(values.*value);
+            out += stride;
+        }
+    };
+    const auto write = [&](auto round) {
+        switch (toUnit_.op) {
+            case UnitConversion::Op::Divide:
+                each([&](double x) { return round(x / operand); });
+                break;
+            case UnitConversion::Op::Multiply:
+                each([&](double x) { return round(x * operand); });
+                break;
+            case UnitConversion::Op::Identity:
+                each([&](double x) { return round(x); });
+                break;
+        }
+    };
+    if (rounding) {
+        write([](double x) { return RoundForDisplay(x, true); });
+    } else {
+        write([](double x) { return x; });
+    }
+}
+
 }  // namespace kolvenar

@@ -173,6 +173,10 @@ public:
         }
         return RoundForDisplay(Apply(toUnit_, values.*value_), rounding);
     }
+    // Value for each of `sets`, written `stride` doubles apart from `out` on: the run's way,
+    // a column at a time with the unit's conversion and the rounding chosen once.
+    void Values(std::span<const ResonanceValues> sets, bool rounding, double* out,
+                std::size_t stride) const;
     // The computed value and whether it overflowed, in base units.
     double Raw(const ResonanceValues& values) const { return values.*value_; }
     bool Overflowed(const ResonanceValues& values) const { return values.*overflow_; }

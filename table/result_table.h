@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 #include "table/columns.h"
@@ -62,18 +65,50 @@ public:
         keys_.push_back(RowKey{n, static_cast<std::uint8_t>(z)});
         values_.insert(values_.end(), values, values + valueCount_);
     }
+    void AppendRows(const ResultTable& other) {
+        keys_.insert(keys_.end(), other.keys_.begin(), other.keys_.end());
+        values_.insert(values_.end(), other.values_.begin(), other.values_.end());
+    }
+
+    // Rows added or dropped at the end; added rows hold anything until written with SetKey and
+    // through RowValues, which several threads may do at once for rows of their own.
+    void Resize(std::size_t rows) {
+        keys_.resize(rows);
+        values_.resize(rows * valueCount_);
+    }
+    void SetKey(std::size_t row, int z, double n) {
+        keys_[row] = RowKey{n, static_cast<std::uint8_t>(z)};
+    }
+    // The row's values, in column order; the next row's follow.
+    double* RowValues(std::size_t row) { return values_.data() + row * valueCount_; }
 
 private:
     struct RowKey {
         double n;
         std::uint8_t z;
     };
+    // Leaves what it makes room for unwritten: a run writes every row it adds, on several
+    // threads, and a table of 212,518 rows would otherwise be cleared on one first.
+    template <typename T>
+    struct UnwrittenAllocator : std::allocator<T> {
+        UnwrittenAllocator() = default;
+        template <typename U>
+        UnwrittenAllocator(const UnwrittenAllocator<U>&) {}
+        template <typename U>
+        void construct(U* place) {
+            ::new (static_cast<void*>(place)) U;
+        }
+        template <typename U, typename... Arguments>
+        void construct(U* place, Arguments&&... arguments) {
+            ::new (static_cast<void*>(place)) U(std::forward<Arguments>(arguments)...);
+        }
+    };
 
     std::vector<const ColumnKind*> columns_;
     std::vector<int> valuePlaces_;
     std::size_t valueCount_ = 0;
-    std::vector<RowKey> keys_;
-    std::vector<double> values_;
+    std::vector<RowKey, UnwrittenAllocator<RowKey>> keys_;
+    std::vector<double, UnwrittenAllocator<double>> values_;
 };
 
 }  // namespace kolvenar

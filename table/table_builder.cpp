@@ -1,8 +1,13 @@
 #include "table/table_builder.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <iterator>
+#include <span>
+#include <system_error>
+#include <thread>
+#include <utility>
 
 namespace kolvenar {
 
@@ -25,78 +30,186 @@ int TableRun::FoundCount() const {
     return count;
 }
 
-TableRun RunTable(const TableRequest& request, const std::vector<const ColumnKind*>& columns) {
-    // Each value goes to its place in the row, in the order of the columns.
-    struct PlacedRule {
-        CellRule rule;
-        std::size_t place;
-    };
-    std::vector<PlacedRule> rules;
+namespace {
+
+// What every element of a run shares, made once: each value column's rule and place in a row,
+// the places of the hit and the deviation, the constants of the equation and the range of N.
+struct RunPlan {
+    RunPlan(const TableRequest& request, const std::vector<const ColumnKind*>& columns);
+
+    const TableRequest& request;
+    std::vector<std::pair<CellRule, std::size_t>> rules;
     std::optional<std::size_t> hitPlace;
     std::optional<std::size_t> deviationPlace;
+    ResonanceParameters parameters;
+    double first;
+    double step;
+    long long steps;
+    std::optional<SearchMatcher> matcher;
+};
+
+RunPlan::RunPlan(const TableRequest& r, const std::vector<const ColumnKind*>& columns)
+    : request(r),
+      parameters(
+          MakeResonanceParameters(r.cx, r.wunschfaktorF, r.wunschfaktorL,
+                                  r.units[static_cast<std::size_t>(Quantity::Area)].scale,
+                                  r.units[static_cast<std::size_t>(Quantity::Volume)].scale)),
+      first(r.searchMode ? kSearchLowestN : r.nFromScroll) {
     std::size_t place = 0;
     for (const ColumnKind* kind : columns) {
         if (kind->source == CellSource::Quantity) {
-            rules.push_back({CellRule(request, *kind), place++});
+            rules.emplace_back(CellRule(r, *kind), place++);
         } else if (kind->source == CellSource::Hit) {
             hitPlace = place++;
         } else if (kind->source == CellSource::Deviation) {
             deviationPlace = place++;
         }
     }
-    const auto unitScale = [&request](Quantity quantity) {
-        return request.units[static_cast<std::size_t>(quantity)].scale;
-    };
-    const ResonanceParameters parameters =
-        MakeResonanceParameters(request.cx, request.wunschfaktorF, request.wunschfaktorL,
-                                unitScale(Quantity::Area), unitScale(Quantity::Volume));
-
     // N runs over whole steps from one end of the range to the other, the offset added to
     // each: adding the step to a fractional N again and again could drift past the last N.
-    const double first = request.searchMode ? kSearchLowestN : request.nFromScroll;
-    const double last = request.searchMode ? kSearchHighestN : request.nToScroll;
-    const double step = last < first ? -1.0 : 1.0;
-    const long long stepsPerElement = RowEstimate(first, last, 1);
-
-    std::optional<SearchMatcher> matcher;
-    if (request.searchMode) {
-        matcher.emplace(request);
+    const double last = r.searchMode ? kSearchHighestN : r.nToScroll;
+    step = last < first ? -1.0 : 1.0;
+    steps = RowEstimate(first, last, 1);
+    if (r.searchMode) {
+        matcher.emplace(r);
     }
-    const bool showHit = matcher && (hitPlace || deviationPlace);
+}
 
+// The quantity sets of element z for every N, up to an arithmetic error; in a search only those
+// that match. `sets` holds room for every N; the kept ones come first.
+struct ElementSets {
+    std::size_t kept = 0;
+    std::optional<ArithmeticError> error;
+};
+
+ElementSets ComputeElement(const RunPlan& plan, int z, std::vector<ResonanceValues>& sets) {
+    ElementSets result;
+    for (long long k = 0; k < plan.steps; ++k) {
+        const double n = (plan.first + static_cast<double>(k) * plan.step) + plan.request.nOffset;
+        ResonanceValues& values = sets[result.kept];
+        result.error = ComputeResonanceValues(plan.parameters, z, n, values);
+        if (result.error) {
+            break;
+        }
+        if (!plan.matcher || plan.matcher->Matches(values)) {
+            ++result.kept;
+        }
+    }
+    return result;
+}
+
+// Writes the rows of element z's kept sets into `table` from `firstRow` on.
+void WriteRows(const RunPlan& plan, int z, std::span<const ResonanceValues> sets,
+               ResultTable& table, std::size_t firstRow) {
+    const std::size_t stride = table.ValueCount();
+    double* values = table.RowValues(firstRow);
+    for (const auto& [rule, place] : plan.rules) {
+        rule.Values(sets, plan.request.rounding, values + place, stride);
+    }
+    const bool showHit = plan.matcher && (plan.hitPlace || plan.deviationPlace);
+    for (std::size_t k = 0; k < sets.size(); ++k) {
+        table.SetKey(firstRow + k, z, sets[k].N);
+        if (showHit) {
+            const SearchHit hit = plan.matcher->BestHit(sets[k]);
+            double* row = values + k * stride;
+            if (plan.hitPlace) {
+                row[*plan.hitPlace] = hit.test;
+            }
+            if (plan.deviationPlace) {
+                row[*plan.deviationPlace] = hit.deviation;
+            }
+        }
+    }
+}
+
+// One element's share of a run: its rows (kept apart in a search, whose row counts are known
+// only afterwards) and the error it ended on.
+struct ElementPart {
+    std::size_t rows = 0;
+    std::optional<ArithmeticError> error;
+    ResultTable table;
+};
+
+}  // namespace
+
+unsigned RunWorkers(const TableRequest& request, unsigned cores) {
+    // A thread is worth starting for about this many computed rows.
+    constexpr long long kRowsPerWorker = 16384;
+    const long long computed =
+        request.searchMode
+            ? RowEstimate(kSearchLowestN, kSearchHighestN, CountChosenElements(request))
+            : RowEstimate(request.nFromScroll, request.nToScroll, CountChosenElements(request));
+    return static_cast<unsigned>(
+        std::clamp<long long>(computed / kRowsPerWorker + 1, 1, std::max(cores, 1u)));
+}
+
+// Elements are taken one at a time by the next free worker; table mode writes each element's
+// rows straight to their place in the table. Rows are joined in the elements' order up to the
+// first error, so the table is the same whatever the number of workers.
+TableRun RunTable(const TableRequest& request, const std::vector<const ColumnKind*>& columns,
+                  unsigned workers) {
+    const RunPlan plan(request, columns);
+    std::vector<int> elements;
+    for (int z = 1; z <= kElementCount; ++z) {
+        if (request.elementChosen[static_cast<std::size_t>(z)]) {
+            elements.push_back(z);
+        }
+    }
     TableRun run;
     run.table = ResultTable(columns);
-    if (!request.searchMode) {
-        run.table.Reserve(
-            static_cast<std::size_t>(RowEstimate(first, last, CountChosenElements(request))));
+    const auto steps = static_cast<std::size_t>(plan.steps);
+    const bool inPlace = !request.searchMode;
+    if (inPlace) {
+        run.table.Resize(elements.size() * steps);
     }
-    // One more place for a hit or deviation that is not shown.
-    std::vector<double> cells(run.table.ValueCount() + 1);
-    ResonanceValues values;
-    for (int z = 1; z <= kElementCount; ++z) {
-        if (!request.elementChosen[static_cast<std::size_t>(z)]) {
-            continue;
+    std::vector<ElementPart> parts(elements.size());
+    std::atomic<std::size_t> next = 0;
+    // Elements after one that failed are not needed.
+    std::atomic<std::size_t> firstFailed = elements.size();
+    const auto work = [&] {
+        std::vector<ResonanceValues> sets(steps);
+        for (std::size_t i = next++; i < elements.size() && i < firstFailed; i = next++) {
+            const ElementSets computed = ComputeElement(plan, elements[i], sets);
+            ElementPart& part = parts[i];
+            part.rows = computed.kept;
+            part.error = computed.error;
+            if (computed.error) {
+                std::size_t failed = firstFailed;
+                while (i < failed && !firstFailed.compare_exchange_weak(failed, i)) {
+                }
+            }
+            if (!inPlace) {
+                part.table = ResultTable(columns);
+                part.table.Resize(computed.kept);
+            }
+            WriteRows(plan, elements[i], std::span(sets.data(), computed.kept),
+                      inPlace ? run.table : part.table, inPlace ? i * steps : 0);
         }
-        for (long long k = 0; k < stepsPerElement; ++k) {
-            const double n = (first + static_cast<double>(k) * step) + request.nOffset;
-            if (const auto error = ComputeResonanceValues(parameters, z, n, values)) {
-                run.error = error;
-                return run;
-            }
-            if (matcher && !matcher->Matches(values)) {
-                continue;
-            }
-            run.found[static_cast<std::size_t>(z)] = true;
-            for (const PlacedRule& placed : rules) {
-                cells[placed.place] = placed.rule.Value(values, request.rounding);
-            }
-            if (showHit) {
-                const SearchHit hit = matcher->BestHit(values);
-                cells[hitPlace.value_or(place)] = hit.test;
-                cells[deviationPlace.value_or(place)] = hit.deviation;
-            }
-            run.table.AppendRow(z, n, cells.data());
+    };
+    std::vector<std::thread> threads;
+    try {
+        for (unsigned w = 1; w < std::min<std::size_t>(workers, elements.size()); ++w) {
+            threads.emplace_back(work);
         }
+    } catch (const std::system_error&) {
+        // The threads that did start share the elements with this one.
+    }
+    work();
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+
+    std::size_t rows = 0;
+    for (std::size_t i = 0; i < elements.size() && !run.error; ++i) {
+        run.found[static_cast<std::size_t>(elements[i])] = parts[i].rows > 0;
+        run.error = parts[i].error;
+        rows = i * steps + parts[i].rows;
+        if (!inPlace) {
+            run.table.AppendRows(parts[i].table);
+        }
+    }
+    if (inPlace) {
+        run.table.Resize(rows);
     }
     return run;
 }

@@ -35,8 +35,14 @@ struct TableRun {
 // Computes every chosen element for every N of the range (table mode) or of the search range,
 // keeping every row (table mode) or the matching ones (search mode, with the test each passed
 // best where the request shows the deviation). `columns` are every column of the table, as
-// ChooseColumns gives them.
-TableRun RunTable(const TableRequest& request, const std::vector<const ColumnKind*>& columns);
+// ChooseColumns gives them. The elements are shared among up to `workers` threads; the rows are
+// the same for any number.
+TableRun RunTable(const TableRequest& request, const std::vector<const ColumnKind*>& columns,
+                  unsigned workers = 1);
+
+// The threads worth starting for a run on `cores` cores: large runs use every core, small ones
+// one.
+unsigned RunWorkers(const TableRequest& request, unsigned cores);
 
 // "1 Element", "0 Elemente", "12 Elemente".
 std::string FoundElementsText(int count);

@@ -137,5 +137,6 @@ TEST(NumberTextProperty, TextReadsBackAsTheValueRoundedTo15Digits) {
         ASSERT_EQ(e == std::string::npos, size == 0 || (size >= 0.0001 && size < 1e15)) << text;
         ASSERT_TRUE(e == std::string::npos || text.size() - e >= 4) << text;
         ASSERT_FALSE(text.find('.') < e && text.substr(0, e).ends_with('0')) << text;
+        ASSERT_LE(TableNumberText(x, ".").size(), TableNumberLengthBound(x)) << x;
     }
 }

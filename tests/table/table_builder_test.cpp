@@ -44,6 +44,36 @@ TEST(RunTable, EveryFractionalOffsetKeepsTheLastRow) {
     }
 }
 
+// Elements shared among threads: the rows of one thread, in the elements' order; a run ending on
+// a division by zero (L underflows to 0 below N -875) keeps the rows before it and no more.
+TEST(RunTable, SameRowsOnOneOrTwoThreads) {
+    for (const auto& [cx, search, rows, found, error] :
+         {std::tuple{2.42611E-12, false, 5403, 3, false},
+          {2.42611E-12, true, 3, 3, false},
+          {1E-60, false, 1776, 1, true}}) {
+        TableRequest request = Hydrogen(900, -900);
+        request.cx = cx;
+        request.searchMode = search;
+        request.searchValues[1] = 0.3;
+        request.tolerance = 20;
+        request.showDeviation = true;
+        request.elementChosen[55] = request.elementChosen[118] = true;
+        std::vector<double> cells[2];
+        for (unsigned workers : {1u, 2u}) {
+            const TableRun run = RunTable(request, ChooseColumns(request), workers);
+            ASSERT_EQ(static_cast<int>(run.table.RowCount()), rows);
+            ASSERT_EQ(run.FoundCount(), found);
+            ASSERT_EQ(run.error.has_value(), error);
+            for (std::size_t row = 0; row < run.table.RowCount(); ++row) {
+                for (int column = 0; column < run.table.ColumnCount(); ++column) {
+                    cells[workers - 1].push_back(run.table.NumberAt(row, column));
+                }
+            }
+        }
+        EXPECT_EQ(cells[0], cells[1]);
+    }
+}
+
 // Rows by element are in German alphabetical order (an umlaut as its base letter, the star
 // passed over, every letter counts); the numbers take the user's separator, cut once to the room
 // a number has.

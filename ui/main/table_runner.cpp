@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <thread>
 #include <utility>
 
 #include "table/table_builder.h"
@@ -190,7 +191,8 @@ void TableRunner::RunAndShow(const TableRequest& request,
     // The busy cursor shows from the first computation until the table is up, but not over a
     // message.
     std::optional<BusyCursor> busy(std::in_place);
-    TableRun run = RunTable(request, columns);
+    TableRun run =
+        RunTable(request, columns, RunWorkers(request, std::thread::hardware_concurrency()));
     model.SetRows(std::move(run.table));
     if (run.error) {
         busy.reset();
