@@ -16,17 +16,9 @@ namespace kolvenar {
 
 namespace {
 
-constexpr std::size_t kNarrowest = 6;
 // Numbers in the sheet's XML are written with a point, whatever the user's separator.
 constexpr std::string_view kXmlSeparator = ".";
 constexpr int kBoldStyle = 1;
-
-// Characters of a UTF-8 text, the unit of a column width.
-std::size_t Characters(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
 
 void AppendNumber(std::string& out, long long value) {
     char digits[24];
@@ -65,7 +57,7 @@ SheetXml::SheetXml(const ShownTable& shown, const QStringList& headerLines, unsi
         hitCells_.push_back(TextCellRest(shown.HitName(static_cast<double>(test))));
     }
     for (std::size_t c = 0; c < titles_.size(); ++c) {
-        Widen(c, Characters(titles_[c]));
+        Widen(c, CharacterCount(titles_[c]));
         cellStarts_.push_back("<c r=\"" + ColumnLetters(c));
     }
     // The rows are measured in even shares on `workers` threads, each into widths of its own.
@@ -114,13 +106,13 @@ void SheetXml::MeasureRows(std::size_t first, std::size_t last,
                     }
                     break;
                 case CellKind::Name:
-                    widen(c, Characters(ElementName(static_cast<int>(cell.value))));
+                    widen(c, CharacterCount(ElementName(static_cast<int>(cell.value))));
                     break;
                 case CellKind::Overflow:
-                    widen(c, Characters(kOverflowText));
+                    widen(c, CharacterCount(kOverflowText));
                     break;
                 case CellKind::TestName:
-                    widen(c, Characters(shown_.HitName(cell.value)));
+                    widen(c, CharacterCount(shown_.HitName(cell.value)));
                     break;
                 case CellKind::Empty:
                     break;
@@ -143,22 +135,6 @@ int SheetXml::SheetRow(int tableRow) const {
     return static_cast<int>(headerLines_.size()) + 2 + tableRow;
 }
 
-// Two characters of room, and never narrower than six. Excel stores a width with the five
-// pixels of padding of its default font, whose digits are seven pixels wide.
-std::string SheetXml::ColumnWidths() const {
-    std::string cols = "<cols>";
-    for (std::size_t c = 0; c < widths_.size(); ++c) {
-        const std::size_t characters = std::max(widths_[c] + 2, kNarrowest);
-        const double stored = std::floor((static_cast<double>(characters) * 7 + 5) / 7 * 256) / 256;
-        char width[32];
-        const auto end = std::to_chars(width, width + sizeof width, stored).ptr;
-        const std::string column = std::to_string(c + 1);
-        cols += "<col min=\"" + column + "\" max=\"" + column + "\" width=\"" +
-                std::string(width, end) + "\" customWidth=\"1\"/>";
-    }
-    return cols + "</cols>";
-}
-
 std::string SheetXml::Head() const {
     const int titleRow = static_cast<int>(headerLines_.size()) + 1;
     const std::string lastColumn = ColumnLetters(std::max<std::size_t>(titles_.size(), 1) - 1);
@@ -173,7 +149,7 @@ std::string SheetXml::Head() const {
         std::to_string(titleRow) + "\" topLeftCell=\"A" + firstTableRow +
         "\" activePane=\"bottomLeft\" state=\"frozen\"/><selection pane=\"bottomLeft\"/>"
         "</sheetView></sheetViews><sheetFormatPr defaultRowHeight=\"15\"/>" +
-        ColumnWidths() + "<sheetData>";
+        ColumnWidthsXml(widths_) + "<sheetData>";
     for (std::size_t line = 0; line < headerLines_.size(); ++line) {
         const std::string row = std::to_string(line + 1);
         head +=

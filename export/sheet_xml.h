@@ -32,7 +32,6 @@ private:
     void Widen(std::size_t column, std::size_t characters);
     // Widens `widths`, one per sheet column, to the texts of the table rows [first, last).
     void MeasureRows(std::size_t first, std::size_t last, std::vector<std::size_t>& widths) const;
-    std::string ColumnWidths() const;
     int SheetRow(int tableRow) const;
 
     const ShownTable& shown_;

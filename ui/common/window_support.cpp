@@ -1,6 +1,8 @@
 #include "ui/common/window_support.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -173,6 +175,19 @@ void SetInputLook(QWidget& box, bool on) {
                                         : system.color(QPalette::Active, QPalette::Button));
     box.setPalette(palette);
     box.setEnabled(on);
+}
+
+QPoint ContextMenuPosition(const QAbstractItemView& view, const QContextMenuEvent& event) {
+    if (event.reason() != QContextMenuEvent::Keyboard) {
+        return event.globalPos();
+    }
+    const QRect row = view.visualRect(view.currentIndex());
+    return view.viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0));
+}
+
+bool OpensContextMenu(const QKeyEvent& event) {
+    return (event.key() == Qt::Key_Menu && event.modifiers() == Qt::NoModifier) ||
+           (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
 }
 
 }  // namespace kolvenar

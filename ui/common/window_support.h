@@ -11,6 +11,9 @@
 
 #include "core/twips.h"
 
+class QAbstractItemView;
+class QContextMenuEvent;
+class QKeyEvent;
 class QLabel;
 
 namespace kolvenar {
@@ -63,6 +66,13 @@ void SetInputLook(QWidget& box, bool on);
 // Menu captions with access keys that clash with no other in the list: each caption's first
 // letter or digit that no caption before it took (a "&" of the caption itself is doubled).
 QStringList WithAccessKeys(const QStringList& captions);
+
+// Where a list's context menu opens: at the mouse, or, opened from the keyboard, beside the
+// current row (at the list's corner where there is none).
+QPoint ContextMenuPosition(const QAbstractItemView& view, const QContextMenuEvent& event);
+// The menu key or Shift+F10. Some platforms turn them into a context menu event before a list
+// sees them; on the others the list opens its menu itself.
+bool OpensContextMenu(const QKeyEvent& event);
 
 // Keeps a window's change and click handlers quiet while the window sets its own controls, the
 // one way every window does so: sets the window's flag for its scope and restores what it was.

@@ -149,20 +149,11 @@ void ResultTableView::contextMenuEvent(QContextMenuEvent* event) {
     menu.addSeparator();
     menu.addActions(viewEntries_);
     menu.addMenu(new SortMenu(model_, &menu));
-    QPoint at = event->globalPos();
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        // Opened from the keyboard: beside the current row, or at the table's corner.
-        const QRect row = visualRect(currentIndex());
-        at = viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0));
-    }
-    menu.exec(at);
+    menu.exec(ContextMenuPosition(*this, *event));
 }
 
 void ResultTableView::keyPressEvent(QKeyEvent* event) {
-    // Some platforms turn the menu key into a context menu event before it arrives here (the
-    // open menu then takes the key); on the others it opens the menu here.
-    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
-    if (menuKey || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+    if (OpensContextMenu(*event)) {
         QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
         contextMenuEvent(&menuEvent);
         return;

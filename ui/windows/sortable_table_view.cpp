@@ -114,17 +114,11 @@ void SortableTableView::contextMenuEvent(QContextMenuEvent* event) {
         menu.addSeparator();
         menu.addActions(windowEntries_);
     }
-    QPoint at = event->globalPos();
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        const QRect row = visualRect(currentIndex());
-        at = viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0));
-    }
-    menu.exec(at);
+    menu.exec(ContextMenuPosition(*this, *event));
 }
 
 void SortableTableView::keyPressEvent(QKeyEvent* event) {
-    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
-    if (menuKey || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+    if (OpensContextMenu(*event)) {
         QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
         contextMenuEvent(&menuEvent);
         return;
