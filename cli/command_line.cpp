@@ -20,10 +20,6 @@ namespace kolvenar {
 
 namespace {
 
-QString Quoted(const QString& text) {
-    return QStringLiteral("„") + text + QStringLiteral("“");
-}
-
 // The bytes of the list, or the German line that says why there are none.
 std::variant<QByteArray, QString> ReadListFile(const QString& path) {
     QFile file;

@@ -40,10 +40,6 @@ constexpr std::array<OptionRow, 8> kOptions = {{
     {"v,version", "", "Zeigt die Version."},
 }};
 
-QString Quoted(const QString& text) {
-    return QStringLiteral("„") + text + QStringLiteral("“");
-}
-
 QString Error(const QString& text) {
     return QStringLiteral("kolvenar: ") + text;
 }
@@ -167,6 +163,10 @@ std::variant<CommandLineCall, QString> ParseCommandLine(const QStringList& argum
         return *error;
     }
     return call;
+}
+
+QString Quoted(const QString& text) {
+    return QStringLiteral("„") + text + QStringLiteral("“");
 }
 
 QString CommandLineHelp() {

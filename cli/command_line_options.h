@@ -27,6 +27,9 @@ struct CommandLineCall {
 // „--farbe“.").
 std::variant<CommandLineCall, QString> ParseCommandLine(const QStringList& arguments);
 
+// A name or value as the messages quote it: „--farbe“.
+QString Quoted(const QString& text);
+
 // What --help shows.
 QString CommandLineHelp();
 

@@ -1,5 +1,7 @@
 #include "table/columns.h"
 
+#include <limits>
+
 #include "core/number_text.h"
 
 namespace kolvenar {

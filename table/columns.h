@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -163,18 +162,11 @@ const UnitRow& ColumnUnitOf(const TableRequest& request, const ColumnKind& kind)
 
 // The shown value of a quantity column for one computed quantity set: in its unit and rounded
 // when rounding is on; an overflow is an infinity.
-// (Inline: a run calls them for every cell of up to 212,518 rows.)
 class CellRule {
 public:
     CellRule(const TableRequest& request, const ColumnKind& kind);
-    double Value(const ResonanceValues& values, bool rounding) const {
-        if (values.*overflow_) {
-            return std::numeric_limits<double>::infinity();
-        }
-        return RoundForDisplay(Apply(toUnit_, values.*value_), rounding);
-    }
-    // Value for each of `sets`, written `stride` doubles apart from `out` on: the run's way,
-    // a column at a time with the unit's conversion and the rounding chosen once.
+    // The value of each of `sets`, written `stride` doubles apart from `out` on: a column at a
+    // time, with the unit's conversion and the rounding chosen once.
     void Values(std::span<const ResonanceValues> sets, bool rounding, double* out,
                 std::size_t stride) const;
     // The computed value and whether it overflowed, in base units.

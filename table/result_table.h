@@ -55,11 +55,6 @@ public:
         }
     }
 
-    void Reserve(std::size_t rows) {
-        keys_.reserve(rows);
-        values_.reserve(rows * valueCount_);
-    }
-
     // `values` holds one value per column that holds one, in column order.
     void AppendRow(int z, double n, const double* values) {
         keys_.push_back(RowKey{n, static_cast<std::uint8_t>(z)});

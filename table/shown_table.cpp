@@ -104,7 +104,7 @@ int ShownTable::SortColumn() const {
 }
 
 std::size_t ShownTable::NumberText(double value, std::string_view separator, char* buffer) {
-    return FormatNumber(value, NumberStyle{separator, true}, buffer);
+    return FormatNumber(value, TableNumberStyle(separator), buffer);
 }
 
 std::size_t ShownTable::CellText(std::size_t row, int column, char* buffer) const {

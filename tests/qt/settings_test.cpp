@@ -77,6 +77,7 @@ private slots:
             QString::fromUtf8(testing::ReadFileBytes(QFINDTESTDATA("data/earlier_unit_lists.txt")))
                 .split('\n', Qt::SkipEmptyParts)
                 .filter(QRegularExpression("^Fm_"));
+        QCOMPARE(lists.size(), 9);  // the main window's five, the converter's four
         for (int stored = 0; stored < 15; ++stored) {
             QStringList steps;
             QStringList checks = {"trigger ME_Umrechner"};

@@ -1,6 +1,7 @@
 #include "ui/common/window_support.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -175,6 +176,21 @@ void SetInputLook(QWidget& box, bool on) {
                                         : system.color(QPalette::Active, QPalette::Button));
     box.setPalette(palette);
     box.setEnabled(on);
+}
+
+ListEntries AddCopyAndSelectAll(QAbstractItemView& view) {
+    auto* copy = new QAction(QStringLiteral("&Kopieren"), &view);
+    copy->setObjectName(QStringLiteral("ME_Kopieren"));
+    copy->setShortcut(QKeySequence::Copy);
+    auto* selectAll = new QAction(QStringLiteral("Alles aus&wählen"), &view);
+    selectAll->setObjectName(QStringLiteral("ME_AllesAuswählen"));
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    for (QAction* action : {copy, selectAll}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        view.addAction(action);
+    }
+    QObject::connect(selectAll, &QAction::triggered, &view, &QAbstractItemView::selectAll);
+    return {copy, selectAll};
 }
 
 QPoint ContextMenuPosition(const QAbstractItemView& view, const QContextMenuEvent& event) {

@@ -12,6 +12,7 @@
 #include "core/twips.h"
 
 class QAbstractItemView;
+class QAction;
 class QContextMenuEvent;
 class QKeyEvent;
 class QLabel;
@@ -66,6 +67,14 @@ void SetInputLook(QWidget& box, bool on);
 // Menu captions with access keys that clash with no other in the list: each caption's first
 // letter or digit that no caption before it took (a "&" of the caption itself is doubled).
 QStringList WithAccessKeys(const QStringList& captions);
+
+// A list's "&Kopieren" (Ctrl+C) and "Alles aus&wählen" (Ctrl+A), on the list itself; "Alles
+// auswählen" selects every row, what "Kopieren" does is the list's own.
+struct ListEntries {
+    QAction* copy;
+    QAction* selectAll;
+};
+ListEntries AddCopyAndSelectAll(QAbstractItemView& view);
 
 // Where a list's context menu opens: at the mouse, or, opened from the keyboard, beside the
 // current row (at the list's corner where there is none).

@@ -93,9 +93,11 @@ void Fm_Main::ClearOutput() {
 void Fm_Main::Load() {
     SetAsideOversizedSettings(desktop_, this);
     settings_->RestorePlacement();
-    settings_->LoadReferenceConstants();
     {
+        // Quiet, so that filling the list of reference lengths builds no table before the
+        // controls are back: the first table is the one for N = 33 below.
         SuppressedEvents suppressed(state_.SuppressEvents);
+        settings_->LoadReferenceConstants();
         settings_->RestoreControls();
         parts_.nRange->SetValue(1, kStartN);
     }

@@ -58,8 +58,6 @@ public:
     // The text for Lab_AusgabeCx and the selected reference length in metres.
     std::pair<QString, double> GetCurrentCx() const;
 
-    const MainState& State() const { return state_; }
-
     // Writes the result table to "KolvenarAusgabe.TXT" (index 0) or ".XLS" (index 1) in the
     // export folder (or the user data folder, see below), reports the file and opens the folder.
     void ExportTable(int index);

@@ -92,18 +92,10 @@ ResultTableView::ResultTableView(QWidget* parent) : QTreeView(parent) {
 }
 
 void ResultTableView::CreateActions() {
-    copy_ = new QAction(QStringLiteral("&Kopieren"), this);
-    copy_->setObjectName(QStringLiteral("ME_Kopieren"));
-    copy_->setShortcut(QKeySequence::Copy);
-    selectAll_ = new QAction(QStringLiteral("Alles aus&wählen"), this);
-    selectAll_->setObjectName(QStringLiteral("ME_AllesAuswählen"));
-    selectAll_->setShortcut(QKeySequence::SelectAll);
-    for (QAction* action : {copy_, selectAll_}) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(action);
-    }
+    const ListEntries entries = AddCopyAndSelectAll(*this);
+    copy_ = entries.copy;
+    selectAll_ = entries.selectAll;
     connect(copy_, &QAction::triggered, this, &ResultTableView::CopyHighlightedRows);
-    connect(selectAll_, &QAction::triggered, this, &QAbstractItemView::selectAll);
     const auto updateCopy = [this] {
         copy_->setEnabled(selectionModel()->hasSelection());
     };

@@ -11,6 +11,7 @@
 #include "export/export.h"
 #include "export/workbook_export.h"
 #include "ui/common/desktop_seam.h"
+#include "ui/common/save_dialog.h"
 #include "ui/common/window_support.h"
 #include "ui/main/output_options_panel.h"
 #include "ui/main/result_table_model.h"
@@ -110,27 +111,18 @@ bool TableExports::SaveTableAs(const QString& path, bool workbook) {
 
 void TableExports::SaveAs() {
     QFileDialog dialog(&window_, QStringLiteral(" Speichern unter"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The final name is known only once its extension is settled; that one is asked about.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     QStringList filters;
     for (const SaveFormatEntry& entry : kSaveFormats) {
         filters << QString::fromUtf8(entry.filter);
     }
-    dialog.setNameFilters(filters);
-    // The first time the user's documents folder, or the home folder where there is none.
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    dialog.setDirectory(!saveAsFolder_.isEmpty()       ? saveAsFolder_
-                        : QFileInfo(documents).isDir() ? documents
-                                                       : QDir::homePath());
-    dialog.selectFile(QStringLiteral("KolvenarAusgabe.xlsx"));
+    PrepareSaveDialog(dialog, filters, saveAsFolder_, QStringLiteral("KolvenarAusgabe.xlsx"));
     while (desktop_.RunFileDialog(dialog) && !dialog.selectedFiles().isEmpty()) {
         const QString typed = dialog.selectedFiles().constFirst();
         const auto [chosen, format] = NameAndFormat(typed, dialog.selectedNameFilter());
         saveAsFolder_ = QFileInfo(chosen).absolutePath();
-        const MessageAnswer replace =
-            QFileInfo::exists(chosen) ? AskToReplace(chosen) : MessageAnswer::Yes;
+        const MessageAnswer replace = QFileInfo::exists(chosen)
+                                          ? AskToReplace(desktop_, &window_, chosen)
+                                          : MessageAnswer::Yes;
         if (replace == MessageAnswer::Closed ||
             (replace == MessageAnswer::Yes &&
              SaveTableAs(chosen, format == SaveFormat::Workbook))) {
@@ -140,14 +132,6 @@ void TableExports::SaveAs() {
         // this one could not be written.
         dialog.selectFile(typed);
     }
-}
-
-MessageAnswer TableExports::AskToReplace(const QString& path) {
-    return desktop_.ShowMessage(&window_, QStringLiteral(" Achtung"),
-                                QStringLiteral("Die Datei '") + QDir::toNativeSeparators(path) +
-                                    QStringLiteral("' gibt es schon.") + kLineBreak +
-                                    QStringLiteral("Soll sie ersetzt werden ?"),
-                                MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::No);
 }
 
 }  // namespace kolvenar

@@ -53,7 +53,6 @@ private:
     // it went; true when the file was saved.
     bool SaveTableAs(const QString& path, bool workbook);
     // Asks before "Speichern unter …" replaces the file at `path`.
-    MessageAnswer AskToReplace(const QString& path);
 
     QWidget& window_;
     Desktop& desktop_;

@@ -13,6 +13,7 @@
 #include "core/number_rules.h"
 #include "core/number_text.h"
 #include "multisearch/ranking.h"
+#include "table/search.h"
 #include "ui/common/desktop_seam.h"
 #include "ui/common/window_support.h"
 #include "ui/windows/fm_mehrfachsuche.h"
@@ -30,7 +31,7 @@ const QString kToleranceOutOfRange =
     QStringLiteral("Bei der Suche mit eigener Toleranz bitte einen Wert >0 und <=50 % eingeben .");
 
 bool ToleranceInRange(double tolerance) {
-    return tolerance > 0 && tolerance <= 50;
+    return tolerance > 0 && tolerance <= kOwnToleranceCeiling;
 }
 
 bool SameRequest(const MultiSearchRequest& a, const MultiSearchRequest& b) {

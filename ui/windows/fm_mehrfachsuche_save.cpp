@@ -14,6 +14,7 @@
 #include "core/number_text.h"
 #include "export/multisearch_export.h"
 #include "ui/common/desktop_seam.h"
+#include "ui/common/save_dialog.h"
 #include "ui/common/window_support.h"
 #include "ui/windows/fm_mehrfachsuche.h"
 #include "ui/windows/multisearch_models.h"
@@ -64,33 +65,17 @@ QString Fm_Mehrfachsuche::ReferenceLengthCaption() const {
 
 void Fm_Mehrfachsuche::SaveAs() {
     QFileDialog dialog(this, QStringLiteral(" Speichern unter"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The final name is known only once its extension is settled; that one is asked about.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     QStringList filters;
     for (const SaveFormat& format : kSaveFormats) {
         filters << QString::fromUtf8(format.filter);
     }
-    dialog.setNameFilters(filters);
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    dialog.setDirectory(!saveAsFolder_.isEmpty()       ? saveAsFolder_
-                        : QFileInfo(documents).isDir() ? documents
-                                                       : QDir::homePath());
-    dialog.selectFile(QStringLiteral("Mehrfachsuche.xlsx"));
+    PrepareSaveDialog(dialog, filters, saveAsFolder_, QStringLiteral("Mehrfachsuche.xlsx"));
     while (desktop_.RunFileDialog(dialog) && !dialog.selectedFiles().isEmpty()) {
         const QString typed = dialog.selectedFiles().constFirst();
         const auto [chosen, workbook] = NameAndFormat(typed, dialog.selectedNameFilter());
         saveAsFolder_ = QFileInfo(chosen).absolutePath();
         const MessageAnswer replace =
-            QFileInfo::exists(chosen)
-                ? desktop_.ShowMessage(
-                      this, QStringLiteral(" Achtung"),
-                      QStringLiteral("Die Datei '") + QDir::toNativeSeparators(chosen) +
-                          QStringLiteral("' gibt es schon.") + kLineBreak +
-                          QStringLiteral("Soll sie ersetzt werden ?"),
-                      MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::No)
-                : MessageAnswer::Yes;
+            QFileInfo::exists(chosen) ? AskToReplace(desktop_, this, chosen) : MessageAnswer::Yes;
         if (replace == MessageAnswer::Yes) {
             SaveResults(chosen, workbook);
         }

@@ -17,6 +17,7 @@
 #include <QToolTip>
 
 #include "ui/common/desktop_seam.h"
+#include "ui/common/save_dialog.h"
 #include "ui/windows/hit_picture_painter.h"
 
 namespace kolvenar {
@@ -123,29 +124,16 @@ std::optional<FileFailure> HitPicture::Save(const QString& path) const {
 
 void HitPicture::SaveWithDialog() {
     QFileDialog dialog(window(), QStringLiteral(" Bild speichern"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The final name is known only once its extension is settled; that one is asked about.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters({kPngFilter, kSvgFilter});
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    dialog.setDirectory(!saveFolder_.isEmpty()         ? saveFolder_
-                        : QFileInfo(documents).isDir() ? documents
-                                                       : QDir::homePath());
-    dialog.selectFile(QStringLiteral("Trefferbild.png"));
+    PrepareSaveDialog(dialog, {kPngFilter, kSvgFilter}, saveFolder_,
+                      QStringLiteral("Trefferbild.png"));
     while (desktop_.RunFileDialog(dialog) && !dialog.selectedFiles().isEmpty()) {
         const QString typed = dialog.selectedFiles().constFirst();
         const QString chosen = WithExtension(typed, dialog.selectedNameFilter());
         const QString shown = QDir::toNativeSeparators(chosen);
         saveFolder_ = QFileInfo(chosen).absolutePath();
-        const MessageAnswer replace =
-            QFileInfo::exists(chosen)
-                ? desktop_.ShowMessage(
-                      window(), QStringLiteral(" Achtung"),
-                      QStringLiteral("Die Datei '") + shown + QStringLiteral("' gibt es schon.") +
-                          kLineBreak + QStringLiteral("Soll sie ersetzt werden ?"),
-                      MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::No)
-                : MessageAnswer::Yes;
+        const MessageAnswer replace = QFileInfo::exists(chosen)
+                                          ? AskToReplace(desktop_, window(), chosen)
+                                          : MessageAnswer::Yes;
         if (replace == MessageAnswer::Yes) {
             const auto failure = Save(chosen);
             Report(failure ? QStringLiteral(" Fehler") : QStringLiteral(" Meldung"),

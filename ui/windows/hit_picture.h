@@ -51,11 +51,6 @@ public:
     // Puts the picture on the clipboard as an image.
     void Copy() const;
 
-    // The two entries of the context menu, for a button or menu of the window:
-    // "Bild speichern …" (`ME_BildSpeichern`) and "Kopieren" (`ME_BildKopieren`, Ctrl+C).
-    QAction* SaveAction() const { return saveAction_; }
-    QAction* CopyAction() const { return copyAction_; }
-
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

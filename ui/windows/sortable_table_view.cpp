@@ -38,18 +38,10 @@ SortableTableView::SortableTableView(SortableTableModel& model, const QString& n
     horizontalHeader()->setResizeContentsPrecision(0);
     connect(&model_, &QAbstractItemModel::modelReset, this, [this] { resizeColumnsToContents(); });
 
-    copy_ = new QAction(QStringLiteral("&Kopieren"), this);
-    copy_->setObjectName(QStringLiteral("ME_Kopieren"));
-    copy_->setShortcut(QKeySequence::Copy);
-    selectAll_ = new QAction(QStringLiteral("Alles aus&wählen"), this);
-    selectAll_->setObjectName(QStringLiteral("ME_AllesAuswählen"));
-    selectAll_->setShortcut(QKeySequence::SelectAll);
-    for (QAction* action : {copy_, selectAll_}) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(action);
-    }
+    const ListEntries entries = AddCopyAndSelectAll(*this);
+    copy_ = entries.copy;
+    selectAll_ = entries.selectAll;
     connect(copy_, &QAction::triggered, this, &SortableTableView::CopyHighlightedRows);
-    connect(selectAll_, &QAction::triggered, this, &QAbstractItemView::selectAll);
     ShowFocusRing(*this);
 }
 
