@@ -19,6 +19,17 @@ void ShownTable::SetRows(ResultTable table) {
     ApplySort();
 }
 
+ResultTable& ShownTable::RowsToWrite(std::vector<const ColumnKind*> columns) {
+    table_ = ResultTable(std::move(columns));
+    order_.clear();
+    return table_;
+}
+
+void ShownTable::RowsWritten(std::size_t rows) {
+    table_.Resize(rows);
+    ApplySort();
+}
+
 void ShownTable::ApplySort() {
     order_.clear();
     if (sortKey_ && ColumnOfSortKey(table_, *sortKey_) < 0) {

@@ -46,6 +46,11 @@ public:
     void ClearRows();
     // New rows; a sort in force is applied to them.
     void SetRows(ResultTable table);
+    // Rows a run writes in place (TableFill): the table emptied and made for `columns`, shown
+    // in the built order until RowsWritten says how many rows there are.
+    ResultTable& RowsToWrite(std::vector<const ColumnKind*> columns);
+    // Keeps the first `rows` rows the run wrote and applies a sort in force to them.
+    void RowsWritten(std::size_t rows);
     const ResultTable& Table() const { return table_; }
     std::size_t RowCount() const { return table_.RowCount(); }
     // Where the row shown at `row` stands in the table as built.

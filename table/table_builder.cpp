@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cmath>
 #include <iterator>
+#include <memory>
 #include <span>
 #include <system_error>
 #include <thread>
@@ -22,7 +23,7 @@ int CountChosenElements(const TableRequest& request) {
     return static_cast<int>(std::count(std::next(chosen.begin()), chosen.end(), true));
 }
 
-int TableRun::FoundCount() const {
+int RunOutcome::FoundCount() const {
     int count = 0;
     for (bool f : found) {
         count += f ? 1 : 0;
@@ -146,71 +147,125 @@ unsigned RunWorkers(const TableRequest& request, unsigned cores) {
 // Elements are taken one at a time by the next free worker; table mode writes each element's
 // rows straight to their place in the table. Rows are joined in the elements' order up to the
 // first error, so the table is the same whatever the number of workers.
-TableRun RunTable(const TableRequest& request, const std::vector<const ColumnKind*>& columns,
-                  unsigned workers) {
-    const RunPlan plan(request, columns);
-    std::vector<int> elements;
-    for (int z = 1; z <= kElementCount; ++z) {
-        if (request.elementChosen[static_cast<std::size_t>(z)]) {
-            elements.push_back(z);
+struct TableFill::Run {
+    Run(const TableRequest& request, const std::vector<const ColumnKind*>& runColumns,
+        ResultTable& target)
+        : plan(request, runColumns),
+          columns(runColumns),
+          table(target),
+          steps(static_cast<std::size_t>(plan.steps)),
+          inPlace(!request.searchMode) {
+        for (int z = 1; z <= kElementCount; ++z) {
+            if (request.elementChosen[static_cast<std::size_t>(z)]) {
+                elements.push_back(z);
+            }
+        }
+        parts.resize(elements.size());
+        firstFailed = elements.size();
+        if (inPlace) {
+            table.Resize(elements.size() * steps);
         }
     }
-    TableRun run;
-    run.table = ResultTable(columns);
-    const auto steps = static_cast<std::size_t>(plan.steps);
-    const bool inPlace = !request.searchMode;
-    if (inPlace) {
-        run.table.Resize(elements.size() * steps);
+
+    void Compute(std::size_t i, std::vector<ResonanceValues>& sets) {
+        const ElementSets computed = ComputeElement(plan, elements[i], sets);
+        ElementPart& part = parts[i];
+        part.rows = computed.kept;
+        part.error = computed.error;
+        if (computed.error) {
+            std::size_t failed = firstFailed;
+            while (i < failed && !firstFailed.compare_exchange_weak(failed, i)) {
+            }
+        }
+        if (!inPlace) {
+            part.table = ResultTable(columns);
+            part.table.Resize(computed.kept);
+        }
+        WriteRows(plan, elements[i], std::span(sets.data(), computed.kept),
+                  inPlace ? table : part.table, inPlace ? i * steps : 0);
     }
-    std::vector<ElementPart> parts(elements.size());
-    std::atomic<std::size_t> next = 0;
+
     // Elements after one that failed are not needed.
-    std::atomic<std::size_t> firstFailed = elements.size();
-    const auto work = [&] {
+    void Work() {
         std::vector<ResonanceValues> sets(steps);
         for (std::size_t i = next++; i < elements.size() && i < firstFailed; i = next++) {
-            const ElementSets computed = ComputeElement(plan, elements[i], sets);
-            ElementPart& part = parts[i];
-            part.rows = computed.kept;
-            part.error = computed.error;
-            if (computed.error) {
-                std::size_t failed = firstFailed;
-                while (i < failed && !firstFailed.compare_exchange_weak(failed, i)) {
-                }
-            }
-            if (!inPlace) {
-                part.table = ResultTable(columns);
-                part.table.Resize(computed.kept);
-            }
-            WriteRows(plan, elements[i], std::span(sets.data(), computed.kept),
-                      inPlace ? run.table : part.table, inPlace ? i * steps : 0);
+            Compute(i, sets);
         }
-    };
-    std::vector<std::thread> threads;
+    }
+
+    RunOutcome Outcome() {
+        RunOutcome outcome;
+        for (std::size_t i = 0; i < elements.size() && !outcome.error; ++i) {
+            outcome.found[static_cast<std::size_t>(elements[i])] = parts[i].rows > 0;
+            outcome.error = parts[i].error;
+            if (inPlace) {
+                outcome.rows = i * steps + parts[i].rows;
+            } else {
+                table.AppendRows(parts[i].table);
+                outcome.rows = table.RowCount();
+            }
+        }
+        return outcome;
+    }
+
+    const RunPlan plan;
+    const std::vector<const ColumnKind*>& columns;
+    ResultTable& table;
+    const std::size_t steps;
+    const bool inPlace;
+    std::vector<int> elements;
+    std::vector<ElementPart> parts;
+    std::atomic<std::size_t> next = 0;
+    std::atomic<std::size_t> firstFailed = 0;
+};
+
+TableFill::TableFill(const TableRequest& request, const std::vector<const ColumnKind*>& columns,
+                     ResultTable& table, unsigned workers)
+    : run_(std::make_unique<Run>(request, columns, table)) {
+    if (run_->elements.empty()) {
+        return;
+    }
+    // This thread takes the first element, so that its rows are there when the constructor
+    // returns.
+    run_->next = 1;
     try {
-        for (unsigned w = 1; w < std::min<std::size_t>(workers, elements.size()); ++w) {
-            threads.emplace_back(work);
+        for (unsigned w = 1; w < std::min<std::size_t>(workers, run_->elements.size()); ++w) {
+            threads_.emplace_back([run = run_.get()] { run->Work(); });
         }
     } catch (const std::system_error&) {
         // The threads that did start share the elements with this one.
     }
-    work();
-    for (std::thread& thread : threads) {
+    std::vector<ResonanceValues> sets(run_->steps);
+    run_->Compute(0, sets);
+}
+
+TableFill::~TableFill() {
+    Join();
+}
+
+bool TableFill::FirstRowWritten() const {
+    return !run_->parts.empty() && run_->parts[0].rows > 0;
+}
+
+void TableFill::Join() {
+    for (std::thread& thread : threads_) {
         thread.join();
     }
+    threads_.clear();
+}
 
-    std::size_t rows = 0;
-    for (std::size_t i = 0; i < elements.size() && !run.error; ++i) {
-        run.found[static_cast<std::size_t>(elements[i])] = parts[i].rows > 0;
-        run.error = parts[i].error;
-        rows = i * steps + parts[i].rows;
-        if (!inPlace) {
-            run.table.AppendRows(parts[i].table);
-        }
-    }
-    if (inPlace) {
-        run.table.Resize(rows);
-    }
+RunOutcome TableFill::Finish() {
+    run_->Work();
+    Join();
+    return run_->Outcome();
+}
+
+TableRun RunTable(const TableRequest& request, const std::vector<const ColumnKind*>& columns,
+                  unsigned workers) {
+    TableRun run;
+    run.table = ResultTable(columns);
+    static_cast<RunOutcome&>(run) = TableFill(request, columns, run.table, workers).Finish();
+    run.table.Resize(run.rows);
     return run;
 }
 

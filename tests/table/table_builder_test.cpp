@@ -45,22 +45,25 @@ TEST(RunTable, EveryFractionalOffsetKeepsTheLastRow) {
 }
 
 // Elements shared among threads: the rows of one thread, in the elements' order; a run ending on
-// a division by zero (L underflows to 0 below N -875) keeps the rows before it and no more.
+// a division by zero (L underflows to 0 below N -875) keeps the rows before it and no more. A
+// view may lay out the rows once the first is written, while the others are computed.
 TEST(RunTable, SameRowsOnOneOrTwoThreads) {
-    for (const auto& [cx, search, rows, found, error] :
-         {std::tuple{2.42611E-12, false, 5403, 3, false},
-          {2.42611E-12, true, 3, 3, false},
-          {1E-60, false, 1776, 1, true}}) {
-        TableRequest request = Hydrogen(900, -900);
+    for (const auto& [cx, search, from, rows, found, error] :
+         {std::tuple{2.42611E-12, false, 900, 5403, 3, false},
+          {2.42611E-12, true, 900, 3, 3, false},
+          {1E-60, false, 900, 1776, 1, true},
+          {1E-60, false, -900, 0, 0, true}}) {
+        TableRequest request = Hydrogen(from, -from);
         request.cx = cx;
         request.searchMode = search;
         request.searchValues[1] = 0.3;
         request.tolerance = 20;
         request.showDeviation = true;
         request.elementChosen[55] = request.elementChosen[118] = true;
+        const std::vector<const ColumnKind*> columns = ChooseColumns(request);
         std::vector<double> cells[2];
         for (unsigned workers : {1u, 2u}) {
-            const TableRun run = RunTable(request, ChooseColumns(request), workers);
+            const TableRun run = RunTable(request, columns, workers);
             ASSERT_EQ(static_cast<int>(run.table.RowCount()), rows);
             ASSERT_EQ(run.FoundCount(), found);
             ASSERT_EQ(run.error.has_value(), error);
@@ -71,6 +74,10 @@ TEST(RunTable, SameRowsOnOneOrTwoThreads) {
             }
         }
         EXPECT_EQ(cells[0], cells[1]);
+        ResultTable table(columns);
+        TableFill fill(request, columns, table, 2);
+        EXPECT_EQ(fill.FirstRowWritten(), rows > 0);
+        EXPECT_EQ(static_cast<int>(fill.Finish().rows), rows);
     }
 }
 

@@ -41,6 +41,30 @@ void ResultTableModel::SetRows(ResultTable table) {
     endResetModel();
 }
 
+ResultTable& ResultTableModel::BeginRows(std::vector<const ColumnKind*> columns) {
+    beginResetModel();
+    return shown_.RowsToWrite(std::move(columns));
+}
+
+void ResultTableModel::RowsSized() {
+    endResetModel();
+}
+
+// Fewer rows than the view laid out (the run ended on an error) are a new table; as many are
+// new values in the rows the view knows.
+void ResultTableModel::RowsWritten(std::size_t rows) {
+    if (rows < shown_.RowCount()) {
+        beginResetModel();
+        shown_.RowsWritten(rows);
+        endResetModel();
+        return;
+    }
+    shown_.RowsWritten(rows);
+    if (shown_.SortColumn() >= 0) {
+        ShowNewOrder();
+    }
+}
+
 void ResultTableModel::CycleSort(int column) {
     shown_.CycleSort(column);
     ShowNewOrder();

@@ -30,6 +30,12 @@ public:
     void SetHeaders(std::vector<std::string> headers);
     void ClearRows();
     void SetRows(ResultTable table);
+    // New rows written in place while the view lays them out (TableFill): BeginRows gives the
+    // emptied table to the run, RowsSized lets the view see as many rows as the run sized it
+    // to (it reads the first row only, to learn the rows' height), RowsWritten ends the run.
+    ResultTable& BeginRows(std::vector<const ColumnKind*> columns);
+    void RowsSized();
+    void RowsWritten(std::size_t rows);
 
     // A click on a column header: sorts, reverses, returns to the built order (ShownTable).
     void CycleSort(int column);

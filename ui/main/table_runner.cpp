@@ -185,15 +185,35 @@ std::vector<const ColumnKind*> TableRunner::ShowColumns(const TableRequest& requ
     return columns;
 }
 
+// The view lays out every row of a new table, which for a large one takes as long as computing
+// it: in table mode it does so while the other threads compute, from the first row on, which
+// is written first.
+RunOutcome TableRunner::RunIntoModel(const TableRequest& request,
+                                     const std::vector<const ColumnKind*>& columns) {
+    ResultTableModel& model = parts_.table->Model();
+    const unsigned workers = RunWorkers(request, std::thread::hardware_concurrency());
+    if (request.searchMode) {
+        TableRun run = RunTable(request, columns, workers);
+        model.SetRows(std::move(run.table));
+        return run;
+    }
+    TableFill fill(request, columns, model.BeginRows(columns), workers);
+    model.RowsSized();
+    if (fill.FirstRowWritten()) {
+        parts_.table->doItemsLayout();
+    }
+    const RunOutcome outcome = fill.Finish();
+    model.RowsWritten(outcome.rows);
+    return outcome;
+}
+
 void TableRunner::RunAndShow(const TableRequest& request,
                              const std::vector<const ColumnKind*>& columns) {
     ResultTableModel& model = parts_.table->Model();
     // The busy cursor shows from the first computation until the table is up, but not over a
     // message.
     std::optional<BusyCursor> busy(std::in_place);
-    TableRun run =
-        RunTable(request, columns, RunWorkers(request, std::thread::hardware_concurrency()));
-    model.SetRows(std::move(run.table));
+    const RunOutcome run = RunIntoModel(request, columns);
     if (run.error) {
         busy.reset();
         AskDuringRun(QStringLiteral(" Fehler !?"),

@@ -15,6 +15,8 @@ class QWidget;
 
 namespace kolvenar {
 
+struct RunOutcome;
+
 // The main window's side of the table builder: it reads the inputs, asks what must be asked,
 // and shows what the builder produced.
 class TableRunner : public QObject {
@@ -49,6 +51,8 @@ private:
     void ReadOutputOptions(TableRequest& request) const;
     // Sets the model's titles and test names for the columns the request shows.
     std::vector<const ColumnKind*> ShowColumns(const TableRequest& request);
+    RunOutcome RunIntoModel(const TableRequest& request,
+                            const std::vector<const ColumnKind*>& columns);
     void RunAndShow(const TableRequest& request, const std::vector<const ColumnKind*>& columns);
     // The question before a table of more than 3600 rows; true to build it.
     bool ConfirmLargeTable(long long rows);
