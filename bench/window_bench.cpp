@@ -309,26 +309,45 @@ void BM_d_DragNBis(benchmark::State& state) {
 // process to the child's word that its first table is on screen. Case f0 is the yardstick: the
 // same process showing a bare window with one line of text, which is what Qt alone takes to
 // start and put a window on the screen.
+// Notes that a widget has been painted.
+class PaintWatch : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 int StartupChild(int argc, char* argv[], bool bare) {
     QApplication app(argc, argv);
     UnattendedDesktop desktop(UnattendedDesktop::Questions::AnswerYes);
     std::unique_ptr<QWidget> window;
+    QWidget* watched = nullptr;
     if (bare) {
         auto label = std::make_unique<QLabel>(QStringLiteral("Kolvenar - Zuzovudezivudizer"));
         label->setFont(DialogFont());
+        watched = label.get();
         window = std::move(label);
     } else {
         window = std::make_unique<Fm_Main>(desktop);
+        watched = window->findChild<QTreeView*>(QStringLiteral("lv_Ausgabe"))->viewport();
     }
+    PaintWatch watch;
+    watched->installEventFilter(&watch);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) {
         return 1;
     }
-    if (!bare) {
-        // The child has no session of its own.
-        window->findChild<QTreeView*>(QStringLiteral("lv_Ausgabe"))->viewport()->repaint();
+    // The table is painted with the window's first frame; should it come later, it is waited for.
+    QElapsedTimer waited;
+    waited.start();
+    while (!watch.painted && waited.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     }
-    std::puts("shown");
+    std::puts(watch.painted ? "shown" : "never painted");
     std::fflush(stdout);
     return 0;
 }

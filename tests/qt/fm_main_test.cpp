@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QScopeGuard>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -376,6 +377,23 @@ private slots:
         QVERIFY(f_->Run(QString("click Chk_Suchmodus; type txt_Suchen1 -1; =rows 0")));
         window.resize(1000, 700);
         QCOMPARE(table->header()->length(), table->viewport()->width());
+    }
+
+    // The cells are painted as the style paints them, pixel for pixel: numbers in both
+    // notations, names with umlauts, highlighted rows, the current row, a column too narrow
+    // for its numbers.
+    void cellsPaintedAsTheStylePaintsThem() {
+        QVERIFY(f_->Run({"only 1 79 92", "check chk_Runden 0", "range -900 -898", "select 1 3"}));
+        auto* table = f_->Find<ResultTableView>("lv_Ausgabe");
+        table->setCurrentIndex(table->model()->index(4, 2));
+        table->header()->resizeSection(5, table->header()->sectionSize(5) / 2);
+        const QImage painted = table->viewport()->grab().toImage();
+        QStyledItemDelegate byTheStyle;
+        QAbstractItemDelegate* ours = table->itemDelegate();
+        table->setItemDelegate(&byTheStyle);
+        const QImage expected = table->viewport()->grab().toImage();
+        table->setItemDelegate(ours);
+        QCOMPARE(painted, expected);
     }
 
     // The model keeps Qt's contract through rebuilds, sorting and clearing, and gives nothing for

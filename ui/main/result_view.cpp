@@ -18,6 +18,7 @@
 #include "core/number_text.h"
 #include "export/table_text.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/cell_text_delegate.h"
 #include "ui/common/window_support.h"
 #include "ui/main/sort_header.h"
 #include "ui/main/sort_menu.h"
@@ -64,6 +65,7 @@ ResultTableView::ResultTableView(QWidget* parent) : QTreeView(parent) {
     setObjectName(QStringLiteral("lv_Ausgabe"));
     setHeader(new SortHeader(this));
     setModel(&model_);
+    setItemDelegate(new CellTextDelegate(this));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
