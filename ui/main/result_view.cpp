@@ -187,20 +187,20 @@ int ResultTableView::sizeHintForColumn(int column) const {
         return 0;
     }
     const QFontMetrics metrics(font());
-    const Measures& measures = CurrentMeasures(metrics);
+    Measures& measures = CurrentMeasures(metrics);
     return measures.padding + (holds == CellKind::Name ? WidestName(metrics)
                                                        : WidestNumber(column, metrics, measures));
 }
 
 // What depends on the font alone is measured once per font: shaping text is the costly part
 // of fitting the columns.
-const ResultTableView::Measures& ResultTableView::CurrentMeasures(
-    const QFontMetrics& metrics) const {
+ResultTableView::Measures& ResultTableView::CurrentMeasures(const QFontMetrics& metrics) const {
     if (measures_.font == font() && measures_.padding >= 0) {
         return measures_;
     }
     measures_.font = font();
     measures_.nameWidths.fill(-1);
+    measures_.shapeWidths.clear();
     // The delegate's margins around a text.
     const QString sample = QStringLiteral("0");
     QStyleOptionViewItem option;
@@ -245,7 +245,7 @@ int ResultTableView::WidestName(const QFontMetrics& metrics) const {
 // table) are reduced to their shapes, every digit replaced by the font's widest digit, and
 // only the distinct shapes are measured.
 int ResultTableView::WidestNumber(int column, const QFontMetrics& metrics,
-                                  const Measures& measures) const {
+                                  Measures& measures) const {
     const int rows = model_.rowCount();
     const int sampled = std::min(rows, kMeasuredRows);
     const char digit = measures.widestDigit;
@@ -275,9 +275,19 @@ int ResultTableView::WidestNumber(int column, const QFontMetrics& metrics,
             shapes.emplace_back(length, std::move(shape));
         }
     }
+    // A table of every possible shape would still be small; the bound only keeps odd inputs from
+    // growing it without end.
+    constexpr std::size_t kMostKnownShapes = 16384;
+    if (measures.shapeWidths.size() > kMostKnownShapes) {
+        measures.shapeWidths.clear();
+    }
     int widest = 0;
     for (const auto& shape : shapes) {
-        widest = std::max(widest, metrics.horizontalAdvance(FromUtf8(shape.second)));
+        const auto [known, added] = measures.shapeWidths.try_emplace(shape.second, 0);
+        if (added) {
+            known->second = metrics.horizontalAdvance(FromUtf8(shape.second));
+        }
+        widest = std::max(widest, known->second);
     }
     return widest;
 }

@@ -4,6 +4,8 @@
 #include <QTreeView>
 
 #include <array>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "ui/main/result_table_model.h"
@@ -52,10 +54,13 @@ private:
         char widestDigit = '0';
         // Widths of the element names; -1 = not measured yet.
         std::array<int, kElementCount + 1> nameWidths{};
+        // Widths of the number shapes measured so far: a new table of the same kind has the
+        // same shapes.
+        std::unordered_map<std::string, int> shapeWidths;
     };
-    const Measures& CurrentMeasures(const QFontMetrics& metrics) const;
+    Measures& CurrentMeasures(const QFontMetrics& metrics) const;
     int WidestName(const QFontMetrics& metrics) const;
-    int WidestNumber(int column, const QFontMetrics& metrics, const Measures& measures) const;
+    int WidestNumber(int column, const QFontMetrics& metrics, Measures& measures) const;
 
     // Widens the last column to the view's right edge, never below what its contents need.
     void FillLastColumn();
