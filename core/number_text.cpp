@@ -132,9 +132,9 @@ constexpr PowerTable kPowersOfTen = MakePowerTable();
 __extension__ using Unsigned128 = unsigned __int128;
 
 // The 15 significant digits of a size (a finite, non-zero double's bits without the sign),
-// found with 64-bit powers of ten. False where the error of the power could decide the
-// rounding: that value is left to DigitsExactly.
-bool ScaledDigits(std::uint64_t size, Digits& d) {
+// found with 64-bit powers of ten. Value 0 where the error of the power could decide the
+// rounding: that size is left to DigitsExactly.
+[[gnu::always_inline]] inline Digits ScaledDigits(std::uint64_t size) {
     const auto biased = static_cast<int>(size >> 52);
     // The mantissa with its top bit set, |x| = mantissa × 2^binary.
     std::uint64_t mantissa = size << 11 | kSignBit;
@@ -156,22 +156,22 @@ bool ScaledDigits(std::uint64_t size, Digits& d) {
     const int drop = -(binary + power.exponent) - 64;
     // Sixteen digits where the exponent is one more than estimated (the product stays below
     // 2 × 10^15): the last one is rounded away with the fraction rather than the product made
-    // again with the next power.
+    // again with the next power. Chosen by a mask, as the rounding below: a branch would guess
+    // wrong for many values.
     const std::uint64_t whole = high >> drop;
-    const bool sixteen = whole >= kDigitsHigh;
-    const std::uint64_t kept = sixteen ? whole / 10 : whole;
-    const std::uint64_t unit = (sixteen ? std::uint64_t{10} : std::uint64_t{1}) << drop;
+    const std::uint64_t sixteen = -static_cast<std::uint64_t>(whole >= kDigitsHigh);
+    const std::uint64_t kept = whole ^ ((whole ^ (whole / 10)) & sixteen);
+    const std::uint64_t unit = (1 + (9 & sixteen)) << drop;
     // What is rounded away, in the product's last bit, against a half. The true product lies
     // less than 3 above `high` (1 for the lower half left out, 2 for the power's error of less
-    // than 2 × mantissa): a rest within that below a half is left open.
+    // than 2 × mantissa): a rest from a half less 2 to a half is left open.
     const std::uint64_t rest = high - kept * unit;
     const std::uint64_t half = unit >> 1;
-    if (kept < kDigitsLow || (rest + 2 >= half && rest <= half)) [[unlikely]] {
-        return false;
+    if ((kept < kDigitsLow) | (rest - (half - 2) <= 2)) [[unlikely]] {
+        return {0, 0};
     }
-    d.value = rest > half ? kept + 1 : kept;
-    d.exponent = estimate + (sixteen ? 1 : 0);
-    return true;
+    // Both lie below 2^63: the difference's top bit says whether the rest is beyond a half.
+    return {kept + ((half - rest) >> 63), estimate + static_cast<int>(sixteen & 1)};
 }
 
 // The digits of `value` < 10^8 as eight bytes from 0 to 9, the first in the lowest byte: split
@@ -227,15 +227,16 @@ void Store(char* out, Unsigned128 bytes) {
 // Where the separator stands in a text without one.
 constexpr std::size_t kNoSeparator = kNumberTextCapacity;
 
-// The text of a finite, non-zero size with a one-byte separator, and where the separator
-// stands. The text is put together in words of eight and sixteen bytes; what they write beyond
-// it lies within kNumberTextCapacity.
-std::size_t WriteSize(std::uint64_t size, unsigned char separator, bool leadingZero, char* out,
-                      std::size_t& separatorAt) {
-    Digits d;
-    if (!ScaledDigits(size, d)) [[unlikely]] {
-        d = DigitsExactly(std::bit_cast<double>(size));
-    }
+// A text's length and where its separator stands.
+struct Written {
+    std::size_t length;
+    std::size_t separatorAt = kNoSeparator;
+};
+
+// The text of a value's digits with a one-byte separator. It is put together in words of eight
+// and sixteen bytes; what they write beyond it lies within kNumberTextCapacity.
+[[gnu::always_inline]] inline Written WriteDigits(Digits d, unsigned char separator,
+                                                  bool leadingZero, char* out) {
     if (d.value == kDigitsHigh) {  // rounded up to the next power of ten
         d.value = kDigitsLow;
         ++d.exponent;
@@ -255,11 +256,10 @@ std::size_t WriteSize(std::uint64_t size, unsigned char separator, bool leadingZ
         Store(out, ((middleText & ~std::uint64_t{0xFF00}) | std::uint64_t{separator} << 8) + first);
         Store(out + 8, lastText);
         const std::size_t length = count > 1 ? count + 1 : 1;
-        separatorAt = count > 1 ? 1 : kNoSeparator;
         const std::uint64_t exponent =
             kExponentTexts[static_cast<std::size_t>(d.exponent - kLowestExponent)];
         Store(out + length, exponent);
-        return length + (exponent >> 56);
+        return {length + (exponent >> 56), count > 1 ? 1 : kNoSeparator};
     }
     // All fifteen digits in a row.
     const Unsigned128 digits = Unsigned128{lastText} << 56 | ((middleText >> 8) + first);
@@ -270,20 +270,42 @@ std::size_t WriteSize(std::uint64_t size, unsigned char separator, bool leadingZ
         const std::size_t prefixLength = lead - static_cast<std::size_t>(d.exponent);
         Store(out, leadingZero ? zeros | '0' : zeros >> 8);
         Store(out + prefixLength, digits);
-        separatorAt = lead;
-        return prefixLength + count;
+        return {prefixLength + count, lead};
     }
     // The digits before the separator.
     const auto before = static_cast<std::size_t>(d.exponent) + 1;
     if (count <= before) {
         Store(out, digits);  // a whole number: its zeros are among the digits
-        return before;
+        return {before};
     }
     const Unsigned128 beforeMask = (Unsigned128{1} << (8 * before)) - 1;
     Store(out, (digits & beforeMask) | (Unsigned128{separator} << (8 * before)) |
                    ((digits & ~beforeMask) << 8));
-    separatorAt = before;
-    return count + 1;
+    return {count + 1, before};
+}
+
+// The text of a finite, non-zero size where the fast way leaves it: digits the power's error
+// leaves open, a separator of another length than one byte. Apart, so that the fast way needs
+// no call and keeps its values in registers.
+[[gnu::noinline]] std::size_t WriteSizeSlowly(std::uint64_t size, const NumberStyle& style,
+                                              char* out, std::size_t sign) {
+    Digits d = ScaledDigits(size);
+    if (d.value == 0) {
+        d = DigitsExactly(std::bit_cast<double>(size));
+    }
+    const std::string_view separator = style.decimalSeparator;
+    const bool oneByte = separator.size() == 1;
+    char* const text = out + sign;
+    const Written written = WriteDigits(d, oneByte ? static_cast<unsigned char>(separator[0]) : 0,
+                                        style.leadingZero, text);
+    if (oneByte || written.separatorAt == kNoSeparator) {
+        return sign + written.length;
+    }
+    // The separator takes the place of the byte held for it.
+    const std::size_t at = written.separatorAt;
+    std::memmove(text + at + separator.size(), text + at + 1, written.length - at - 1);
+    std::memcpy(text + at, separator.data(), separator.size());
+    return sign + written.length + separator.size() - 1;
 }
 
 }  // namespace
@@ -301,21 +323,15 @@ std::size_t FormatNumber(double x, const NumberStyle& style, char* out) {
     }
     const std::size_t sign = bits >> 63;
     *out = '-';
-    char* const text = out + sign;
-    const std::string_view separator = style.decimalSeparator;
-    const bool oneByte = separator.size() == 1;
-    std::size_t separatorAt = kNoSeparator;
-    std::size_t length = WriteSize(std::min(size, kLargestWritableBits),
-                                   oneByte ? static_cast<unsigned char>(separator[0]) : 0,
-                                   style.leadingZero, text, separatorAt);
-    if (!oneByte && separatorAt != kNoSeparator) [[unlikely]] {
-        // A separator of another length takes the place of the byte held for it.
-        std::memmove(text + separatorAt + separator.size(), text + separatorAt + 1,
-                     length - separatorAt - 1);
-        std::memcpy(text + separatorAt, separator.data(), separator.size());
-        length = length + separator.size() - 1;
+    const std::uint64_t writable = std::min(size, kLargestWritableBits);
+    if (style.decimalSeparator.size() == 1) [[likely]] {
+        if (const Digits d = ScaledDigits(writable); d.value != 0) [[likely]] {
+            return sign + WriteDigits(d, static_cast<unsigned char>(style.decimalSeparator[0]),
+                                      style.leadingZero, out + sign)
+                              .length;
+        }
     }
-    return sign + length;
+    return WriteSizeSlowly(writable, style, out, sign);
 }
 
 std::string NumText(double x) {
