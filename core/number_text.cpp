@@ -284,28 +284,30 @@ struct Written {
     return {count + 1, before};
 }
 
-// A table rounds most values to kRoundingPlaces (4) places: a value below 10^8 whose product
-// with 10^4 is a whole number is written from that number. Its 15 digits are that number's, as
-// the product is off the value × 10^4 by at most half a unit in its 53rd bit, below half a unit
-// in the value's 15th digit.
-constexpr double kFixedScale = 1e4;
-constexpr double kFixedLimit = 1e12;  // 10^8 × kFixedScale
+// A table rounds most values to 4 places, factors have 6: a value below 10^8 whose product with
+// 10^6 is a whole number is written from that number. Its 15 digits are that number's, as the
+// product is off the value × 10^6 by at most half a unit in its 53rd bit, less than half a
+// unit in the value's 15th digit.
+// Below 100 millionths a value is written in scientific form.
+constexpr double kFixedScale = 1e6;
+constexpr std::uint64_t kFixedLowest = 100;             // 10^-4 × kFixedScale
+constexpr std::uint64_t kFixedLimit = 100000000000000;  // 10^8 × kFixedScale
 
-// The text of a whole number of ten-thousandths below 10^12, not 0, with a one-byte separator.
-std::size_t WriteFixed(std::uint64_t tenThousandths, unsigned char separator, bool leadingZero,
+// The text of a whole number of millionths from 100 to below 10^14, with a one-byte separator.
+std::size_t WriteFixed(std::uint64_t millionths, unsigned char separator, bool leadingZero,
                        char* out) {
-    const auto whole = static_cast<std::uint32_t>(tenThousandths / 10000);
-    const auto fraction = static_cast<std::uint32_t>(tenThousandths % 10000);
+    const auto whole = static_cast<std::uint32_t>(millionths / 1000000);
+    const auto fraction = static_cast<std::uint32_t>(millionths % 1000000);
     // The whole part without the zeros before it; a lone zero stays where it is wanted.
     const std::uint64_t wholeDigits = DigitBytes(whole);
     const int zerosBefore = std::countr_zero(wholeDigits | std::uint64_t{1} << 56) / 8;
     Store(out, (wholeDigits + kZeros) >> (8 * zerosBefore));
     const auto wholeLength =
         static_cast<std::size_t>(8 - zerosBefore - (whole == 0 && !leadingZero ? 1 : 0));
-    // The fraction's four digits in the lower half, without the zeros after them; none for 0.
-    const std::uint64_t fractionDigits = DigitBytes(fraction) >> 32;
+    // The fraction's six digits in the lower bytes, without the zeros after them; none for 0.
+    const std::uint64_t fractionDigits = DigitBytes(fraction) >> 16;
     const auto fractionLength = static_cast<std::size_t>(8 - std::countl_zero(fractionDigits) / 8);
-    Store(out + wholeLength, (fractionDigits + 0x30303030) << 8 | separator);
+    Store(out + wholeLength, (fractionDigits + (kZeros >> 16)) << 8 | separator);
     return wholeLength + fractionLength + (fractionLength != 0 ? 1 : 0);
 }
 
@@ -351,10 +353,12 @@ std::size_t FormatNumber(double x, const NumberStyle& style, char* out) {
     const std::uint64_t writable = std::min(size, kLargestWritableBits);
     if (style.decimalSeparator.size() == 1) [[likely]] {
         const auto separator = static_cast<unsigned char>(style.decimalSeparator[0]);
-        const double scaled = std::min(std::bit_cast<double>(writable) * kFixedScale, kFixedLimit);
-        const auto tenThousandths = static_cast<std::uint64_t>(scaled);
-        if (static_cast<double>(tenThousandths) == scaled && scaled < kFixedLimit) {
-            return sign + WriteFixed(tenThousandths, separator, style.leadingZero, out + sign);
+        const double scaled =
+            std::min(std::bit_cast<double>(writable) * kFixedScale, double{kFixedLimit});
+        const auto millionths = static_cast<std::uint64_t>(scaled);
+        if (millionths - kFixedLowest < kFixedLimit - kFixedLowest &&
+            static_cast<double>(millionths) == scaled) {
+            return sign + WriteFixed(millionths, separator, style.leadingZero, out + sign);
         }
         if (const Digits d = ScaledDigits(writable); d.value != 0) [[likely]] {
             return sign + WriteDigits(d, separator, style.leadingZero, out + sign).length;
