@@ -21,12 +21,10 @@ constexpr int kHighestPlainExponent = 14;
 // The largest number of 15 significant digits within the double range. Values above it would
 // round to a text beyond the range, which reads back as 0; they are written as this instead.
 constexpr double kLargestWritable = 1.79769313486231E+308;
-
 constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
 // A double without its sign bit orders as its bits do: from here on it is no finite number.
 constexpr std::uint64_t kInfinityBits = std::uint64_t{0x7FF} << 52;
 constexpr std::uint64_t kLargestWritableBits = std::bit_cast<std::uint64_t>(kLargestWritable);
-
 constexpr std::uint64_t kDigitsLow = 100000000000000;    // 10^14
 constexpr std::uint64_t kDigitsHigh = 1000000000000000;  // 10^15
 
@@ -50,8 +48,8 @@ struct Digits {
             d.value = d.value * 10 + static_cast<std::uint64_t>(*p - '0');
         }
     }
-    ++p;  // 'e'
-    std::from_chars(*p == '+' ? p + 1 : p, result.ptr, d.exponent);
+    // "e", then the exponent's sign, which from_chars reads only when it is "-".
+    std::from_chars(p[1] == '+' ? p + 2 : p + 1, result.ptr, d.exponent);
     return d;
 }
 
@@ -193,12 +191,10 @@ static_assert(DigitBytes(1000) == 0x0000000100000000);
 
 constexpr std::uint64_t kZeros = 0x3030303030303030;  // "00000000"
 
-// The exponents of a double's 15 digits, from 4.94065645841247E-324 to kLargestWritable.
+// "E", the exponent's sign and at least two digits for every exponent of a double's 15 digits
+// (4.94065645841247E-324 to kLargestWritable), the length of the text in the top byte.
 constexpr int kLowestExponent = -324;
 constexpr int kHighestExponent = 308;
-
-// "E", the exponent's sign and at least two digits for every exponent, the length of the text
-// in the top byte.
 constexpr auto kExponentTexts = [] {
     std::array<std::uint64_t, kHighestExponent - kLowestExponent + 1> texts{};
     for (int exponent = kLowestExponent; exponent <= kHighestExponent; ++exponent) {
@@ -216,17 +212,13 @@ constexpr auto kExponentTexts = [] {
     return texts;
 }();
 
-void Store(char* out, std::uint64_t bytes) {
-    std::memcpy(out, &bytes, sizeof bytes);
-}
-
-void Store(char* out, Unsigned128 bytes) {
+template <typename Word>
+void Store(char* out, Word bytes) {
     std::memcpy(out, &bytes, sizeof bytes);
 }
 
 // Where the separator stands in a text without one.
 constexpr std::size_t kNoSeparator = kNumberTextCapacity;
-
 // A text's length and where its separator stands.
 struct Written {
     std::size_t length;
