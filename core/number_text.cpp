@@ -12,47 +12,44 @@ namespace kolvenar {
 
 namespace {
 
+// The digits are put together as the bytes of whole numbers, the first at the lowest address.
+static_assert(std::endian::native == std::endian::little);
+
 constexpr int kSignificantDigits = 15;
 constexpr int kLowestPlainExponent = -4;
 constexpr int kHighestPlainExponent = 14;
 // The largest number of 15 significant digits within the double range. Values above it would
 // round to a text beyond the range, which reads back as 0; they are written as this instead.
 constexpr double kLargestWritable = 1.79769313486231E+308;
+constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
+// A double without its sign bit orders as its bits do: from here on it is no finite number.
+constexpr std::uint64_t kInfinityBits = std::uint64_t{0x7FF} << 52;
+constexpr std::uint64_t kLargestWritableBits = std::bit_cast<std::uint64_t>(kLargestWritable);
+constexpr std::uint64_t kDigitsLow = 100000000000000;    // 10^14
+constexpr std::uint64_t kDigitsHigh = 1000000000000000;  // 10^15
 
-// The decimal digits and exponent of a finite, non-zero value rounded to 15 significant
-// digits, trailing zeros removed.
-struct Decimal {
-    bool negative = false;
-    // Room beyond the digits, so that sixteen bytes can be copied from any of them.
-    char digits[kSignificantDigits + 16] = {};
-    int digitCount = 0;
-    int exponent = 0;
+// A finite, non-zero size rounded to 15 significant digits: `value` from 10^14 to below 10^15
+// and the power of ten of its first digit.
+struct Digits {
+    std::uint64_t value;
+    int exponent;
 };
 
 // The digits as the C library rounds them: exact for every double, and slow.
-Decimal DecomposeExactly(double x) {
-    // "-d.dddddddddddddde-ddd" is at most 22 characters.
+[[gnu::noinline]] Digits DigitsExactly(double size) {
+    // "d.dddddddddddddde+ddd" is at most 21 characters.
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x,
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, size,
                                       std::chars_format::scientific, kSignificantDigits - 1);
+    Digits d{0, 0};
     const char* p = buffer;
-    Decimal d;
-    if (*p == '-') {
-        d.negative = true;
-        ++p;
-    }
-    d.digits[d.digitCount++] = *p++;
-    if (*p == '.') {
-        ++p;
-        while (*p != 'e') {
-            d.digits[d.digitCount++] = *p++;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') {
+            d.value = d.value * 10 + static_cast<std::uint64_t>(*p - '0');
         }
     }
-    ++p;  // 'e'
-    std::from_chars(*p == '+' ? p + 1 : p, result.ptr, d.exponent);
-    while (d.digitCount > 1 && d.digits[d.digitCount - 1] == '0') {
-        --d.digitCount;
-    }
+    // "e", then the exponent's sign, which from_chars reads only when it is "-".
+    std::from_chars(p[1] == '+' ? p + 2 : p + 1, result.ptr, d.exponent);
     return d;
 }
 
@@ -132,197 +129,234 @@ constexpr PowerTable kPowersOfTen = MakePowerTable();
 // GCC and Clang have it on every 64-bit machine; a product of two 64-bit numbers fits.
 __extension__ using Unsigned128 = unsigned __int128;
 
-constexpr std::uint64_t kDigitsLow = 100000000000000;    // 10^14
-constexpr std::uint64_t kDigitsHigh = 1000000000000000;  // 10^15
-
-// The 15 significant digits of |x| as a whole number from 10^14 to 10^15 (10^15 when they
-// round up to the next power of ten, with `exponent` still the one before), found with 64-bit
-// powers of ten. False where the error of the power could decide the rounding: that value is
-// left to DecomposeExactly.
-bool ScaledDigits(double x, std::uint64_t& digits, int& exponent) {
-    const std::uint64_t bits = std::bit_cast<std::uint64_t>(x) & ~(std::uint64_t{1} << 63);
-    const auto biased = static_cast<int>(bits >> 52);
-    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
-    int binary = -1074;
-    if (biased != 0) {
-        mantissa |= std::uint64_t{1} << 52;
-        binary = biased - 1075;
+// The 15 significant digits of a size (a finite, non-zero double's bits without the sign),
+// found with 64-bit powers of ten. Value 0 where the error of the power could decide the
+// rounding: that size is left to DigitsExactly.
+[[gnu::always_inline]] inline Digits ScaledDigits(std::uint64_t size) {
+    const auto biased = static_cast<int>(size >> 52);
+    // The mantissa with its top bit set, |x| = mantissa × 2^binary.
+    std::uint64_t mantissa = size << 11 | kSignBit;
+    int binary = biased - 1075 - 11;
+    if (biased == 0) [[unlikely]] {  // below the normal doubles
+        const int shift = std::countl_zero(size);
+        mantissa = size << shift;
+        binary = -1074 - shift;
     }
-    const int shift = std::countl_zero(mantissa);
-    mantissa <<= shift;
-    binary -= shift;
-    // |x| lies in [2^(binary + 63), 2^(binary + 64)): its decimal exponent is this or one more.
-    exponent = ((binary + 63) * 78913) >> 18;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const PowerOfTen& power = kPowersOfTen[static_cast<std::size_t>(kSignificantDigits - 1 -
-                                                                        exponent - kLowestPower)];
-        // The product has 127 or 128 bits and the digits 47 to 54, so whole and fraction
-        // part meet in the product's upper half, at least eight bits into it.
-        const auto high =
-            static_cast<std::uint64_t>((static_cast<Unsigned128>(mantissa) * power.mantissa) >> 64);
-        const int drop = -(binary + power.exponent) - 64;
-        const std::uint64_t whole = high >> drop;
-        if (whole >= kDigitsHigh) {
-            ++exponent;
-            continue;
-        }
-        // The fraction's upper bits, against a half. The true product lies less than 3 above
-        // them in their last bit (1 for the lower half left out, 2 for the power's error of
-        // less than 2 × mantissa): a fraction within that below a half is left open.
-        const std::uint64_t fraction = high & ((std::uint64_t{1} << drop) - 1);
-        const std::uint64_t half = std::uint64_t{1} << (drop - 1);
-        if (whole < kDigitsLow || (fraction + 2 >= half && fraction <= half)) {
-            return false;
-        }
-        digits = fraction > half ? whole + 1 : whole;
-        return true;
+    // The size lies in [2^(binary + 63), 2^(binary + 64)): its decimal exponent is this or one
+    // more.
+    const int estimate = ((binary + 63) * 78913) >> 18;
+    const PowerOfTen& power =
+        kPowersOfTen[static_cast<std::size_t>(kSignificantDigits - 1 - estimate - kLowestPower)];
+    // The product has 127 or 128 bits and its whole part 47 to 51, so whole and fraction part
+    // meet in the product's upper half, at least twelve bits into it.
+    const auto high =
+        static_cast<std::uint64_t>((static_cast<Unsigned128>(mantissa) * power.mantissa) >> 64);
+    const int drop = -(binary + power.exponent) - 64;
+    // Sixteen digits where the exponent is one more than estimated (the product stays below
+    // 2 × 10^15): the last one is rounded away with the fraction rather than the product made
+    // again with the next power. Chosen by a mask, as the rounding below: a branch would guess
+    // wrong for many values.
+    const std::uint64_t whole = high >> drop;
+    const std::uint64_t sixteen = -static_cast<std::uint64_t>(whole >= kDigitsHigh);
+    const std::uint64_t kept = whole ^ ((whole ^ (whole / 10)) & sixteen);
+    const std::uint64_t unit = (1 + (9 & sixteen)) << drop;
+    // What is rounded away, in the product's last bit, against a half. The true product lies
+    // less than 3 above `high` (1 for the lower half left out, 2 for the power's error of less
+    // than 2 × mantissa): a rest from a half less 2 to a half is left open.
+    const std::uint64_t rest = high - kept * unit;
+    const std::uint64_t half = unit >> 1;
+    if ((kept < kDigitsLow) | (rest - (half - 2) <= 2)) [[unlikely]] {
+        return {0, 0};
     }
-    return false;
+    // Both lie below 2^63: the difference's top bit says whether the rest is beyond a half.
+    return {kept + ((half - rest) >> 63), estimate + static_cast<int>(sixteen & 1)};
 }
 
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
+// The digits of `value` < 10^8 as eight bytes from 0 to 9, the first in the lowest byte: split
+// into halves of four digits in 32-bit lanes, those into pairs in 16-bit lanes, those into
+// single digits, each step with the higher part put in the lower lane. A quotient by 100 or
+// 10 is a multiplication and a shift, exact for the lanes' values.
+constexpr std::uint64_t DigitBytes(std::uint32_t value) {
+    const std::uint32_t upper = value / 10000;
+    std::uint64_t x =
+        (std::uint64_t{value} << 32) - std::uint64_t{upper} * ((std::uint64_t{10000} << 32) - 1);
+    std::uint64_t quotient = ((x * 5243) >> 19) & 0x0000007F0000007F;
+    x = (x << 16) - quotient * ((std::uint64_t{100} << 16) - 1);
+    quotient = ((x * 103) >> 10) & 0x000F000F000F000F;
+    return (x << 8) - quotient * ((std::uint64_t{10} << 8) - 1);
+}
+static_assert(DigitBytes(12345678) == 0x0807060504030201);
+static_assert(DigitBytes(99999999) == 0x0909090909090909);
+static_assert(DigitBytes(1000) == 0x0000000100000000);
 
-// The digits of `value` < 10^(2 × pairs), leading zeros included: value / 10^(2 × pairs - 2)
-// as a fixed-point number with 48 bits after the point, rounded up, so that each further pair
-// is one multiplication by 100 away.
-template <int pairs>
-void PutPairs(std::uint32_t value, char* out) {
-    constexpr std::uint64_t kFraction = (std::uint64_t{1} << 48) - 1;
-    // ceil(2^48 / 10^(2 × pairs - 2)) for one to four pairs.
-    constexpr std::uint64_t kScale[] = {std::uint64_t{1} << 48, 2814749767107, 28147497672,
-                                        281474977};
-    std::uint64_t scaled = value * kScale[pairs - 1];
-    // A constant count: the loop is unrolled.
-    for (int pair = 0; pair < pairs; ++pair) {
-        const auto twoDigits = static_cast<std::size_t>(scaled >> 48) * 2;
-        out[2 * pair] = kDigitPairs[twoDigits];
-        out[2 * pair + 1] = kDigitPairs[twoDigits + 1];
-        scaled = (scaled & kFraction) * 100;
+constexpr std::uint64_t kZeros = 0x3030303030303030;  // "00000000"
+
+// "E", the exponent's sign and at least two digits for every exponent of a double's 15 digits
+// (4.94065645841247E-324 to kLargestWritable), the length of the text in the top byte.
+constexpr int kLowestExponent = -324;
+constexpr int kHighestExponent = 308;
+constexpr auto kExponentTexts = [] {
+    std::array<std::uint64_t, kHighestExponent - kLowestExponent + 1> texts{};
+    for (int exponent = kLowestExponent; exponent <= kHighestExponent; ++exponent) {
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        std::uint64_t text = exponent < 0 ? 0x2D45 : 0x2B45;
+        int length = 2;
+        for (int place : {100, 10, 1}) {
+            if (place < 100 || magnitude >= 100) {
+                text |= std::uint64_t(0x30 + magnitude / place % 10) << (8 * length++);
+            }
+        }
+        text |= std::uint64_t(length) << 56;
+        texts[static_cast<std::size_t>(exponent - kLowestExponent)] = text;
     }
+    return texts;
+}();
+
+template <typename Word>
+void Store(char* out, Word bytes) {
+    std::memcpy(out, &bytes, sizeof bytes);
 }
 
-Decimal Decompose(double x) {
-    std::uint64_t digits = 0;
-    int exponent = 0;
-    if (!ScaledDigits(x, digits, exponent)) {
-        return DecomposeExactly(x);
-    }
-    Decimal d;
-    d.negative = std::signbit(x);
-    if (digits == kDigitsHigh) {
-        d.digits[0] = '1';
-        d.digitCount = 1;
-        d.exponent = exponent + 1;
-        return d;
-    }
-    // Two digits at a time, in 32-bit numbers: the first seven digits and the last eight.
-    const auto high = static_cast<std::uint32_t>(digits / 100000000);
-    const auto low = static_cast<std::uint32_t>(digits % 100000000);
-    d.digits[0] = static_cast<char>('0' + high / 1000000);
-    PutPairs<3>(high % 1000000, d.digits + 1);
-    PutPairs<4>(low, d.digits + 7);
-    d.digitCount = kSignificantDigits;
-    while (d.digits[d.digitCount - 1] == '0') {
-        --d.digitCount;
-    }
-    d.exponent = exponent;
-    return d;
-}
-
-class Writer {
-public:
-    explicit Writer(char* out) : start_(out), out_(out) {}
-    void Put(char c) { *out_++ = c; }
-    void Put(std::string_view s) {
-        if (s.size() == 1) {
-            *out_++ = s[0];
-            return;
-        }
-        std::memcpy(out_, s.data(), s.size());
-        out_ += s.size();
-    }
-    // Digits of a Decimal, always sixteen bytes copied: what is copied beyond them is
-    // overwritten or lies past the end of the text, within kNumberTextCapacity.
-    void PutDigits(const char* s, int count) {
-        std::memcpy(out_, s, 16);
-        out_ += count;
-    }
-    void Repeat(char c, int count) {
-        for (int i = 0; i < count; ++i) {
-            *out_++ = c;
-        }
-    }
-    std::size_t Length() const { return static_cast<std::size_t>(out_ - start_); }
-
-private:
-    char* start_;
-    char* out_;
+// Where the separator stands in a text without one.
+constexpr std::size_t kNoSeparator = kNumberTextCapacity;
+// A text's length and where its separator stands.
+struct Written {
+    std::size_t length;
+    std::size_t separatorAt = kNoSeparator;
 };
 
-void WritePlain(const Decimal& d, const NumberStyle& style, Writer& w) {
+// The text of a value's digits with a one-byte separator. It is put together in words of eight
+// and sixteen bytes; what they write beyond it lies within kNumberTextCapacity.
+[[gnu::always_inline]] inline Written WriteDigits(Digits d, unsigned char separator,
+                                                  bool leadingZero, char* out) {
+    if (d.value == kDigitsHigh) {  // rounded up to the next power of ten
+        d.value = kDigitsLow;
+        ++d.exponent;
+    }
+    // The first digit, the next six (in bytes 2 to 7, "00" before them) and the last eight.
+    const std::uint64_t upper = d.value / 100000000;
+    const auto first = static_cast<std::uint32_t>(upper) / 1000000;
+    const std::uint64_t middle = DigitBytes(static_cast<std::uint32_t>(upper) % 1000000);
+    const std::uint64_t last = DigitBytes(static_cast<std::uint32_t>(d.value % 100000000));
+    // The trailing zeros are the zero bytes at the top.
+    const int trailingZeros =
+        last != 0 ? std::countl_zero(last) / 8 : 8 + std::countl_zero(middle | 0xFFFF) / 8;
+    const auto count = static_cast<std::size_t>(kSignificantDigits - trailingZeros);
+    const std::uint64_t middleText = middle + kZeros;
+    const std::uint64_t lastText = last + kZeros;
+    if (d.exponent < kLowestPlainExponent || d.exponent > kHighestPlainExponent) {
+        Store(out, ((middleText & ~std::uint64_t{0xFF00}) | std::uint64_t{separator} << 8) + first);
+        Store(out + 8, lastText);
+        const std::size_t length = count > 1 ? count + 1 : 1;
+        const std::uint64_t exponent =
+            kExponentTexts[static_cast<std::size_t>(d.exponent - kLowestExponent)];
+        Store(out + length, exponent);
+        return {length + (exponent >> 56), count > 1 ? 1 : kNoSeparator};
+    }
+    // All fifteen digits in a row.
+    const Unsigned128 digits = Unsigned128{lastText} << 56 | ((middleText >> 8) + first);
     if (d.exponent < 0) {
-        if (style.leadingZero) {
-            w.Put('0');
-        }
-        w.Put(style.decimalSeparator);
-        w.Repeat('0', -d.exponent - 1);
-        w.PutDigits(d.digits, d.digitCount);
-        return;
+        // "0", the separator and the zeros after it, then the digits.
+        const std::uint64_t zeros = std::uint64_t{0x303030} << 16 | std::uint64_t{separator} << 8;
+        const std::size_t lead = leadingZero ? 1 : 0;
+        const std::size_t prefixLength = lead - static_cast<std::size_t>(d.exponent);
+        Store(out, leadingZero ? zeros | '0' : zeros >> 8);
+        Store(out + prefixLength, digits);
+        return {prefixLength + count, lead};
     }
-    const int integerDigits = d.exponent + 1;
-    const int fromDigits = std::min(integerDigits, d.digitCount);
-    w.PutDigits(d.digits, fromDigits);
-    w.Repeat('0', integerDigits - fromDigits);
-    if (d.digitCount > integerDigits) {
-        w.Put(style.decimalSeparator);
-        w.PutDigits(d.digits + integerDigits, d.digitCount - integerDigits);
+    // The digits before the separator.
+    const auto before = static_cast<std::size_t>(d.exponent) + 1;
+    if (count <= before) {
+        Store(out, digits);  // a whole number: its zeros are among the digits
+        return {before};
     }
+    const Unsigned128 beforeMask = (Unsigned128{1} << (8 * before)) - 1;
+    Store(out, (digits & beforeMask) | (Unsigned128{separator} << (8 * before)) |
+                   ((digits & ~beforeMask) << 8));
+    return {count + 1, before};
 }
 
-void WriteScientific(const Decimal& d, const NumberStyle& style, Writer& w) {
-    w.Put(d.digits[0]);
-    if (d.digitCount > 1) {
-        w.Put(style.decimalSeparator);
-        w.PutDigits(d.digits + 1, d.digitCount - 1);
+// A table rounds most values to 4 places, factors have 6: a value below 10^8 whose product with
+// 10^6 is a whole number is written from that number. Its 15 digits are that number's, as the
+// product is off the value × 10^6 by at most half a unit in its 53rd bit, less than half a
+// unit in the value's 15th digit.
+// Below 100 millionths a value is written in scientific form.
+constexpr double kFixedScale = 1e6;
+constexpr std::uint64_t kFixedLowest = 100;             // 10^-4 × kFixedScale
+constexpr std::uint64_t kFixedLimit = 100000000000000;  // 10^8 × kFixedScale
+
+// The text of a whole number of millionths from 100 to below 10^14, with a one-byte separator.
+std::size_t WriteFixed(std::uint64_t millionths, unsigned char separator, bool leadingZero,
+                       char* out) {
+    const auto whole = static_cast<std::uint32_t>(millionths / 1000000);
+    const auto fraction = static_cast<std::uint32_t>(millionths % 1000000);
+    // The whole part without the zeros before it; a lone zero stays where it is wanted.
+    const std::uint64_t wholeDigits = DigitBytes(whole);
+    const int zerosBefore = std::countr_zero(wholeDigits | std::uint64_t{1} << 56) / 8;
+    Store(out, (wholeDigits + kZeros) >> (8 * zerosBefore));
+    const auto wholeLength =
+        static_cast<std::size_t>(8 - zerosBefore - (whole == 0 && !leadingZero ? 1 : 0));
+    // The fraction's six digits in the lower bytes, without the zeros after them; none for 0.
+    const std::uint64_t fractionDigits = DigitBytes(fraction) >> 16;
+    const auto fractionLength = static_cast<std::size_t>(8 - std::countl_zero(fractionDigits) / 8);
+    Store(out + wholeLength, (fractionDigits + (kZeros >> 16)) << 8 | separator);
+    return wholeLength + fractionLength + (fractionLength != 0 ? 1 : 0);
+}
+
+// The text of a finite, non-zero size where the fast way leaves it: digits the power's error
+// leaves open, a separator of another length than one byte. Apart, so that the fast way needs
+// no call and keeps its values in registers.
+[[gnu::noinline]] std::size_t WriteSizeSlowly(std::uint64_t size, const NumberStyle& style,
+                                              char* out, std::size_t sign) {
+    Digits d = ScaledDigits(size);
+    if (d.value == 0) {
+        d = DigitsExactly(std::bit_cast<double>(size));
     }
-    w.Put('E');
-    w.Put(d.exponent < 0 ? '-' : '+');
-    // Two digits at least; a double's exponent has three at most.
-    const auto magnitude = static_cast<std::uint32_t>(d.exponent < 0 ? -d.exponent : d.exponent);
-    if (magnitude >= 100) {
-        w.Put(static_cast<char>('0' + magnitude / 100));
+    const std::string_view separator = style.decimalSeparator;
+    const bool oneByte = separator.size() == 1;
+    char* const text = out + sign;
+    const Written written = WriteDigits(d, oneByte ? static_cast<unsigned char>(separator[0]) : 0,
+                                        style.leadingZero, text);
+    if (oneByte || written.separatorAt == kNoSeparator) {
+        return sign + written.length;
     }
-    char pair[2];
-    PutPairs<1>(magnitude % 100, pair);
-    w.Put(pair[0]);
-    w.Put(pair[1]);
+    // The separator takes the place of the byte held for it.
+    const std::size_t at = written.separatorAt;
+    std::memmove(text + at + separator.size(), text + at + 1, written.length - at - 1);
+    std::memcpy(text + at, separator.data(), separator.size());
+    return sign + written.length + separator.size() - 1;
 }
 
 }  // namespace
 
 std::size_t FormatNumber(double x, const NumberStyle& style, char* out) {
-    Writer w(out);
-    if (!std::isfinite(x)) {
-        w.Put(kOverflowText);
-        return w.Length();
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const std::uint64_t size = bits & ~kSignBit;
+    if (size >= kInfinityBits) {
+        std::memcpy(out, kOverflowText.data(), kOverflowText.size());
+        return kOverflowText.size();
     }
-    if (x == 0.0) {
-        w.Put('0');
-        return w.Length();
+    if (size == 0) {
+        *out = '0';
+        return 1;
     }
-    const Decimal d = Decompose(std::clamp(x, -kLargestWritable, kLargestWritable));
-    if (d.negative) {
-        w.Put('-');
+    const std::size_t sign = bits >> 63;
+    *out = '-';
+    const std::uint64_t writable = std::min(size, kLargestWritableBits);
+    if (style.decimalSeparator.size() == 1) [[likely]] {
+        const auto separator = static_cast<unsigned char>(style.decimalSeparator[0]);
+        const double scaled =
+            std::min(std::bit_cast<double>(writable) * kFixedScale, double{kFixedLimit});
+        const auto millionths = static_cast<std::uint64_t>(scaled);
+        if (millionths - kFixedLowest < kFixedLimit - kFixedLowest &&
+            static_cast<double>(millionths) == scaled) {
+            return sign + WriteFixed(millionths, separator, style.leadingZero, out + sign);
+        }
+        if (const Digits d = ScaledDigits(writable); d.value != 0) [[likely]] {
+            return sign + WriteDigits(d, separator, style.leadingZero, out + sign).length;
+        }
     }
-    if (d.exponent >= kLowestPlainExponent && d.exponent <= kHighestPlainExponent) {
-        WritePlain(d, style, w);
-    } else {
-        WriteScientific(d, style, w);
-    }
-    return w.Length();
+    return WriteSizeSlowly(writable, style, out, sign);
 }
 
 std::string NumText(double x) {

@@ -138,5 +138,17 @@ TEST(NumberTextProperty, TextReadsBackAsTheValueRoundedTo15Digits) {
         ASSERT_TRUE(e == std::string::npos || text.size() - e >= 4) << text;
         ASSERT_FALSE(text.find('.') < e && text.substr(0, e).ends_with('0')) << text;
         ASSERT_LE(TableNumberText(x, ".").size(), TableNumberLengthBound(x)) << x;
+        // The table's form is the same text with the locale's separator, of one byte or of
+        // more, and a zero before a lone fraction.
+        for (const std::string_view separator : {",", "\u066B"}) {
+            std::string table = text;
+            if (const auto point = table.find('.'); point != std::string::npos) {
+                table.replace(point, 1, separator);
+                if (point == 0 || table[point - 1] == '-') {
+                    table.insert(point, "0");
+                }
+            }
+            ASSERT_EQ(TableNumberText(x, separator), table) << text;
+        }
     }
 }
