@@ -10,38 +10,38 @@ void ShownTable::SetDecimalSeparator(std::string_view separator) {
 }
 
 void ShownTable::ClearRows() {
-    table_ = ResultTable(table_.Columns());
+    table_ = std::make_shared<ResultTable>(table_->Columns());
     order_.clear();
 }
 
 void ShownTable::SetRows(ResultTable table) {
-    table_ = std::move(table);
+    table_ = std::make_shared<ResultTable>(std::move(table));
     ApplySort();
 }
 
 ResultTable& ShownTable::RowsToWrite(std::vector<const ColumnKind*> columns) {
-    table_ = ResultTable(std::move(columns));
+    table_ = std::make_shared<ResultTable>(std::move(columns));
     order_.clear();
-    return table_;
+    return *table_;
 }
 
 void ShownTable::RowsWritten(std::size_t rows) {
-    table_.Resize(rows);
+    table_->Resize(rows);
     ApplySort();
 }
 
 void ShownTable::ApplySort() {
     order_.clear();
-    if (sortKey_ && ColumnOfSortKey(table_, *sortKey_) < 0) {
+    if (sortKey_ && ColumnOfSortKey(*table_, *sortKey_) < 0) {
         sortKey_.reset();
     }
     if (sortKey_) {
-        order_ = SortedRows(table_, *sortKey_);
+        order_ = SortedRows(*table_, *sortKey_);
     }
 }
 
 void ShownTable::CycleSort(int column) {
-    const std::optional<SortKey> clicked = SortKeyOfColumn(table_, column);
+    const std::optional<SortKey> clicked = SortKeyOfColumn(*table_, column);
     if (!clicked) {
         return;
     }
@@ -56,7 +56,7 @@ void ShownTable::CycleSort(int column) {
 }
 
 void ShownTable::SortBy(int column, bool descending) {
-    std::optional<SortKey> key = SortKeyOfColumn(table_, column);
+    std::optional<SortKey> key = SortKeyOfColumn(*table_, column);
     if (!key) {
         return;
     }
@@ -76,14 +76,14 @@ std::string_view ShownTable::HitName(double test) const {
 }
 
 const ColumnKind* ShownTable::KindOf(int column) const {
-    if (column < 0 || column >= table_.ColumnCount()) {
+    if (column < 0 || column >= table_->ColumnCount()) {
         return nullptr;
     }
-    return table_.Columns()[static_cast<std::size_t>(column)];
+    return table_->Columns()[static_cast<std::size_t>(column)];
 }
 
 int ShownTable::ColumnOf(const ColumnKind& kind) const {
-    for (int column = 0; column < table_.ColumnCount(); ++column) {
+    for (int column = 0; column < table_->ColumnCount(); ++column) {
         if (KindOf(column) == &kind) {
             return column;
         }
@@ -111,7 +111,7 @@ CellKind ShownTable::ColumnHolds(int column) const {
 }
 
 int ShownTable::SortColumn() const {
-    return sortKey_ ? ColumnOfSortKey(table_, *sortKey_) : -1;
+    return sortKey_ ? ColumnOfSortKey(*table_, *sortKey_) : -1;
 }
 
 std::size_t ShownTable::NumberText(double value, std::string_view separator, char* buffer) {

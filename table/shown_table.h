@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,7 +29,8 @@ struct Cell {
 // A result table as the user sees it: its column titles, its rows in the order shown (as
 // built, or sorted by a column) and its numbers written with the user's decimal separator.
 // The view, the copied text and every file read the table from here, so that they agree.
-// A row number is always a row as shown.
+// A row number is always a row as shown. A copy is cheap: it shares the rows, and keeps them
+// as they are when the original gets new ones.
 class ShownTable {
 public:
     void SetDecimalSeparator(std::string_view separator);
@@ -51,8 +53,8 @@ public:
     ResultTable& RowsToWrite(std::vector<const ColumnKind*> columns);
     // Keeps the first `rows` rows the run wrote and applies a sort in force to them.
     void RowsWritten(std::size_t rows);
-    const ResultTable& Table() const { return table_; }
-    std::size_t RowCount() const { return table_.RowCount(); }
+    const ResultTable& Table() const { return *table_; }
+    std::size_t RowCount() const { return table_->RowCount(); }
     // Where the row shown at `row` stands in the table as built.
     std::size_t BuiltRow(std::size_t row) const { return order_.empty() ? row : order_[row]; }
 
@@ -83,26 +85,26 @@ public:
 
     // The one rule for every cell: what the cell at a row as shown is. Empty outside the table.
     Cell CellAt(std::size_t row, int column) const {
-        if (row >= table_.RowCount() || column < 0 || column >= table_.ColumnCount()) {
+        if (row >= table_->RowCount() || column < 0 || column >= table_->ColumnCount()) {
             return {};
         }
         const std::size_t built = BuiltRow(row);
-        switch (table_.Columns()[static_cast<std::size_t>(column)]->source) {
+        switch (table_->Columns()[static_cast<std::size_t>(column)]->source) {
             case CellSource::Blank:
                 return {};
             case CellSource::Element:
-                return {CellKind::Name, static_cast<double>(table_.ElementAt(built))};
+                return {CellKind::Name, static_cast<double>(table_->ElementAt(built))};
             case CellSource::Z:
-                return {CellKind::Whole, static_cast<double>(table_.ElementAt(built))};
+                return {CellKind::Whole, static_cast<double>(table_->ElementAt(built))};
             case CellSource::N:
-                return {CellKind::Number, table_.NAt(built)};
+                return {CellKind::Number, table_->NAt(built)};
             case CellSource::Hit:
-                return {CellKind::TestName, table_.ValueAt(built, ValuePlace(column))};
+                return {CellKind::TestName, table_->ValueAt(built, ValuePlace(column))};
             case CellSource::Quantity:
             case CellSource::Deviation:
                 break;
         }
-        const double value = table_.ValueAt(built, ValuePlace(column));
+        const double value = table_->ValueAt(built, ValuePlace(column));
         return {std::isfinite(value) ? CellKind::Number : CellKind::Overflow, value};
     }
 
@@ -115,13 +117,15 @@ public:
 
 private:
     std::size_t ValuePlace(int column) const {
-        return static_cast<std::size_t>(table_.ValuePlace(column));
+        return static_cast<std::size_t>(table_->ValuePlace(column));
     }
     // Sorts the rows by sortKey_, or drops it when the table has no such column.
     void ApplySort();
 
     std::vector<std::string> headers_;
-    ResultTable table_;
+    // Shared by the copies made of this table, such as what the clipboard holds: rows once
+    // written are never changed, new rows come in a table of their own.
+    std::shared_ptr<ResultTable> table_ = std::make_shared<ResultTable>();
     std::optional<SortKey> sortKey_;
     // Built positions of the rows as shown; empty in the built order.
     std::vector<std::uint32_t> order_;
