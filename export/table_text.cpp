@@ -1,6 +1,11 @@
 #include "export/table_text.h"
 
+#include <algorithm>
 #include <array>
+#include <exception>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 #include "core/elements.h"
 #include "core/number_text.h"
@@ -15,6 +20,9 @@ namespace {
 // A piece is handed on once it holds this much; a row is far shorter than the slack.
 constexpr std::size_t kPieceBytes = 256 * 1024;
 constexpr std::size_t kRowSlack = 4096;
+// A copy is written in ranges of rows, one per core, from this many rows per range on; a smaller
+// one is written before a thread would have started.
+constexpr std::size_t kRowsPerRange = 8192;
 
 // The texts that are not numbers, in the target encoding, converted once per table: the
 // numbers themselves are plain ASCII but for the separator.
@@ -97,12 +105,9 @@ public:
                     out += texts_.Name(cell.value);
                     break;
                 case CellKind::Whole:
-                case CellKind::Number: {
-                    char buffer[kNumberTextCapacity];
-                    out.append(buffer,
-                               ShownTable::NumberText(cell.value, texts_.Separator(), buffer));
+                case CellKind::Number:
+                    Number(cell.value, out);
                     break;
-                }
                 case CellKind::Overflow:
                     out += texts_.Overflow();
                     break;
@@ -117,10 +122,35 @@ public:
     }
 
 private:
+    void Number(double value, std::string& out) const {
+        char buffer[kNumberTextCapacity];
+        out.append(buffer, ShownTable::NumberText(value, numbers_, buffer));
+    }
+    void Number(double value, TextBuffer& out) const {
+        out.AppendAtMost(kNumberTextCapacity,
+                         [&](char* at) { return ShownTable::NumberText(value, numbers_, at); });
+    }
+
     const ShownTable& shown_;
     const TableTextFormat& format_;
     EncodedTexts texts_;
+    NumberStyle numbers_ = TableNumberStyle(texts_.Separator());
     std::vector<int> columns_;
+};
+
+// The rows at positions [first, last) of `rows` (of the table where null).
+template <typename Out>
+void WriteRows(const RowWriter& writer, const std::vector<int>* rows, std::size_t first,
+               std::size_t last, Out& out) {
+    for (std::size_t i = first; i < last; ++i) {
+        writer.Row(rows != nullptr ? static_cast<std::size_t>((*rows)[i]) : i, out);
+    }
+}
+
+// A range of rows after the first of a copy: its text and what stopped it being written.
+struct LaterRange {
+    std::optional<TextBuffer> text;
+    std::exception_ptr failure;
 };
 
 }  // namespace
@@ -145,14 +175,52 @@ bool WriteTableText(const ShownTable& table, const TableTextFormat& format,
 }
 
 QByteArray TableText(const ShownTable& table, const TableTextFormat& format,
-                     const std::vector<int>* rows) {
+                     const std::vector<int>* rows, unsigned workers) {
     const RowWriter writer(table, format);
     const std::size_t count = rows != nullptr ? rows->size() : table.RowCount();
+    const std::size_t ranges =
+        std::clamp<std::size_t>(count / kRowsPerRange, 1, std::max(workers, 1u));
+    const auto first = [&](std::size_t range) {
+        return count * range / ranges;
+    };
     TextBuffer text((count + 1) * writer.LongestRow() +
                     static_cast<std::size_t>(table.ColumnCount()) * 256);
+    // The ranges after the first, each written into room of its own on a thread of its own.
+    std::vector<LaterRange> later(ranges);
+    const auto writeLater = [&](std::size_t range) {
+        LaterRange& part = later[range];
+        try {
+            part.text.emplace((first(range + 1) - first(range)) * writer.LongestRow());
+            WriteRows(writer, rows, first(range), first(range + 1), *part.text);
+        } catch (...) {
+            part.failure = std::current_exception();
+        }
+    };
+    std::vector<std::jthread> threads;
+    threads.reserve(ranges);
+    for (std::size_t range = 1; range < ranges; ++range) {
+        try {
+            threads.emplace_back(writeLater, range);
+        } catch (const std::system_error&) {
+            // Without a thread of its own the range is written here.
+            writeLater(range);
+        }
+    }
+    // The first range is written in place, behind the titles, while the others are written.
     writer.Titles(text);
-    for (std::size_t i = 0; i < count; ++i) {
-        writer.Row(rows != nullptr ? static_cast<std::size_t>((*rows)[i]) : i, text);
+    WriteRows(writer, rows, 0, first(1), text);
+    for (std::jthread& thread : threads) {
+        thread.join();
+    }
+    // Each later range is appended and let go of at once, so that the text is held at most once
+    // and one range besides.
+    for (std::size_t range = 1; range < ranges; ++range) {
+        LaterRange& part = later[range];
+        if (part.failure) {
+            std::rethrow_exception(part.failure);
+        }
+        text += part.text->View();
+        part.text.reset();
     }
     return text.Take();
 }

@@ -39,6 +39,15 @@ public:
         *this += std::string_view(first, static_cast<std::size_t>(last - first));
     }
     void append(const char* text, std::size_t length) { *this += std::string_view(text, length); }
+    // Lets `write` put at most `most` bytes straight behind the text, saving the copy through a
+    // buffer of its own; it returns how many it wrote.
+    template <typename Write>
+    void AppendAtMost(std::size_t most, const Write& write) {
+        if (most > capacity_ - size_) {
+            Grow(most);
+        }
+        size_ += write(data_ + size_);
+    }
 
     // The text written; the buffer is empty afterwards.
     QByteArray Take();

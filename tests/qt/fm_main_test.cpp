@@ -127,6 +127,13 @@ void TableRows() {
            "m\nWasserstoff\t1\t34\t0,0417\nMolybdän\t42\t33\t0,8753\n; key lv_Ausgabe "
            "Down; key lv_Ausgabe Ctrl+C; =clipboard Element\tZ\tN\tL in "
            "m\nWasserstoff\t1\t34\t0,0417\n; header L in m; =enabled ME_Kopieren 0";
+    // A copy of many rows is written in ranges on every core; it is the text of one, also where
+    // the rows highlighted are not one run and are sorted.
+    QTest::newRow("copy of many rows, sorted, with gaps")
+        << "only 1 2 3 4 5 6 7 8 9 10; answer Ja; range -900 900; =rows 18010; header L in m; "
+           "key lv_Ausgabe Ctrl+A, Ctrl+Home, Ctrl+Space; key lv_Ausgabe Ctrl+PgDown, "
+           "Ctrl+Space, Ctrl+End, Ctrl+Space; key lv_Ausgabe Ctrl+C; =copied 18008; "
+           "=copiedAsOneThread same";
     QTest::newRow("area with Überlauf")
         << kOverflowEdge +
                "; header A in m²; =order 1:549 1:550 2:549 1:551 2:550 2:551; =sorted A in m² "

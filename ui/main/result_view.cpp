@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <thread>
+#include <utility>
 
 #include "core/number_text.h"
 #include "export/table_text.h"
@@ -154,17 +156,19 @@ void ResultTableView::keyPressEvent(QKeyEvent* event) {
 }
 
 std::vector<int> ResultTableView::HighlightedRows() const {
-    std::vector<char> highlighted(static_cast<std::size_t>(model_.rowCount()), 0);
+    // The selection's ranges of rows in order; a row in two of them is taken once.
+    std::vector<std::pair<int, int>> ranges;
     for (const QItemSelectionRange& range : selectionModel()->selection()) {
-        for (int row = range.top(); row <= range.bottom(); ++row) {
-            highlighted[static_cast<std::size_t>(row)] = 1;
-        }
+        ranges.emplace_back(range.top(), range.bottom());
     }
+    std::sort(ranges.begin(), ranges.end());
     std::vector<int> rows;
-    for (std::size_t row = 0; row < highlighted.size(); ++row) {
-        if (highlighted[row] != 0) {
-            rows.push_back(static_cast<int>(row));
+    int next = 0;
+    for (const auto& [top, bottom] : ranges) {
+        for (int row = std::max(top, next); row <= bottom; ++row) {
+            rows.push_back(row);
         }
+        next = std::max(next, bottom + 1);
     }
     return rows;
 }
@@ -175,8 +179,8 @@ void ResultTableView::CopyHighlightedRows() {
         return;
     }
     const BusyCursor busy;
-    QGuiApplication::clipboard()->setMimeData(
-        new TableMimeData(TableText(model_.Shown(), TableTextFormat{"\n", false}, &rows)));
+    QGuiApplication::clipboard()->setMimeData(new TableMimeData(TableText(
+        model_.Shown(), TableTextFormat{"\n", false}, &rows, std::thread::hardware_concurrency())));
 }
 
 int ResultTableView::sizeHintForColumn(int column) const {
