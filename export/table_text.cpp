@@ -53,6 +53,17 @@ public:
                    : std::string_view();
     }
     std::string_view Separator() const { return separator_; }
+    // The most bytes a cell can take.
+    std::size_t LongestCell() const {
+        std::size_t longest = std::max(kNumberTextCapacity, overflow_.size());
+        for (const std::string& text : names_) {
+            longest = std::max(longest, text.size());
+        }
+        for (const std::string& text : hits_) {
+            longest = std::max(longest, text.size());
+        }
+        return longest;
+    }
 
 private:
     bool windows1252_;
@@ -76,7 +87,7 @@ public:
 
     // The most bytes one row can take.
     std::size_t LongestRow() const {
-        return columns_.size() * (kNumberTextCapacity + 1) + format_.lineEnd.size();
+        return columns_.size() * (texts_.LongestCell() + 1) + format_.lineEnd.size();
     }
 
     template <typename Out>
@@ -126,7 +137,7 @@ private:
         char buffer[kNumberTextCapacity];
         out.append(buffer, ShownTable::NumberText(value, numbers_, buffer));
     }
-    void Number(double value, TextBuffer& out) const {
+    void Number(double value, TextRoom& out) const {
         out.AppendAtMost(kNumberTextCapacity,
                          [&](char* at) { return ShownTable::NumberText(value, numbers_, at); });
     }
@@ -147,8 +158,24 @@ void WriteRows(const RowWriter& writer, const std::vector<int>* rows, std::size_
     }
 }
 
-// A range of rows after the first of a copy: its text and what stopped it being written.
-struct LaterRange {
+// Puts the rows at positions [first, last) in front of the text in `room`, a piece of rows at a
+// time from the last: each piece is written into a small buffer, which stays in the cache.
+void PrependRows(const RowWriter& writer, const std::vector<int>* rows, std::size_t first,
+                 std::size_t last, TextRoom& room) {
+    constexpr std::size_t kRowsPerPiece = 64;
+    TextBuffer piece(kRowsPerPiece * writer.LongestRow());
+    while (last > first) {
+        const std::size_t from = last - std::min(kRowsPerPiece, last - first);
+        piece.Clear();
+        WriteRows(writer, rows, from, last, piece);
+        room.Prepend(piece.View());
+        last = from;
+    }
+}
+
+// A range of rows of a copy written on a thread of its own: its text, where it is not written
+// straight into the copy's room, and what stopped it being written.
+struct Range {
     std::optional<TextBuffer> text;
     std::exception_ptr failure;
 };
@@ -174,6 +201,11 @@ bool WriteTableText(const ShownTable& table, const TableTextFormat& format,
     return piece.empty() || sink(piece);
 }
 
+// A large copy is written in ranges of rows, one per core, into their places where it can be:
+// the rows' room is laid out around a point, the first range (with the titles) put in front of it
+// on this thread while the second is written behind it on another. Further ranges are written
+// into buffers of their own and appended, each let go of at once. So on two cores no text is
+// copied, and none is held twice.
 QByteArray TableText(const ShownTable& table, const TableTextFormat& format,
                      const std::vector<int>* rows, unsigned workers) {
     const RowWriter writer(table, format);
@@ -183,15 +215,27 @@ QByteArray TableText(const ShownTable& table, const TableTextFormat& format,
     const auto first = [&](std::size_t range) {
         return count * range / ranges;
     };
-    TextBuffer text((count + 1) * writer.LongestRow() +
-                    static_cast<std::size_t>(table.ColumnCount()) * 256);
-    // The ranges after the first, each written into room of its own on a thread of its own.
-    std::vector<LaterRange> later(ranges);
+    std::string titles;
+    writer.Titles(titles);
+    if (ranges == 1) {
+        TextBuffer text(titles.size() + count * writer.LongestRow());
+        text += titles;
+        WriteRows(writer, rows, 0, count, text);
+        return text.Take();
+    }
+    TextBuffer text(titles.size() + first(1) * writer.LongestRow(),
+                    (count - first(1)) * writer.LongestRow());
+    TextRoom front = text.FrontRoom();
+    TextRoom back = text.BackRoom();
+    std::vector<Range> later(ranges);
     const auto writeLater = [&](std::size_t range) {
-        LaterRange& part = later[range];
+        Range& part = later[range];
         try {
-            part.text.emplace((first(range + 1) - first(range)) * writer.LongestRow());
-            WriteRows(writer, rows, first(range), first(range + 1), *part.text);
+            TextRoom* out = &back;
+            if (range > 1) {
+                out = &part.text.emplace((first(range + 1) - first(range)) * writer.LongestRow());
+            }
+            WriteRows(writer, rows, first(range), first(range + 1), *out);
         } catch (...) {
             part.failure = std::current_exception();
         }
@@ -206,21 +250,20 @@ QByteArray TableText(const ShownTable& table, const TableTextFormat& format,
             writeLater(range);
         }
     }
-    // The first range is written in place, behind the titles, while the others are written.
-    writer.Titles(text);
-    WriteRows(writer, rows, 0, first(1), text);
+    PrependRows(writer, rows, 0, first(1), front);
+    front.Prepend(titles);
     for (std::jthread& thread : threads) {
         thread.join();
     }
-    // Each later range is appended and let go of at once, so that the text is held at most once
-    // and one range besides.
-    for (std::size_t range = 1; range < ranges; ++range) {
-        LaterRange& part = later[range];
+    for (const Range& part : later) {
         if (part.failure) {
             std::rethrow_exception(part.failure);
         }
-        text += part.text->View();
-        part.text.reset();
+    }
+    text.Join(front, back);
+    for (std::size_t range = 2; range < ranges; ++range) {
+        text += later[range].text->View();
+        later[range].text.reset();
     }
     return text.Take();
 }
