@@ -162,13 +162,20 @@ std::vector<int> ResultTableView::HighlightedRows() const {
         ranges.emplace_back(range.top(), range.bottom());
     }
     std::sort(ranges.begin(), ranges.end());
-    std::vector<int> rows;
+    // Each range starts after the rows taken before it.
     int next = 0;
+    std::size_t count = 0;
+    for (auto& [top, bottom] : ranges) {
+        top = std::max(top, next);
+        next = std::max(next, bottom + 1);
+        count += static_cast<std::size_t>(std::max(bottom - top + 1, 0));
+    }
+    std::vector<int> rows;
+    rows.reserve(count);
     for (const auto& [top, bottom] : ranges) {
-        for (int row = std::max(top, next); row <= bottom; ++row) {
+        for (int row = top; row <= bottom; ++row) {
             rows.push_back(row);
         }
-        next = std::max(next, bottom + 1);
     }
     return rows;
 }
