@@ -204,8 +204,8 @@ bool WriteTableText(const ShownTable& table, const TableTextFormat& format,
 // A large copy is written in ranges of rows, one per core, into their places where it can be:
 // the rows' room is laid out around a point, the first range (with the titles) put in front of it
 // on this thread while the second is written behind it on another. Further ranges are written
-// into buffers of their own and appended, each let go of at once. So on two cores no text is
-// copied, and none is held twice.
+// into buffers of their own and appended, each let go of at once. So on two cores no range is
+// copied whole, and no text is held twice.
 QByteArray TableText(const ShownTable& table, const TableTextFormat& format,
                      const std::vector<int>* rows, unsigned workers) {
     const RowWriter writer(table, format);
