@@ -1,6 +1,11 @@
 #include "export/table_text.h"
 
+#include <algorithm>
 #include <array>
+#include <exception>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 #include "core/elements.h"
 #include "core/number_text.h"
@@ -15,6 +20,9 @@ namespace {
 // A piece is handed on once it holds this much; a row is far shorter than the slack.
 constexpr std::size_t kPieceBytes = 256 * 1024;
 constexpr std::size_t kRowSlack = 4096;
+// A copy is written in ranges of rows, one per core, from this many rows per range on; a smaller
+// one is written before a thread would have started.
+constexpr std::size_t kRowsPerRange = 8192;
 
 // The texts that are not numbers, in the target encoding, converted once per table: the
 // numbers themselves are plain ASCII but for the separator.
@@ -45,6 +53,17 @@ public:
                    : std::string_view();
     }
     std::string_view Separator() const { return separator_; }
+    // The most bytes a cell can take.
+    std::size_t LongestCell() const {
+        std::size_t longest = std::max(kNumberTextCapacity, overflow_.size());
+        for (const std::string& text : names_) {
+            longest = std::max(longest, text.size());
+        }
+        for (const std::string& text : hits_) {
+            longest = std::max(longest, text.size());
+        }
+        return longest;
+    }
 
 private:
     bool windows1252_;
@@ -68,7 +87,7 @@ public:
 
     // The most bytes one row can take.
     std::size_t LongestRow() const {
-        return columns_.size() * (kNumberTextCapacity + 1) + format_.lineEnd.size();
+        return columns_.size() * (texts_.LongestCell() + 1) + format_.lineEnd.size();
     }
 
     template <typename Out>
@@ -97,12 +116,9 @@ public:
                     out += texts_.Name(cell.value);
                     break;
                 case CellKind::Whole:
-                case CellKind::Number: {
-                    char buffer[kNumberTextCapacity];
-                    out.append(buffer,
-                               ShownTable::NumberText(cell.value, texts_.Separator(), buffer));
+                case CellKind::Number:
+                    Number(cell.value, out);
                     break;
-                }
                 case CellKind::Overflow:
                     out += texts_.Overflow();
                     break;
@@ -117,10 +133,51 @@ public:
     }
 
 private:
+    void Number(double value, std::string& out) const {
+        char buffer[kNumberTextCapacity];
+        out.append(buffer, ShownTable::NumberText(value, numbers_, buffer));
+    }
+    void Number(double value, TextRoom& out) const {
+        out.AppendAtMost(kNumberTextCapacity,
+                         [&](char* at) { return ShownTable::NumberText(value, numbers_, at); });
+    }
+
     const ShownTable& shown_;
     const TableTextFormat& format_;
     EncodedTexts texts_;
+    NumberStyle numbers_ = TableNumberStyle(texts_.Separator());
     std::vector<int> columns_;
+};
+
+// The rows at positions [first, last) of `rows` (of the table where null).
+template <typename Out>
+void WriteRows(const RowWriter& writer, const std::vector<int>* rows, std::size_t first,
+               std::size_t last, Out& out) {
+    for (std::size_t i = first; i < last; ++i) {
+        writer.Row(rows != nullptr ? static_cast<std::size_t>((*rows)[i]) : i, out);
+    }
+}
+
+// Puts the rows at positions [first, last) in front of the text in `room`, a piece of rows at a
+// time from the last: each piece is written into a small buffer, which stays in the cache.
+void PrependRows(const RowWriter& writer, const std::vector<int>* rows, std::size_t first,
+                 std::size_t last, TextRoom& room) {
+    constexpr std::size_t kRowsPerPiece = 64;
+    TextBuffer piece(kRowsPerPiece * writer.LongestRow());
+    while (last > first) {
+        const std::size_t from = last - std::min(kRowsPerPiece, last - first);
+        piece.Clear();
+        WriteRows(writer, rows, from, last, piece);
+        room.Prepend(piece.View());
+        last = from;
+    }
+}
+
+// A range of rows of a copy written on a thread of its own: its text, where it is not written
+// straight into the copy's room, and what stopped it being written.
+struct Range {
+    std::optional<TextBuffer> text;
+    std::exception_ptr failure;
 };
 
 }  // namespace
@@ -144,15 +201,69 @@ bool WriteTableText(const ShownTable& table, const TableTextFormat& format,
     return piece.empty() || sink(piece);
 }
 
+// A large copy is written in ranges of rows, one per core, into their places where it can be:
+// the rows' room is laid out around a point, the first range (with the titles) put in front of it
+// on this thread while the second is written behind it on another. Further ranges are written
+// into buffers of their own and appended, each let go of at once. So on two cores no range is
+// copied whole, and no text is held twice.
 QByteArray TableText(const ShownTable& table, const TableTextFormat& format,
-                     const std::vector<int>* rows) {
+                     const std::vector<int>* rows, unsigned workers) {
     const RowWriter writer(table, format);
     const std::size_t count = rows != nullptr ? rows->size() : table.RowCount();
-    TextBuffer text((count + 1) * writer.LongestRow() +
-                    static_cast<std::size_t>(table.ColumnCount()) * 256);
-    writer.Titles(text);
-    for (std::size_t i = 0; i < count; ++i) {
-        writer.Row(rows != nullptr ? static_cast<std::size_t>((*rows)[i]) : i, text);
+    const std::size_t ranges =
+        std::clamp<std::size_t>(count / kRowsPerRange, 1, std::max(workers, 1u));
+    const auto first = [&](std::size_t range) {
+        return count * range / ranges;
+    };
+    std::string titles;
+    writer.Titles(titles);
+    if (ranges == 1) {
+        TextBuffer text(titles.size() + count * writer.LongestRow());
+        text += titles;
+        WriteRows(writer, rows, 0, count, text);
+        return text.Take();
+    }
+    TextBuffer text(titles.size() + first(1) * writer.LongestRow(),
+                    (count - first(1)) * writer.LongestRow());
+    TextRoom front = text.FrontRoom();
+    TextRoom back = text.BackRoom();
+    std::vector<Range> later(ranges);
+    const auto writeLater = [&](std::size_t range) {
+        Range& part = later[range];
+        try {
+            TextRoom* out = &back;
+            if (range > 1) {
+                out = &part.text.emplace((first(range + 1) - first(range)) * writer.LongestRow());
+            }
+            WriteRows(writer, rows, first(range), first(range + 1), *out);
+        } catch (...) {
+            part.failure = std::current_exception();
+        }
+    };
+    std::vector<std::jthread> threads;
+    threads.reserve(ranges);
+    for (std::size_t range = 1; range < ranges; ++range) {
+        try {
+            threads.emplace_back(writeLater, range);
+        } catch (const std::system_error&) {
+            // Without a thread of its own the range is written here.
+            writeLater(range);
+        }
+    }
+    PrependRows(writer, rows, 0, first(1), front);
+    front.Prepend(titles);
+    for (std::jthread& thread : threads) {
+        thread.join();
+    }
+    for (const Range& part : later) {
+        if (part.failure) {
+            std::rethrow_exception(part.failure);
+        }
+    }
+    text.Join(front, back);
+    for (std::size_t range = 2; range < ranges; ++range) {
+        text += later[range].text->View();
+        later[range].text.reset();
     }
     return text.Take();
 }

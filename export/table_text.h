@@ -26,8 +26,9 @@ struct TableTextFormat {
 bool WriteTableText(const ShownTable& table, const TableTextFormat& format,
                     const std::vector<int>* rows, const TextSink& sink);
 
-// The same text in one piece, in memory the QByteArray owns.
+// The same text in one piece, in memory the QByteArray owns. A large one is written in ranges
+// of rows on up to `workers` threads; the text does not depend on their number.
 QByteArray TableText(const ShownTable& table, const TableTextFormat& format,
-                     const std::vector<int>* rows = nullptr);
+                     const std::vector<int>* rows = nullptr, unsigned workers = 1);
 
 }  // namespace kolvenar

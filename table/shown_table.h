@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/number_text.h"
 #include "table/result_table.h"
 #include "table/table_sort.h"
 
@@ -114,6 +115,11 @@ public:
     // The text of a number cell with the decimal separator given, for a reader that writes it
     // in another encoding or another separator; the rest of a number is ASCII.
     static std::size_t NumberText(double value, std::string_view separator, char* buffer);
+    // The same with the style of the separator (TableNumberStyle) made once, for a reader of
+    // many cells.
+    static std::size_t NumberText(double value, const NumberStyle& style, char* buffer) {
+        return FormatNumber(value, style, buffer);
+    }
 
 private:
     std::size_t ValuePlace(int column) const {

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <stdexcept>
 
 #include "export/export.h"
 #include "export/multisearch_export.h"
@@ -367,16 +368,22 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(ToWindows1252(utf8.toStdString())), expected);
     }
 
-    // More text than the room first reserved is kept whole, in order.
+    // More text than the room first reserved, behind and in front, is kept whole, in order; a
+    // room of fixed size refuses more.
     void textBufferGrowsWithItsText() {
-        TextBuffer text(3);
+        TextBuffer text(2, 3);
         std::string expected;
         for (int i = 0; i < 5000; ++i) {
             text += std::string_view("Wasserstoff\t");
             text += '1';
-            expected += "Wasserstoff\t1";
+            text.Prepend("Z\t");
+            expected = "Z\t" + expected + "Wasserstoff\t1";
         }
         QCOMPARE(text.Take(), QByteArray::fromStdString(expected));
+        TextBuffer fixed(4, 4);
+        TextRoom front = fixed.FrontRoom();
+        front.Prepend("Eins");
+        QVERIFY_THROWS_EXCEPTION(std::length_error, front.Prepend("!"));
     }
 };
 

@@ -1,5 +1,6 @@
 // The workbook's zip container: a sheet compressed in pieces on every core and joined into one
-// stream, the same bytes on any number of workers, and the entries' MS-DOS date.
+// stream, the same bytes on any number of workers, and the entries' MS-DOS date. The copied text,
+// written in ranges of rows, the same on any number of workers.
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
@@ -9,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/elements.h"
+#include "export/table_text.h"
 #include "export/workbook_export.h"
 #include "export/zip_archive.h"
 #include "table/columns.h"
@@ -19,9 +22,9 @@ using namespace kolvenar;
 
 namespace {
 
-// Three elements over N from -900 to 900, every quantity, not rounded, sorted by L descending:
-// 5,403 rows, a sheet of several pieces.
-ShownTable TableOfManyPieces() {
+// The first `elements` elements (else 1, 55 and 118) over N from -900 to 900, every quantity, not
+// rounded, sorted by L descending; the three give 5,403 rows, a sheet of several pieces.
+ShownTable TableOfManyPieces(int elements = 0) {
     TableRequest request;
     request.nFromScroll = -900;
     request.nToScroll = 900;
@@ -30,8 +33,9 @@ ShownTable TableOfManyPieces() {
     request.cx = 2.42611E-12;
     request.wunschfaktorF = 2;
     request.wunschfaktorL = 0.5;
-    for (int z : {1, 55, 118}) {
-        request.elementChosen[static_cast<std::size_t>(z)] = true;
+    for (int z = 1; z <= kElementCount; ++z) {
+        request.elementChosen[static_cast<std::size_t>(z)] =
+            elements > 0 ? z <= elements : z == 1 || z == 55 || z == 118;
     }
     const std::vector<const ColumnKind*> columns = ChooseColumns(request);
     ShownTable shown;
@@ -98,6 +102,23 @@ private slots:
         }
         QCOMPARE(archives[1], archives[0]);
         QCOMPARE(archives[2], archives[0]);
+    }
+
+    // 36,020 rows with a few not highlighted, copied in up to four ranges of rows: the text of
+    // one, whatever the number of threads.
+    void copyOnAnyNumberOfWorkers() {
+        const ShownTable table = TableOfManyPieces(20);
+        std::vector<int> rows;
+        for (int row = 0; row < static_cast<int>(table.RowCount()); ++row) {
+            if (row % 9001 != 3) {
+                rows.push_back(row);
+            }
+        }
+        const QByteArray one = TableText(table, TableTextFormat{"\n", false}, &rows, 1);
+        QCOMPARE(one.count('\n'), 36016);
+        for (unsigned workers = 2; workers <= 5; ++workers) {
+            QCOMPARE(TableText(table, TableTextFormat{"\n", false}, &rows, workers), one);
+        }
     }
 
     // A zip entry's MS-DOS date: a clock outside 1980 to 2107, or one the C library cannot

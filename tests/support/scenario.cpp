@@ -7,13 +7,18 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
+#include "export/table_text.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
+#include "ui/main/result_view.h"
 
 namespace kolvenar::testing {
 
@@ -77,12 +82,41 @@ QString Files(const QString& folder, const QString& expected) {
     return seen == expected.trimmed() ? expected : seen;
 }
 
+// The clipboard against the text of the result table's highlighted rows written on one thread:
+// "same", or the first line that differs.
+QString CopiedAsOneThread(QTreeView* table) {
+    auto* view = qobject_cast<ResultTableView*>(table);
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    if (view == nullptr || copied == nullptr) {
+        return QStringLiteral("no table or nothing copied");
+    }
+    std::vector<int> rows;
+    for (const QModelIndex& index : view->selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    const QByteArray expected =
+        TableText(view->Model().Shown(), TableTextFormat{"\n", false}, &rows, 1);
+    const QList<QByteArray> seen = copied->data(QStringLiteral("text/plain")).split('\n');
+    const QList<QByteArray> lines = expected.split('\n');
+    qsizetype line = 0;
+    while (line < seen.size() && line < lines.size() && seen[line] == lines[line]) {
+        ++line;
+    }
+    return seen.size() == lines.size() && line == lines.size()
+               ? QStringLiteral("same")
+               : QStringLiteral("line %1: %2 / %3")
+                     .arg(line + 1)
+                     .arg(QString::fromUtf8(seen.value(line)),
+                          QString::fromUtf8(lines.value(line)));
+}
+
 }  // namespace
 
 std::span<const Scenario::StepKind> Scenario::Steps() {
     using S = Scenario;
     using W = Words;
-    static constexpr std::array<StepKind, 48> kSteps = {{
+    static constexpr std::array<StepKind, 49> kSteps = {{
         {"store", 3, [](S&, const W& w) {
              SettingsStore().Write(w.name, w.all.value(2), w.rest);
              return true;
@@ -214,6 +248,8 @@ std::span<const Scenario::StepKind> Scenario::Steps() {
         {"=copied", 1, nullptr, [](S&, const W&) {
              return QString::number(QGuiApplication::clipboard()->text().count('\n'));
          }},
+        {"=copiedAsOneThread", 1, nullptr,
+         [](S& s, const W&) { return CopiedAsOneThread(s.Table()); }},
         {"=windows", 1, nullptr, [](S&, const W&) { return Windows(); }},
         {"=file", 2, nullptr, [](S&, const W& w) {
              return QString::fromLatin1(ReadFileBytes(w.name));

@@ -43,6 +43,8 @@ namespace kolvenar::testing {
 //   =shown LABEL TEXT   (as much of its text as its room shows, "…" where it is cut)
 //   =stored SECTION KEY VALUE   =message TITLE|TEXT   =messages N   =opened URL
 //   =clipboard TEXT   =copied LINES   =windows NAME NAME ...   (the open windows, sorted)
+//   =copiedAsOneThread same   (or the first line where the clipboard differs from the text of
+//                              the highlighted rows written on one thread)
 //   =dialog NAME   (the file name the last file dialog showed)
 //   =focus NAME [ROW]   (the control with the focus; in the result table its current row)
 //   =sorted TITLE ascending|descending   (or nothing)   =ticked Z Z ...   (the ticked elements)

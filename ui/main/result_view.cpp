@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <thread>
+#include <utility>
 
 #include "core/number_text.h"
 #include "export/table_text.h"
@@ -156,16 +158,25 @@ void ResultTableView::keyPressEvent(QKeyEvent* event) {
 }
 
 std::vector<int> ResultTableView::HighlightedRows() const {
-    std::vector<char> highlighted(static_cast<std::size_t>(model_.rowCount()), 0);
+    // The selection's ranges of rows in order; a row in two of them is taken once.
+    std::vector<std::pair<int, int>> ranges;
     for (const QItemSelectionRange& range : selectionModel()->selection()) {
-        for (int row = range.top(); row <= range.bottom(); ++row) {
-            highlighted[static_cast<std::size_t>(row)] = 1;
-        }
+        ranges.emplace_back(range.top(), range.bottom());
+    }
+    std::sort(ranges.begin(), ranges.end());
+    // Each range starts after the rows taken before it.
+    int next = 0;
+    std::size_t count = 0;
+    for (auto& [top, bottom] : ranges) {
+        top = std::max(top, next);
+        next = std::max(next, bottom + 1);
+        count += static_cast<std::size_t>(std::max(bottom - top + 1, 0));
     }
     std::vector<int> rows;
-    for (std::size_t row = 0; row < highlighted.size(); ++row) {
-        if (highlighted[row] != 0) {
-            rows.push_back(static_cast<int>(row));
+    rows.reserve(count);
+    for (const auto& [top, bottom] : ranges) {
+        for (int row = top; row <= bottom; ++row) {
+            rows.push_back(row);
         }
     }
     return rows;
@@ -177,8 +188,8 @@ void ResultTableView::CopyHighlightedRows() {
         return;
     }
     const BusyCursor busy;
-    QGuiApplication::clipboard()->setMimeData(
-        new TableMimeData(TableText(model_.Shown(), TableTextFormat{"\n", false}, &rows)));
+    QGuiApplication::clipboard()->setMimeData(new TableMimeData(TableText(
+        model_.Shown(), TableTextFormat{"\n", false}, &rows, std::thread::hardware_concurrency())));
 }
 
 int ResultTableView::sizeHintForColumn(int column) const {
