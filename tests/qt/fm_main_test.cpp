@@ -117,10 +117,10 @@ void TableRows() {
            "cmd_ElementeVisible1; "
            "=visible cmd_AusgewählteInListeMarkieren 1; =enabled ME_SpeichernUnter 1";
     // Copying puts the highlighted rows, as shown and in the order shown, on the clipboard (Down
-    // highlights the row below the current one instead), a sort lets go of them; a click on a
-    // header sorts by value
-    // ("Überlauf" after every number either way, equal values in built order), the second reverses,
-    // a rebuild keeps the sort, the third returns to the built order.
+    // highlights the row below the current one instead) as they are when copied, whatever
+    // comes after; a sort lets go of them; a click on a header sorts by value ("Überlauf"
+    // after every number either way, equal values in built order), the second reverses, a
+    // rebuild keeps the sort, the third returns to the built order.
     QTest::newRow("copy two rows")
         << "only 1 42; check chk_Feldauswahl0 0; check chk_Feldauswahl2 0; check chk_Feldauswahl3 "
            "0; check chk_Feldauswahl4 0; range 33 34; =enabled ME_Kopieren 0; select 2 1; =enabled "
@@ -128,7 +128,8 @@ void TableRows() {
            "Ctrl+C; =clipboard Element\tZ\tN\tL in "
            "m\nWasserstoff\t1\t34\t0,0417\nMolybdän\t42\t33\t0,8753\n; key lv_Ausgabe "
            "Down; key lv_Ausgabe Ctrl+C; =clipboard Element\tZ\tN\tL in "
-           "m\nWasserstoff\t1\t34\t0,0417\n; header L in m; =enabled ME_Kopieren 0";
+           "m\nWasserstoff\t1\t34\t0,0417\n; header L in m; =enabled ME_Kopieren 0; range 35 35; "
+           "=clipboard Element\tZ\tN\tL in m\nWasserstoff\t1\t34\t0,0417\n";
     // A copy of many rows is written in ranges on every core; it is the text of one, also where
     // the rows highlighted are not one run and are sorted.
     QTest::newRow("copy of many rows, sorted, with gaps")

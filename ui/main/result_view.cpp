@@ -29,12 +29,14 @@ namespace kolvenar {
 
 namespace {
 
-// Plain UTF-8 text for the clipboard, kept as it was written: a large table is neither copied
-// nor turned into UTF-16 unless a program asks for it so. What it hands out shares its bytes
-// and keeps them alive after the clipboard has let go of it.
+// The copied rows for the clipboard, as plain UTF-8 text. The text is written when a program
+// asks for it, from the rows as they were when copied (the table's copy shares its rows): a
+// large table's text is not held as long as it stays on the clipboard, and the copy itself
+// takes no time. What it hands out is the caller's to keep.
 class TableMimeData : public QMimeData {
 public:
-    explicit TableMimeData(QByteArray text) : text_(std::move(text)) {}
+    TableMimeData(ShownTable table, std::vector<int> rows)
+        : table_(std::move(table)), rows_(std::move(rows)) {}
 
     QStringList formats() const override {
         return {QStringLiteral("text/plain;charset=utf-8"), QStringLiteral("text/plain")};
@@ -45,14 +47,18 @@ protected:
         if (!formats().contains(mimeType)) {
             return {};
         }
+        const BusyCursor busy;
+        QByteArray text = TableText(table_, TableTextFormat{"\n", false}, &rows_,
+                                    std::thread::hardware_concurrency());
         if (type.id() == QMetaType::QString) {
-            return QString::fromUtf8(text_);
+            return QString::fromUtf8(text);
         }
-        return text_;
+        return text;
     }
 
 private:
-    QByteArray text_;
+    ShownTable table_;
+    std::vector<int> rows_;
 };
 
 // Tables up to this size are measured row by row; larger ones on this many evenly spread rows.
@@ -183,13 +189,11 @@ std::vector<int> ResultTableView::HighlightedRows() const {
 }
 
 void ResultTableView::CopyHighlightedRows() {
-    const std::vector<int> rows = HighlightedRows();
+    std::vector<int> rows = HighlightedRows();
     if (rows.empty()) {
         return;
     }
-    const BusyCursor busy;
-    QGuiApplication::clipboard()->setMimeData(new TableMimeData(TableText(
-        model_.Shown(), TableTextFormat{"\n", false}, &rows, std::thread::hardware_concurrency())));
+    QGuiApplication::clipboard()->setMimeData(new TableMimeData(model_.Shown(), std::move(rows)));
 }
 
 int ResultTableView::sizeHintForColumn(int column) const {
