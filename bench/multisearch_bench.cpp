@@ -25,7 +25,8 @@ std::vector<MeasuredValue> Spectrum(int count) {
     return values;
 }
 
-const MultiSearchRequest kRequest{MultiQuantity::Wavelength, kWavelengthUnits[2], 1, 2.42611E-12};  // nm
+const MultiSearchRequest kRequest{MultiQuantity::Wavelength, kWavelengthUnits[2], 1,
+                                  2.42611E-12};  // nm
 
 void BM_RankingFresh(benchmark::State& state) {
     const std::vector<MeasuredValue> values = Spectrum(static_cast<int>(state.range(0)));
