@@ -108,7 +108,8 @@ void TableRows() {
         << "store Fm_Main Einstellungen Ja; store Fm_Main Cx_Wert4 1E-320; store Fm_Main "
            "Combo_Cx 4; only 1; check chk_Runden 0; =cell 0 4 Überlauf; =messages 0; answer OK; "
            "type txt_N_Value0 -900; =message  Fehler !?|11 : Division durch Null; =visible "
-           "lv_Ausgabe 0; =enabled ME_Speichern0 0; =text Lab_AnzGefundenerElemente ; type "
+           "lv_Ausgabe 0; =rows 0; =enabled ME_Speichern0 0; =text Lab_AnzGefundenerElemente ; "
+           "type "
            "txt_N_Value0 33; =visible lv_Ausgabe 1; =rows 1";
     QTest::newRow("no element")
         << "click cmd_ElementeVisible0; =visible lv_Ausgabe 0; =rows 0; =visible "
