@@ -4,11 +4,16 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace kolvenar {
 
-void PrepareSaveDialog(QFileDialog& dialog, const QStringList& filters, const QString& folder,
-                       const QString& name) {
+void PrepareSaveDialog(QFileDialog& dialog, std::span<const SaveFileType> types,
+                       const QString& folder, const QString& name) {
+    QStringList filters;
+    for (const SaveFileType& type : types) {
+        filters << QString::fromUtf8(type.filter);
+    }
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -18,6 +23,23 @@ void PrepareSaveDialog(QFileDialog& dialog, const QStringList& filters, const QS
                         : QFileInfo(documents).isDir() ? documents
                                                        : QDir::homePath());
     dialog.selectFile(name);
+}
+
+std::pair<QString, std::size_t> NameAndType(const QString& typed, const QString& filter,
+                                            std::span<const SaveFileType> types) {
+    const QString suffix = QFileInfo(typed).suffix().toLower();
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        if (suffix == QLatin1String(types[i].extension)) {
+            return {typed, i};
+        }
+    }
+    std::size_t chosen = 0;
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        if (filter == QString::fromUtf8(types[i].filter)) {
+            chosen = i;
+        }
+    }
+    return {typed + QLatin1Char('.') + QLatin1String(types[chosen].extension), chosen};
 }
 
 // Word for word, blank before the question mark included (docs/design.md, "Texts with their

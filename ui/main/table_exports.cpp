@@ -22,37 +22,13 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
-enum class SaveFormat { Workbook, Text, SpreadsheetText };
-
-struct SaveFormatEntry {
-    SaveFormat format;
-    const char* filter;
-    const char* extension;
-};
-
-// The file types of "Speichern unter …", in the order the dialog offers them.
-const std::array<SaveFormatEntry, 3> kSaveFormats = {{
-    {SaveFormat::Workbook, "Excel-Arbeitsmappe (*.xlsx)", "xlsx"},
-    {SaveFormat::Text, "Text, Tabulator getrennt (*.txt)", "txt"},
-    {SaveFormat::SpreadsheetText, "Text für Tabellenkalkulation (*.xls)", "xls"},
+// The file types of "Speichern unter …", in the order the dialog offers them; the first is
+// the workbook.
+constexpr std::array<SaveFileType, 3> kSaveTypes = {{
+    {"Excel-Arbeitsmappe (*.xlsx)", "xlsx"},
+    {"Text, Tabulator getrennt (*.txt)", "txt"},
+    {"Text für Tabellenkalkulation (*.xls)", "xls"},
 }};
-
-// The format a typed name asks for by its extension (in any case), else the chosen filter's;
-// a name without one of the three extensions gets the filter's.
-std::pair<QString, SaveFormat> NameAndFormat(const QString& chosen, const QString& filter) {
-    const QString suffix = QFileInfo(chosen).suffix().toLower();
-    for (const SaveFormatEntry& entry : kSaveFormats) {
-        if (suffix == QLatin1String(entry.extension)) {
-            return {chosen, entry.format};
-        }
-    }
-    for (const SaveFormatEntry& entry : kSaveFormats) {
-        if (filter == QString::fromUtf8(entry.filter)) {
-            return {chosen + QLatin1Char('.') + QLatin1String(entry.extension), entry.format};
-        }
-    }
-    return {chosen + QStringLiteral(".xlsx"), SaveFormat::Workbook};
-}
 
 }  // namespace
 
@@ -111,21 +87,16 @@ bool TableExports::SaveTableAs(const QString& path, bool workbook) {
 
 void TableExports::SaveAs() {
     QFileDialog dialog(&window_, QStringLiteral(" Speichern unter"));
-    QStringList filters;
-    for (const SaveFormatEntry& entry : kSaveFormats) {
-        filters << QString::fromUtf8(entry.filter);
-    }
-    PrepareSaveDialog(dialog, filters, saveAsFolder_, QStringLiteral("KolvenarAusgabe.xlsx"));
+    PrepareSaveDialog(dialog, kSaveTypes, saveAsFolder_, QStringLiteral("KolvenarAusgabe.xlsx"));
     while (desktop_.RunFileDialog(dialog) && !dialog.selectedFiles().isEmpty()) {
         const QString typed = dialog.selectedFiles().constFirst();
-        const auto [chosen, format] = NameAndFormat(typed, dialog.selectedNameFilter());
+        const auto [chosen, type] = NameAndType(typed, dialog.selectedNameFilter(), kSaveTypes);
         saveAsFolder_ = QFileInfo(chosen).absolutePath();
         const MessageAnswer replace = QFileInfo::exists(chosen)
                                           ? AskToReplace(desktop_, &window_, chosen)
                                           : MessageAnswer::Yes;
         if (replace == MessageAnswer::Closed ||
-            (replace == MessageAnswer::Yes &&
-             SaveTableAs(chosen, format == SaveFormat::Workbook))) {
+            (replace == MessageAnswer::Yes && SaveTableAs(chosen, type == 0))) {
             return;
         }
         // Back to the dialog with the name as typed, for another one, or another folder where

@@ -25,34 +25,11 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
-struct SaveFormat {
-    bool workbook;
-    const char* filter;
-    const char* extension;
-};
-
-// In the order the dialog offers them.
-constexpr std::array<SaveFormat, 2> kSaveFormats = {{
-    {true, "Excel-Arbeitsmappe (*.xlsx)", "xlsx"},
-    {false, "Text, Tabulator getrennt (*.txt)", "txt"},
+// In the order the dialog offers them; the first is the workbook.
+constexpr std::array<SaveFileType, 2> kSaveTypes = {{
+    {"Excel-Arbeitsmappe (*.xlsx)", "xlsx"},
+    {"Text, Tabulator getrennt (*.txt)", "txt"},
 }};
-
-// The format a typed name asks for by its extension (in any case), else the chosen filter's,
-// whose extension the name then gets.
-std::pair<QString, bool> NameAndFormat(const QString& typed, const QString& filter) {
-    const QString suffix = QFileInfo(typed).suffix().toLower();
-    for (const SaveFormat& format : kSaveFormats) {
-        if (suffix == QLatin1String(format.extension)) {
-            return {typed, format.workbook};
-        }
-    }
-    for (const SaveFormat& format : kSaveFormats) {
-        if (filter == QString::fromUtf8(format.filter)) {
-            return {typed + QLatin1Char('.') + QLatin1String(format.extension), format.workbook};
-        }
-    }
-    return {typed + QStringLiteral(".xlsx"), true};
-}
 
 }  // namespace
 
@@ -65,19 +42,15 @@ QString Fm_Mehrfachsuche::ReferenceLengthCaption() const {
 
 void Fm_Mehrfachsuche::SaveAs() {
     QFileDialog dialog(this, QStringLiteral(" Speichern unter"));
-    QStringList filters;
-    for (const SaveFormat& format : kSaveFormats) {
-        filters << QString::fromUtf8(format.filter);
-    }
-    PrepareSaveDialog(dialog, filters, saveAsFolder_, QStringLiteral("Mehrfachsuche.xlsx"));
+    PrepareSaveDialog(dialog, kSaveTypes, saveAsFolder_, QStringLiteral("Mehrfachsuche.xlsx"));
     while (desktop_.RunFileDialog(dialog) && !dialog.selectedFiles().isEmpty()) {
         const QString typed = dialog.selectedFiles().constFirst();
-        const auto [chosen, workbook] = NameAndFormat(typed, dialog.selectedNameFilter());
+        const auto [chosen, type] = NameAndType(typed, dialog.selectedNameFilter(), kSaveTypes);
         saveAsFolder_ = QFileInfo(chosen).absolutePath();
         const MessageAnswer replace =
             QFileInfo::exists(chosen) ? AskToReplace(desktop_, this, chosen) : MessageAnswer::Yes;
         if (replace == MessageAnswer::Yes) {
-            SaveResults(chosen, workbook);
+            SaveResults(chosen, type == 0);
         }
         if (replace != MessageAnswer::No) {
             return;

@@ -16,6 +16,8 @@
 #include <QSvgGenerator>
 #include <QToolTip>
 
+#include <array>
+
 #include "ui/common/desktop_seam.h"
 #include "ui/common/save_dialog.h"
 #include "ui/windows/hit_picture_painter.h"
@@ -25,17 +27,10 @@ namespace kolvenar {
 namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
-const QString kPngFilter = QStringLiteral("PNG-Bild (*.png)");
-const QString kSvgFilter = QStringLiteral("SVG-Grafik (*.svg)");
-
-// The type a typed name asks for by its extension (in any case), else the chosen filter's.
-QString WithExtension(const QString& chosen, const QString& filter) {
-    const QString suffix = QFileInfo(chosen).suffix().toLower();
-    if (suffix == QLatin1String("png") || suffix == QLatin1String("svg")) {
-        return chosen;
-    }
-    return chosen + (filter == kSvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png"));
-}
+constexpr std::array<SaveFileType, 2> kPictureTypes = {{
+    {"PNG-Bild (*.png)", "png"},
+    {"SVG-Grafik (*.svg)", "svg"},
+}};
 
 QByteArray SvgBytes(const HitGrid& grid, const QFont& font, QSize size) {
     QBuffer buffer;
@@ -124,11 +119,10 @@ std::optional<FileFailure> HitPicture::Save(const QString& path) const {
 
 void HitPicture::SaveWithDialog() {
     QFileDialog dialog(window(), QStringLiteral(" Bild speichern"));
-    PrepareSaveDialog(dialog, {kPngFilter, kSvgFilter}, saveFolder_,
-                      QStringLiteral("Trefferbild.png"));
+    PrepareSaveDialog(dialog, kPictureTypes, saveFolder_, QStringLiteral("Trefferbild.png"));
     while (desktop_.RunFileDialog(dialog) && !dialog.selectedFiles().isEmpty()) {
         const QString typed = dialog.selectedFiles().constFirst();
-        const QString chosen = WithExtension(typed, dialog.selectedNameFilter());
+        const QString chosen = NameAndType(typed, dialog.selectedNameFilter(), kPictureTypes).first;
         const QString shown = QDir::toNativeSeparators(chosen);
         saveFolder_ = QFileInfo(chosen).absolutePath();
         const MessageAnswer replace = QFileInfo::exists(chosen)
