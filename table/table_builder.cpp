@@ -185,9 +185,10 @@ struct TableFill::Run {
                   inPlace ? table : part.table, inPlace ? i * steps : 0);
     }
 
-    // Elements after one that failed are not needed.
-    void Work() {
-        std::vector<ResonanceValues> sets(steps);
+    // Takes elements until none is left; those after one that failed are not needed. `sets`
+    // is the thread's room for an element's quantity sets.
+    void Work(std::vector<ResonanceValues>& sets) {
+        sets.resize(steps);
         for (std::size_t i = next++; i < elements.size() && i < firstFailed; i = next++) {
             Compute(i, sets);
         }
@@ -217,6 +218,8 @@ struct TableFill::Run {
     std::vector<ElementPart> parts;
     std::atomic<std::size_t> next = 0;
     std::atomic<std::size_t> firstFailed = 0;
+    // The calling thread's room, from the first element to Finish.
+    std::vector<ResonanceValues> callerSets;
 };
 
 TableFill::TableFill(const TableRequest& request, const std::vector<const ColumnKind*>& columns,
@@ -230,13 +233,16 @@ TableFill::TableFill(const TableRequest& request, const std::vector<const Column
     run_->next = 1;
     try {
         for (unsigned w = 1; w < std::min<std::size_t>(workers, run_->elements.size()); ++w) {
-            threads_.emplace_back([run = run_.get()] { run->Work(); });
+            threads_.emplace_back([run = run_.get()] {
+                std::vector<ResonanceValues> sets;
+                run->Work(sets);
+            });
         }
     } catch (const std::system_error&) {
         // The threads that did start share the elements with this one.
     }
-    std::vector<ResonanceValues> sets(run_->steps);
-    run_->Compute(0, sets);
+    run_->callerSets.resize(run_->steps);
+    run_->Compute(0, run_->callerSets);
 }
 
 TableFill::~TableFill() {
@@ -255,7 +261,7 @@ void TableFill::Join() {
 }
 
 RunOutcome TableFill::Finish() {
-    run_->Work();
+    run_->Work(run_->callerSets);
     Join();
     return run_->Outcome();
 }
