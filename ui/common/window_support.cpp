@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -201,9 +202,14 @@ QPoint ContextMenuPosition(const QAbstractItemView& view, const QContextMenuEven
     return view.viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0));
 }
 
-bool OpensContextMenu(const QKeyEvent& event) {
-    return (event.key() == Qt::Key_Menu && event.modifiers() == Qt::NoModifier) ||
-           (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
+bool OpenContextMenuByKey(QAbstractItemView& list, const QKeyEvent& event) {
+    const bool opens = (event.key() == Qt::Key_Menu && event.modifiers() == Qt::NoModifier) ||
+                       (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
+    if (opens) {
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+        QCoreApplication::sendEvent(&list, &menuEvent);
+    }
+    return opens;
 }
 
 }  // namespace kolvenar

@@ -79,9 +79,10 @@ ListEntries AddCopyAndSelectAll(QAbstractItemView& view);
 // Where a list's context menu opens: at the mouse, or, opened from the keyboard, beside the
 // current row (at the list's corner where there is none).
 QPoint ContextMenuPosition(const QAbstractItemView& view, const QContextMenuEvent& event);
-// The menu key or Shift+F10. Some platforms turn them into a context menu event before a list
-// sees them; on the others the list opens its menu itself.
-bool OpensContextMenu(const QKeyEvent& event);
+// Opens the list's context menu for the menu key or Shift+F10, as if asked from the keyboard;
+// false for any other key. Some platforms turn these keys into a context menu event before a
+// list sees them; on the others the list opens its menu itself.
+bool OpenContextMenuByKey(QAbstractItemView& list, const QKeyEvent& event);
 
 // Keeps a window's change and click handlers quiet while the window sets its own controls, the
 // one way every window does so: sets the window's flag for its scope and restores what it was.

@@ -155,12 +155,9 @@ void ResultTableView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ResultTableView::keyPressEvent(QKeyEvent* event) {
-    if (OpensContextMenu(*event)) {
-        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
-        contextMenuEvent(&menuEvent);
-        return;
+    if (!OpenContextMenuByKey(*this, *event)) {
+        QTreeView::keyPressEvent(event);
     }
-    QTreeView::keyPressEvent(event);
 }
 
 std::vector<int> ResultTableView::HighlightedRows() const {

@@ -110,12 +110,9 @@ void SortableTableView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void SortableTableView::keyPressEvent(QKeyEvent* event) {
-    if (OpensContextMenu(*event)) {
-        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
-        contextMenuEvent(&menuEvent);
-        return;
+    if (!OpenContextMenuByKey(*this, *event)) {
+        QTableView::keyPressEvent(event);
     }
-    QTableView::keyPressEvent(event);
 }
 
 }  // namespace kolvenar
