@@ -116,16 +116,21 @@ std::optional<FileFailure> WriteWholeFile(const QString& path, const FileProduce
     return std::nullopt;
 }
 
-std::optional<FileFailure> WriteTextExport(const QString& path, const QStringList& headerLines,
-                                           const ShownTable& table) {
+std::optional<FileFailure> WriteHeadedTextFile(const QString& path, const QStringList& headerLines,
+                                               const std::function<bool(const TextSink&)>& body) {
     return WriteWholeFile(path, [&](const TextSink& write, std::optional<FileFailure>&) {
         std::string header;
         for (const QString& line : headerLines) {
-            header += line.toStdString() + "\r\n\r\n";
+            header += line.toStdString() + kLineEnd + kLineEnd;
         }
-        return write(ToWindows1252(header)) &&
-               WriteTableText(table, TableTextFormat{"\r\n", true}, nullptr, write) &&
-               write(kLineEnd);
+        return write(ToWindows1252(header)) && body(write) && write(kLineEnd);
+    });
+}
+
+std::optional<FileFailure> WriteTextExport(const QString& path, const QStringList& headerLines,
+                                           const ShownTable& table) {
+    return WriteHeadedTextFile(path, headerLines, [&](const TextSink& write) {
+        return WriteTableText(table, TableTextFormat{kLineEnd, true}, nullptr, write);
     });
 }
 

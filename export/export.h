@@ -57,8 +57,12 @@ using FileProducer =
 // written to is left alone and reported. A producer's own failure is reported as it names it.
 std::optional<FileFailure> WriteWholeFile(const QString& path, const FileProducer& produce);
 
-// The text export: the header lines, each followed by an empty line, the table as shown and a
-// final empty line, in Windows-1252 with CR LF line ends.
+// A text file in the form of the program's exports: the header lines, each followed by an
+// empty line, what `body` writes and a final empty line, in Windows-1252 with CR LF line ends.
+std::optional<FileFailure> WriteHeadedTextFile(const QString& path, const QStringList& headerLines,
+                                               const std::function<bool(const TextSink&)>& body);
+
+// The text export: the table as shown, in that form.
 std::optional<FileFailure> WriteTextExport(const QString& path, const QStringList& headerLines,
                                            const ShownTable& table);
 

@@ -97,14 +97,8 @@ QByteArray AssignmentText(std::span<const LongTableRow> rows, const TableTextFor
 std::optional<FileFailure> WriteRankingTextFile(const QString& path, const QStringList& headerLines,
                                                 const Ranking& ranking,
                                                 std::string_view separator) {
-    return WriteWholeFile(path, [&](const TextSink& write, std::optional<FileFailure>&) {
-        std::string header;
-        for (const QString& line : headerLines) {
-            header += line.toStdString() + "\r\n\r\n";
-        }
-        return write(ToWindows1252(header)) &&
-               WriteRankingText(ranking, TableTextFormat{"\r\n", true}, separator, write) &&
-               write("\r\n");
+    return WriteHeadedTextFile(path, headerLines, [&](const TextSink& write) {
+        return WriteRankingText(ranking, TableTextFormat{"\r\n", true}, separator, write);
     });
 }
 
